@@ -1,0 +1,42 @@
+// CCsvread: the module's reader of card data, one static instance per module.
+//
+// It owns the module's own paths, the card list read at Load, and the card parsed
+// last. Cards leave it only as copies.
+#ifndef RUVA_CARD_CSV_READER_H_
+#define RUVA_CARD_CSV_READER_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "card/card_record.h"
+
+class CCsvread {
+ public:
+  static constexpr int kPathSize = 260;
+
+  CCsvread() = default;
+  CCsvread(const CCsvread&) = delete;
+  CCsvread& operator=(const CCsvread&) = delete;
+  virtual ~CCsvread() = default;
+
+  // Reads the 32 card-folder entries of "RUVA_ICCard.ini" beside the module; true when
+  // at least one of them exists.
+  bool readCardList();
+  // The card that a card beacon's code names, parsed into `cachedCard` if its file
+  // opens; a copy of `cachedCard` in every case.
+  CardRecord loadCard(int32_t code);
+  // Parses one card file; "NULL" and files that do not open give the prepared record.
+  CardRecord parseCardFile(const std::string& path);
+  // Splits at every comma; no quoting, no trimming, no empty last field.
+  static std::vector<std::string> splitLine(const std::string& line);
+
+  CardRecord cachedCard;
+  char modulePath[kPathSize] = {};
+  char moduleDrive[3] = {};
+  char moduleDir[256] = {};
+  char cardListPath[kPathSize] = {};
+  std::vector<std::string> cardList;
+};
+
+#endif  // RUVA_CARD_CSV_READER_H_

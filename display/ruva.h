@@ -1,0 +1,221 @@
+// CRuva: the whole state of the cab monitor display, one static instance per module.
+//
+// Three layers of data live here: what a loaded card yields (the next stop and the
+// list5.../list7... stop lists), what beacons yield (bcnCur... in force, bcnNext...
+// being assembled), and what the panel map shows (disp..., digits, unit states, cues).
+// Every list is a FixedList, so no frame touches the heap.
+#ifndef RUVA_DISPLAY_RUVA_H_
+#define RUVA_DISPLAY_RUVA_H_
+
+#include <cstdint>
+
+#include "card/card_record.h"
+#include "display/fixed_list.h"
+#include "plugin/host_records.h"
+
+class CRuva {
+ public:
+  CRuva() = default;
+  CRuva(const CRuva&) = delete;
+  CRuva& operator=(const CRuva&) = delete;
+  virtual ~CRuva() = default;
+
+  // Puts the display into the state of a train just placed on the route: no stop,
+  // no mode, blank lists, silent cues. Leaves `card`, the links and D01ABnum alone.
+  void resetForTrain();
+  // One frame: distance run, stop changes or beacon promotion, cues, km post, units,
+  // and the sound values. Reads the frame through `vehicleState` and `frameTime`.
+  void updateFrame();
+  // Moves the km post and the section and stop distances by `frameDistance`, steps to
+  // the next card section when one is used up, and splits the km post into digits.
+  void advanceKmPost();
+  // Spreads the value of one beacon slot (0 to 12) into its fields.
+  void storeBeaconSlot(int32_t slot, int32_t v);
+  // Makes card stop `stopIndex` the current stop and rebuilds everything that hangs on it.
+  void selectStop(int32_t stopIndex);
+  // Rebuilds the displayed lists and next-stop record from the source lists, revealing
+  // rows one by one as `animTimer` runs.
+  void composeDisplayLists();
+
+  // Progress and section state.
+  bool kmCountUp = false;
+  bool windowType0 = false;
+  bool windowType1 = false;
+  bool windowType2 = false;
+  bool windowType3 = false;
+  bool nearType2 = false;
+  bool nearType3 = false;
+  bool rangeStopWindow = false;
+  bool rangeKmWindow = false;
+  bool pairPhase = false;
+  bool approachSeen = false;
+  int32_t progressBase = 100;
+  int32_t stopCue = 0;
+  int32_t curStopIndex = 0;
+  int32_t sectionOffset = 0;
+  FixedList unitPowerDelay{8, 0};
+  FixedList unitBrakeDelay{8, 0};
+
+  // Next stop, card mode.
+  int32_t nextStopAttr = 0;
+  int32_t nextStopTime1Hour = 24;
+  int32_t nextStopTime1Min = 60;
+  int32_t nextStopTime1Sec = 60;
+  int32_t nextStopNumber = 0;
+
+  // Seven-row stop list, card mode.
+  FixedList list7StopIdx{7, 0};
+  FixedList list7Attr{7, 0};
+  FixedList list7Time1Hour{7, 24};
+  FixedList list7Time1Min{7, 60};
+  FixedList list7Time1Sec{7, 60};
+  FixedList list7Time2Hour{7, 24};
+  FixedList list7Time2Min{7, 60};
+  FixedList list7Time2Sec{7, 60};
+  FixedList list7Extra{7, 0};
+
+  // Five-row stop list, card mode.
+  FixedList list5StopIdx{5, 0};
+  FixedList list5Attr{5, 0};
+  FixedList list5Time1Hour{5, 24};
+  FixedList list5Time1Min{5, 60};
+  FixedList list5Time1Sec{5, 60};
+  FixedList list5Time2Hour{5, 24};
+  FixedList list5Time2Min{5, 60};
+  FixedList list5Time2Sec{5, 60};
+  FixedList list5Number{5, 0};
+  FixedList list5GapMin{5, 60};
+  FixedList list5GapSec{5, 12};
+  FixedList list5ColA{5, 0};
+  FixedList list5ColB{5, 0};
+
+  // Beacon-mode stop in force.
+  int32_t bcnCurCode = 0;
+  int32_t bcnCurHour = 24;
+  int32_t bcnCurMin = 60;
+  int32_t bcnCurSec = 60;
+  int32_t bcnCurCode2 = 0;
+  FixedList bcnCurAttr7{7, 0};
+  FixedList bcnCurTime1Hour7{7, 24};
+  FixedList bcnCurTime1Min7{7, 60};
+  FixedList bcnCurTime1Sec7{7, 60};
+  FixedList bcnCurTime2Hour7{7, 24};
+  FixedList bcnCurTime2Min7{7, 60};
+  FixedList bcnCurTime2Sec7{7, 60};
+  FixedList bcnCurExtra7{7, 0};
+  FixedList bcnCurGapMin5{5, 60};
+  FixedList bcnCurGapSec5{5, 12};
+  FixedList bcnCurColA5{5, 0};
+  FixedList bcnCurColB5{5, 0};
+
+  // Beacon-mode stop being assembled; member for member like the group above.
+  int32_t bcnNextCode = 0;
+  int32_t bcnNextHour = 24;
+  int32_t bcnNextMin = 60;
+  int32_t bcnNextSec = 60;
+  int32_t bcnNextCode2 = 0;
+  FixedList bcnNextAttr7{7, 0};
+  FixedList bcnNextTime1Hour7{7, 24};
+  FixedList bcnNextTime1Min7{7, 60};
+  FixedList bcnNextTime1Sec7{7, 60};
+  FixedList bcnNextTime2Hour7{7, 24};
+  FixedList bcnNextTime2Min7{7, 60};
+  FixedList bcnNextTime2Sec7{7, 60};
+  FixedList bcnNextExtra7{7, 0};
+  FixedList bcnNextGapMin5{5, 60};
+  FixedList bcnNextGapSec5{5, 12};
+  FixedList bcnNextColA5{5, 0};
+  FixedList bcnNextColB5{5, 0};
+
+  // Cues and mode flags.
+  int32_t soundTriggers[10] = {-10000, -10000, -10000, -10000, -10000,
+                               -10000, -10000, -10000, -10000, -10000};
+  bool doorOpened = false;
+  bool cardMode = false;
+  bool beaconMode = false;
+  bool useLegacyDisp = false;
+  bool auxIndicator = false;
+  bool inhibitNearType3 = false;
+  bool inhibitNearType2 = false;
+  int32_t D01ABnum = 0;
+  int32_t curStopCardByte = 0;
+  int32_t cardHeaderByte = 0;
+  int32_t cardHeaderNumber = 0;
+
+  // Displayed stop records.
+  int32_t dispNextAttr = 0;
+  int32_t dispNextHour = 24;
+  int32_t dispNextMin = 60;
+  int32_t dispNextSec = 60;
+  int32_t dispNextNumber = 0;
+  int32_t destAttr = 0;
+  int32_t destHour = 24;
+  int32_t destMin = 60;
+  int32_t destSec = 60;
+  int32_t destNumber = 0;
+  int32_t infoIdx = 0;
+  int32_t infoHour = 24;
+  int32_t infoMin = 60;
+  int32_t infoSec = 60;
+  int32_t infoNumber = 0;
+  int32_t progressCode = 0;
+
+  // Displayed lists.
+  FixedList numberDigits{5, 20};
+  FixedList dispList7Attr{7, 0};
+  FixedList dispList7Time1Hour{7, 24};
+  FixedList dispList7Time1Min{7, 60};
+  FixedList dispList7Time1Sec{7, 60};
+  FixedList dispList7Time2Hour{7, 24};
+  FixedList dispList7Time2Min{7, 60};
+  FixedList dispList7Time2Sec{7, 60};
+  FixedList dispList7Extra{7, 0};
+  FixedList dispList5Attr{5, 0};
+  FixedList dispList5Time1Hour{5, 24};
+  FixedList dispList5Time1Min{5, 60};
+  FixedList dispList5Time1Sec{5, 60};
+  FixedList dispList5Time2Hour{5, 24};
+  FixedList dispList5Time2Min{5, 60};
+  FixedList dispList5Time2Sec{5, 60};
+  FixedList dispList5Number{5, 0};
+  FixedList dispList5GapMin{5, 60};
+  FixedList dispList5GapSec{5, 12};
+  FixedList dispList5ColA{5, 0};
+  FixedList dispList5ColB{5, 0};
+
+  // Units, km post, train numbers and cue values.
+  FixedList unitState{8, 0};
+  FixedList unitPowerTime{8, 0};
+  FixedList unitIdleTime{8, 0};
+  FixedList kmDigits{4, 10};
+  int32_t secondNumberPrefix = 0;
+  FixedList secondNumberDigits{5, 20};
+  int32_t cardTime1Hour = 24;
+  int32_t cardTime1Min = 60;
+  int32_t cardTime1Sec = 60;
+  int32_t cardTime2Hour = 24;
+  int32_t cardTime2Min = 60;
+  int32_t cardTime2Sec = 60;
+  int32_t variantType0 = 0;
+  int32_t variantType1 = 0;
+  int32_t variantType23 = 0;
+  int32_t kindType23 = 0;
+  int32_t animTimer = 0;
+  int32_t numberPrefix = 0;
+  int32_t stopAnnounce = 0;
+
+  // Distances (metres) and the links to the frame's data, set when the module attaches.
+  double kmPost = 0.0;
+  double stopDistance = 0.0;
+  double travelled = 0.0;
+  double sectionRemain = 0.0;
+  double stopRemain = 0.0;
+  const VehicleStateRecord* vehicleState = nullptr;
+  const int32_t* frameTime = nullptr;
+  double frameDistance = 0.0;
+  CardRecord card;
+  int32_t soundOut[12] = {-10000, -10000, -10000, -10000, -10000, -10000,
+                          -10000, -10000, -10000, -10000, -10000, -10000};
+};
+
+#endif  // RUVA_DISPLAY_RUVA_H_

@@ -1,0 +1,3 @@
+#include "display/ruva.h"
+
+void CRuva::updateFrame() {}

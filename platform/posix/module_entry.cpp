@@ -1,0 +1,15 @@
+// Runs when the dynamic loader maps the module: the native counterpart of attaching
+// a library to a Windows process.
+#include <dlfcn.h>
+
+#include "plugin/attach.h"
+
+namespace {
+
+__attribute__((constructor)) void onModuleLoad() {
+  Dl_info info{};
+  const bool found = dladdr(reinterpret_cast<void*>(&onModuleLoad), &info) != 0;
+  attachModule(found && info.dli_fname != nullptr ? info.dli_fname : "");
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// The native stand-in for the Windows services: settings files are read by the same
+// rules as the Windows reader, the lead-byte test knows code page 932, and byte-string
+// paths reach the file system unchanged.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/platform.h"
+#include "platform/profile_text.h"
+
+namespace platform {
+namespace {
+
+// Opens a regular file for reading without blocking on special files; -1 otherwise.
+int openRegularFile(const std::string& path) {
+  if (path.empty()) return -1;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat info;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool readAll(int fd, std::string& bytes) {
+  bytes.clear();
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got == 0) return true;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+}
+
+}  // namespace
+
+bool splitModulePath(const char* path, char (&drive)[3], char (&dir)[256]) {
+  drive[0] = '\0';
+  dir[0] = '\0';
+  const char* slash = std::strrchr(path, '/');
+  if (slash == nullptr) return true;
+  const std::size_t length = static_cast<std::size_t>(slash - path) + 1;
+  if (length >= sizeof dir) return false;
+  std::memcpy(dir, path, length);
+  dir[length] = '\0';
+  return true;
+}
+
+std::size_t readProfileString(const char* section, const char* key, const char* fallback,
+                              char* out, std::size_t size, const char* file) {
+  if (size == 0) return 0;
+  std::string text;
+  std::string value = fallback != nullptr ? fallback : "";
+  if (file != nullptr && readFile(file, text)) {
+    if (auto found = findProfileValue(text, section, key)) value = std::move(*found);
+  }
+  const std::size_t count = value.size() < size - 1 ? value.size() : size - 1;
+  std::memcpy(out, value.data(), count);
+  out[count] = '\0';
+  return count;
+}
+
+int32_t readProfileInt(const char* section, const char* key, int32_t fallback,
+                       const char* file) {
+  // The Windows reader reads the value into a 30-byte buffer first.
+  char value[30];
+  if (readProfileString(section, key, "", value, sizeof value, file) == 0) return fallback;
+  return profileIntFromText(value);
+}
+
+bool isLeadByte(uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+bool isAbsolutePath(std::string_view path) { return !path.empty() && path.front() == '/'; }
+
+std::string appendPath(std::string_view base, std::string_view part) {
+  if (isAbsolutePath(part) || base.empty()) return std::string(part);
+  std::string joined(base);
+  if (joined.back() != '/') joined += '/';
+  joined += part;
+  return joined;
+}
+
+bool makeAbsolute(const std::string& path, std::string& out) {
+  if (isAbsolutePath(path)) {
+    out = path;
+    return true;
+  }
+  char cwd[4096];
+  if (::getcwd(cwd, sizeof cwd) == nullptr) return false;
+  out = appendPath(cwd, path);
+  return true;
+}
+
+bool pathExists(const std::string& path) {
+  struct stat info;
+  return !path.empty() && ::lstat(path.c_str(), &info) == 0;
+}
+
+bool readFile(const std::string& path, std::string& bytes) {
+  const int fd = openRegularFile(path);
+  if (fd < 0) return false;
+  const bool ok = readAll(fd, bytes);
+  ::close(fd);
+  return ok;
+}
+
+bool canOpenFile(const std::string& path) {
+  const int fd = openRegularFile(path);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,3 @@
+#include "plugin/settings.h"
+
+void readDisplaySettings() {}
