@@ -1,0 +1,97 @@
+#include "card/number_conversion.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// White space as the "C" locale's isspace has it.
+bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isHexDigit(char c) {
+  return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// Skips white space and one sign; returns the offset of the first byte after them.
+std::size_t skipSpaceAndSign(std::string_view text, bool& negative) {
+  std::size_t i = 0;
+  while (i < text.size() && isSpace(text[i])) ++i;
+  negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  return i;
+}
+
+enum class IntResult { kNone, kInRange, kOutOfRange };
+
+IntResult readInt(std::string_view text, int32_t& value) {
+  bool negative = false;
+  std::size_t i = skipSpaceAndSign(text, negative);
+  if (i >= text.size() || !isDigit(text[i])) return IntResult::kNone;
+  // Magnitudes beyond 2^31 are out of range either way, so the sum stops growing there.
+  constexpr uint64_t kLimit = uint64_t{1} << 31;
+  uint64_t magnitude = 0;
+  for (; i < text.size() && isDigit(text[i]); ++i) {
+    magnitude = magnitude * 10 + static_cast<uint64_t>(text[i] - '0');
+    if (magnitude > kLimit) magnitude = kLimit + 1;
+  }
+  if (magnitude > (negative ? kLimit : kLimit - 1)) {
+    value = negative ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+    return IntResult::kOutOfRange;
+  }
+  value = static_cast<int32_t>(negative ? -static_cast<int64_t>(magnitude)
+                                        : static_cast<int64_t>(magnitude));
+  return IntResult::kInRange;
+}
+
+// True when `text` (after the sign) starts with a mantissa that holds a nonzero digit.
+bool hasNonzeroDigit(std::string_view text, bool hex) {
+  for (char c : text) {
+    if (c == '.') continue;
+    if (hex ? !isHexDigit(c) : !isDigit(c)) break;
+    if (c != '0') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool convertInt(std::string_view text, int32_t& value) {
+  int32_t result = 0;
+  if (readInt(text, result) != IntResult::kInRange) return false;
+  value = result;
+  return true;
+}
+
+int32_t leadingInt(std::string_view text) {
+  int32_t result = 0;
+  return readInt(text, result) == IntResult::kNone ? 0 : result;
+}
+
+bool convertReal(std::string_view text, double& value) {
+  bool negative = false;
+  std::string_view body = text.substr(skipSpaceAndSign(text, negative));
+  std::chars_format format = std::chars_format::general;
+  // "0x" opens a hexadecimal number only when a hexadecimal digit follows; otherwise
+  // the number is the "0" in front of the x.
+  if (body.size() > 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X') &&
+      (isHexDigit(body[2]) || (body[2] == '.' && body.size() > 3 && isHexDigit(body[3])))) {
+    body.remove_prefix(2);
+    format = std::chars_format::hex;
+  }
+  double result = 0.0;
+  const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), result, format);
+  if (error == std::errc::invalid_argument) return false;
+  if (error == std::errc::result_out_of_range) return false;
+  (void)end;
+  // A finite nonzero number that reads as zero or as a subnormal has underflowed.
+  if (std::isfinite(result) && std::fabs(result) < std::numeric_limits<double>::min() &&
+      hasNonzeroDigit(body, format == std::chars_format::hex)) {
+    return false;
+  }
+  value = negative ? -result : result;
+  return true;
+}
