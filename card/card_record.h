@@ -30,8 +30,8 @@ class CardRecord final {
   uint8_t headerCode = 0;
   std::string headerText = "NULL";
   std::array<int32_t, kStopSlots> stopCol16{};
-  std::vector<std::string> stopCode;    // 64 entries once a file has been parsed
-  std::vector<int32_t> stopCodeNumber;  // 64 entries once a file has been parsed
+  std::vector<std::string> stopCode;      // 64 entries once a file has been parsed
+  std::vector<int32_t> stopCodeNumber;    // 64 entries once a file has been parsed
   std::string trainNumber = "NULL";
   std::array<int32_t, kStopSlots> stopGapSec{};
   std::array<std::string, kStopSlots> stopName;

@@ -7,12 +7,8 @@
 namespace {
 
 // White space as the "C" locale's isspace has it.
-bool isSpace(char c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isHexDigit(char c) {
   return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }

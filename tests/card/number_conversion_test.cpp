@@ -16,26 +16,14 @@ TEST(NumberConversion, IntegersFollowStoi) {
     bool ok;
     int32_t value;
   } cases[] = {
-      {"12", true, 12},
-      {" 12 ", true, 12},
-      {"\t-7x", true, -7},
-      {"+3", true, 3},
-      {"12abc", true, 12},
-      {"1.9", true, 1},
-      {"", false, 0},
-      {"end", false, 0},
-      {"NULL", false, 0},
-      {"- 5", false, 0},
-      {"+-5", false, 0},
-      {"0x10", true, 0},
-      {"2147483647", true, 2147483647},
-      {"-2147483648", true, INT32_MIN},
-      {"2147483648", false, 0},
-      {"-2147483649", false, 0},
-      {"99999999999999999999", false, 0},
-      {"0000000000000000000042", true, 42},
-      {"\x92\xE2", false, 0},
-      {"\r", false, 0},
+      {"12", true, 12},          {" 12 ", true, 12},       {"\t-7x", true, -7},
+      {"+3", true, 3},           {"12abc", true, 12},      {"1.9", true, 1},
+      {"", false, 0},            {"end", false, 0},        {"NULL", false, 0},
+      {"- 5", false, 0},         {"+-5", false, 0},        {"0x10", true, 0},
+      {"2147483647", true, 2147483647}, {"-2147483648", true, INT32_MIN},
+      {"2147483648", false, 0},  {"-2147483649", false, 0},
+      {"99999999999999999999", false, 0}, {"0000000000000000000042", true, 42},
+      {"\x92\xE2", false, 0},    {"\r", false, 0},
   };
   for (const auto& c : cases) {
     int32_t value = -99;
@@ -54,11 +42,10 @@ TEST(NumberConversion, AtoiHoldsTheEndsAndGivesZeroForText) {
 }
 
 TEST(NumberConversion, RealsMatchStrtodInTheCLocale) {
-  const char* texts[] = {"12.5",   " 12.5km", "-0.25",  "+3",      ".5",    "5.",
-                         "1e3",    "1e",      "1e+",    "2.5E-2x", "inf",   "-Infinity",
-                         "0x1p4",  "0x",      "0x.8",   "1,5",     "abc",   "",
-                         ".",      "-",       " ",      "1e308",   "1e309", "-1e999",
-                         "1e-320", "1e-400",  "0e-400", "0.000",   "007",   "\x81\xAB"};
+  const char* texts[] = {"12.5", " 12.5km", "-0.25", "+3", ".5", "5.", "1e3", "1e", "1e+",
+                         "2.5E-2x", "inf", "-Infinity", "0x1p4", "0x", "0x.8", "1,5",
+                         "abc", "", ".", "-", " ", "1e308", "1e309", "-1e999", "1e-320",
+                         "1e-400", "0e-400", "0.000", "007", "\x81\xAB"};
   for (const char* text : texts) {
     errno = 0;
     char* end = nullptr;
