@@ -66,7 +66,9 @@ class Row {
     remark.line = line_;
     remark.column = column;
     remark.kind = kind;
-    remark.text = has(column) ? at(column) : std::string_view();
+    // An empty line's only field is the appended "end", which it never held.
+    const bool held = has(column) && !(column == 0 && isEnd(column));
+    remark.text = held ? at(column) : std::string_view();
     remark.stored = stored;
     remark.reason = reason;
     sink_->remark(remark);
@@ -75,7 +77,9 @@ class Row {
   // Why `column` did not convert.
   std::string_view failure(int32_t column, NumberKind kind) const {
     if (!has(column) || isEnd(column)) return "short row: column missing";
-    // A leading number that is not zero under the clamping reading was too large.
+    // Only called after a failed conversion: a leading number there was out of range,
+    // and the clamping reading gives 0 when there is none (it misses only reals whose
+    // integer part is 0, such as .5e999).
     const bool outOfRange = leadingInt(at(column)) != 0;
     if (kind == NumberKind::kInteger) return outOfRange ? "integer out of range" : "not an integer";
     return outOfRange ? "number out of range" : "not a number";

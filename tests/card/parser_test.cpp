@@ -375,7 +375,7 @@ TEST(Parser, RemarksTellWhatWasReplaced) {
     const char* stored;
     const char* reason;
   } expected[] = {
-      {1, 0, CardRemarkKind::kIgnored, "end", "", "empty line ignored"},
+      {1, 0, CardRemarkKind::kIgnored, "", "", "empty line ignored"},
       {2, 0, CardRemarkKind::kIgnored, "x", "", "row ignored: no row type"},
       {3, 0, CardRemarkKind::kIgnored, "2", "", "row ignored: unknown row type"},
       {4, 1, CardRemarkKind::kFallback, "x", "-1", "not an integer"},
