@@ -140,6 +140,7 @@ void buildList5AndNextStop(CRuva& r, int32_t k, int32_t count) {
       stopTextNumber(card.stopText5[idx], r.nextStopNumber);
       found = true;
     }
+    if (row == 5 && found) break;  // nothing later can change either
   }
 }
 
@@ -171,6 +172,7 @@ void buildList7(CRuva& r, int32_t k, int32_t count) {
         !far && idx > r.list7StopIdx[4]) {
       fillList7Row(r, 5, idx);
       far = true;
+      break;  // the listed rows are complete once the further stop is found
     }
   }
   if (r.list7StopIdx[5] != kNoStop) fillList7Row(r, 6, count - 1);
