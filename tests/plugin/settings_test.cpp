@@ -59,6 +59,32 @@ TEST(DisplaySettings, ValuesAndDefaults) {
       {"legacy 0", "[Disp]\nuseLegacyDisp=0\nDispType=0\n", {false, 5, false, false, 0}},
       {"trailing text", "[Disp]\nNextStopType=12abc\nD01ABnum=3x\n", {false, 3, false, false, 12}},
       {"empty value", "[Disp]\nD01ABnum=\nNextStopType=\n", {false, 5, false, false, 0}},
+      // Junk after the digits: the reader takes the digits and stops.
+      {"words after digits",
+       "[Disp]\nD01ABnum=3 rows\nDispType=1st\nNextStopType=7;8\n",
+       {false, 3, true, false, 7}},
+      {"a fraction", "[Disp]\nD01ABnum=+3.9\nNextStopType=-2.5\n", {false, 3, false, false, -2}},
+      {"a comment",
+       "[Disp]\nD01ABnum=  3\t# three\r\nUnitDispEnable=0 # off\r\n",
+       {false, 3, false, false, 0}},
+      {"hexadecimal digits, then junk",
+       "[Disp]\nNextStopType=0x1Fzz\n",
+       {false, 5, false, false, 31}},
+      {"signs without digits",
+       "[Disp]\nD01ABnum=-\nNextStopType=--3\nuseLegacyDisp=+x\n",
+       {false, 5, false, false, 0}},
+      {"more digits than 32 bits hold",
+       "[Disp]\nNextStopType=99999999999\nD01ABnum=4294967299\n",
+       {false, 3, false, false, 1215752191}},
+      // The reader keeps 29 bytes of a value: a 3 in the 30th byte is cut away.
+      {"29 bytes", "[Disp]\nD01ABnum=00000000000000000000000000003\n", {false, 3, false, false, 0}},
+      {"30 bytes",
+       "[Disp]\nD01ABnum=000000000000000000000000000003\n",
+       {false, 5, false, false, 0}},
+      {"binary junk",
+       "[Disp]\nD01ABnum=3\x81\xAB\xFF\x01\nNextStopType=\x7F"
+       "5\n",
+       {false, 3, false, false, 0}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
