@@ -9,3 +9,5 @@ build:
 test:
 	scripts/install-deps.sh native
 	cmake --workflow --preset default
+	cmake --workflow --preset asan
+	scripts/run-fuzz.sh 60

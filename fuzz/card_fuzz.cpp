@@ -1,6 +1,7 @@
 // Card texts of arbitrary bytes through the parser, once without and once with a
 // listener, which must not change the result; the first four bytes also go through
-// the card-code arithmetic as a code.
+// the card-code arithmetic as a code, whose file name must name a file in its card
+// folder and nothing else.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #include "card/card_code.h"
 #include "card/parser.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -16,6 +18,17 @@ struct Listener : CardDiagnostics {
     if (remark.line < 1 || remark.reason.empty()) std::abort();
   }
 };
+
+// True when `name` holds no separator, drive colon or NUL outside a double-byte
+// character, so that it cannot lead out of its card folder.
+bool staysInItsFolder(std::string_view name) {
+  for (std::size_t at = 0; at < name.size(); ++at) {
+    const char c = name[at];
+    if (c == '/' || c == '\\' || c == ':' || c == '\0') return false;
+    if (platform::isLeadByte(static_cast<uint8_t>(c))) ++at;
+  }
+  return name.front() != '.';
+}
 
 bool sameRecord(const CardRecord& a, const CardRecord& b) {
   return a.stopCount == b.stopCount && a.stopCode == b.stopCode &&
@@ -41,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const CardCodeParts parts = splitCardCode(code);
     if (parts.folderIndex < 0 || parts.folderIndex > 21) std::abort();
     if (parts.fileName.size() < 5 ||
-        parts.fileName.compare(parts.fileName.size() - 4, 4, ".csv") != 0) {
+        parts.fileName.compare(parts.fileName.size() - 4, 4, ".csv") != 0 ||
+        !staysInItsFolder(parts.fileName)) {
       std::abort();
     }
   }

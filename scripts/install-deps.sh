@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [native|windows|fuzz]...
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev binutils)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev binutils valgrind)
 for extra in "$@"; do
   case "$extra" in
     native) ;;

@@ -21,8 +21,10 @@ for target in "${targets[@]}"; do
   name=$(basename "$target" _fuzz)
   mkdir -p "$scratch/$name"
   log="$scratch/$name.log"
+  dict=()
+  [ -f "fuzz/$name.dict" ] && dict=(-dict="fuzz/$name.dict")
   if ! "$target" -max_total_time="$share" -print_final_stats=1 -artifact_prefix="$scratch/$name-" \
-      "$scratch/$name" "fuzz/corpus/$name" >"$log" 2>&1; then
+      "${dict[@]}" "$scratch/$name" "fuzz/corpus/$name" >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz target $name failed" >&2
     exit 1
