@@ -1,5 +1,6 @@
 // The cost of a card beacon's card load: opening, reading and parsing a realistic
-// 63-stop card and copying it out, against just reading the same file's lines.
+// 63-stop card and copying it out, against just reading the same file's lines; and the
+// whole card beacon through its entry point, which also selects the first stop.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -12,6 +13,9 @@
 #include "card/line_split.h"
 #include "card/parser.h"
 #include "platform/platform.h"
+#include "plugin/attach.h"
+#include "plugin/exports.h"
+#include "plugin/globals.h"
 
 namespace {
 
@@ -79,6 +83,23 @@ void BM_LoadCard(benchmark::State& state) {
   if (reader.cachedCard.stopCount != 63) state.SkipWithError("the card did not load");
 }
 BENCHMARK(BM_LoadCard);
+
+void BM_CardBeacon(benchmark::State& state) {
+  attachModule(cardFolder().modulePath().c_str());
+  // Other benchmarks of this program load the module's card list from elsewhere.
+  csvReader.cardList.clear();
+  Load();
+  Initialize(0);
+  BeaconRecord beacon{};
+  beacon.type = 1000;
+  beacon.data = kCardCode;
+  for (auto _ : state) {
+    SetBeaconData(beacon);
+    benchmark::DoNotOptimize(ruva.curStopIndex);
+  }
+  if (!ruva.cardMode || ruva.card.stopCount != 63) state.SkipWithError("the card did not load");
+}
+BENCHMARK(BM_CardBeacon);
 
 void BM_ReadCardLines(benchmark::State& state) {
   const std::string path = cardFolder().cardPath();

@@ -1,10 +1,12 @@
-// Cost of the route work done in a frame: one stop selection on a full card, and one
-// composition of the displayed lists.
+// Cost of the route work done in a frame: one stop selection on a full card, one
+// composition of the displayed lists, and the decoding of train numbers that every stop
+// selection does twice.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "display/ruva.h"
+#include "route/train_number.h"
 #include "tests/route/test_card.h"
 
 namespace {
@@ -56,5 +58,20 @@ void BM_ComposeDisplayLists(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ComposeDisplayLists);
+
+// Train numbers as cards write them: with a two-character prefix and the marker, plain,
+// and the card default.
+void BM_DecodeTrainNumber(benchmark::State& state) {
+  constexpr std::string_view kTexts[] = {
+      "\x92\xCA\x8E\x8E\x92\x50"
+      "9501M",
+      "1234M", "NULL"};
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(decodeTrainNumber(kTexts[i]));
+    i = i == 2 ? 0 : i + 1;
+  }
+}
+BENCHMARK(BM_DecodeTrainNumber);
 
 }  // namespace

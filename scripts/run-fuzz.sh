@@ -16,6 +16,10 @@ share=$(( budget / ${#targets[@]} ))
 [ "$share" -ge 1 ] || share=1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+# The targets' own scratch files and vehicle folders go there too: a fuzzer that ends by
+# its time limit runs no destructors.
+export TMPDIR="$scratch/tmp"
+mkdir -p "$TMPDIR"
 total=0
 for target in "${targets[@]}"; do
   name=$(basename "$target" _fuzz)

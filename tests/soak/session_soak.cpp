@@ -1,0 +1,269 @@
+// The soak: a long, random but plausible drive through the module's entry points, with
+// the session checks after every frame and a count of the heap allocations made inside
+// the frames (there must be none).
+//
+// The driver runs card runs from stop to stop (braking for the stop the display counts
+// down to, standing with the doors open, leaving again), beacon-mode sections, stray
+// beacons with edge values, card beacons for good, empty, junk and missing cards,
+// restarts with other display settings, handle moves and host-time jumps both ways.
+//
+// Usage: session_soak [frames] [seed] [seconds]
+// Stops after `frames` frames (default 1,000,000) or, when that takes longer, once
+// `seconds` (default 600) have passed; exits with 1 at the first broken check.
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "plugin/exports.h"
+#include "tests/support/allocation_counter.h"
+#include "tests/support/session_checks.h"
+#include "tests/support/session_vehicle.h"
+
+namespace {
+
+constexpr int32_t kCodedBeacons[] = {8,   100, 102, 105, 106, 107, 108, 109, 110, 111,
+                                     113, 114, 120, 123, 125, 130, 133, 135, 140, 142,
+                                     145, 150, 152, 155, 160, 162, 165, 170, 172, 175};
+
+struct Tally {
+  uint64_t frames = 0;
+  uint64_t cardFrames = 0;
+  uint64_t beaconFrames = 0;
+  uint64_t stopChanges = 0;
+  uint64_t cardBeacons = 0;
+  uint64_t restarts = 0;
+  uint64_t timeJumps = 0;
+  uint64_t frameAllocations = 0;
+};
+
+class Soak {
+ public:
+  Soak(const SessionVehicle& vehicle, uint32_t seed) : vehicle_(vehicle), random_(seed) {}
+
+  void start() {
+    restartModuleInProcess(vehicle_.moduleFile());
+    vehicle_.writeSettings(pick(64));
+    Load();
+    SetVehicleSpec(VehicleSpecRecord{{5, 4, 3, 2, 1}});
+    Initialize(0);
+    loadCard();
+  }
+
+  // One frame with whatever happens before it; false, after reporting, when a check
+  // fails.
+  bool step() {
+    between();
+    advanceSpeed();
+    VehicleStateRecord state{};
+    time_ = wrap(time_, frameStep());
+    state.time = time_;
+    state.speed = speed_;
+    state.traction = traction_;
+    const int32_t panel82 = chance(3000) ? 1 : 0;
+    panel_[82] = panel82;
+    panel_[83] = 0;
+    ++tally_.frames;
+    fillSessionSentinels(tally_.frames, panel_.data(), sound_.data());
+    const int32_t stopBefore = ruva.curStopIndex;
+    const uint64_t allocationsBefore = allocationCount();
+    const HandleCommand out = Elapse(state, panel_.data(), sound_.data());
+    tally_.frameAllocations += allocationCount() - allocationsBefore;
+    if (ruva.curStopIndex != stopBefore) ++tally_.stopChanges;
+    tally_.cardFrames += ruva.cardMode ? 1 : 0;
+    tally_.beaconFrames += ruva.beaconMode ? 1 : 0;
+
+    std::string problem =
+        checkSessionFrame(ruva, panelUsesFor(ruva.useLegacyDisp, dispType, unitDispEnable),
+                          tally_.frames, panel_.data(), sound_.data(), panel82, 0);
+    if (problem.empty() && (out.brake != brakeNotch || out.power != powerNotch ||
+                            out.reverser != reverser || out.constant != 0)) {
+      problem = "the handles did not come back unchanged";
+    }
+    if (problem.empty() && tally_.frameAllocations != 0) problem = "a frame allocated";
+    if (!problem.empty()) {
+      std::fprintf(stderr, "soak: frame %llu: %s\n", static_cast<unsigned long long>(tally_.frames),
+                   problem.c_str());
+      return false;
+    }
+    return true;
+  }
+
+  const Tally& tally() const { return tally_; }
+
+ private:
+  bool chance(uint32_t oneIn) { return random_() % oneIn == 0; }
+  uint32_t pick(uint32_t count) { return random_() % count; }
+
+  static int32_t wrap(int32_t time, int32_t step) {
+    return static_cast<int32_t>(static_cast<uint32_t>(time) + static_cast<uint32_t>(step));
+  }
+
+  static void beacon(int32_t type, int32_t data) {
+    BeaconRecord record{};
+    record.type = type;
+    record.data = data;
+    SetBeaconData(record);
+  }
+
+  int32_t frameStep() {
+    if (chance(500)) return 0;
+    if (chance(2000)) return 400 + static_cast<int32_t>(pick(600));
+    return chance(4) ? 33 : 16;
+  }
+
+  void loadCard() {
+    ++tally_.cardBeacons;
+    constexpr int32_t kRuns[] = {SessionVehicle::kRun, SessionVehicle::kLongRun,
+                                 SessionVehicle::kOneStop};
+    constexpr int32_t kBroken[] = {SessionVehicle::kEmpty, SessionVehicle::kJunk,
+                                   SessionVehicle::kHeaderOnly, SessionVehicle::kFolder,
+                                   SessionVehicle::kMissing};
+    if (chance(10)) {
+      beacon(1000, SessionVehicle::codeOf(kBroken[pick(std::size(kBroken))]));
+    } else if (chance(5)) {
+      beacon(1000, SessionVehicle::kAbsoluteRunCode);
+    } else {
+      beacon(1000, SessionVehicle::codeOf(kRuns[pick(std::size(kRuns))]));
+    }
+  }
+
+  // A section run on beacons: the pending stop's values, then its distance.
+  void beaconSection() {
+    for (int i = 0; i < 12; ++i) {
+      const int32_t type = kCodedBeacons[pick(std::size(kCodedBeacons))];
+      beacon(type, static_cast<int32_t>(pick(1000000)));
+    }
+    beacon(100, 300 + static_cast<int32_t>(pick(3000)));
+  }
+
+  int32_t edgeValue() {
+    constexpr int32_t kEdges[] = {std::numeric_limits<int32_t>::min(),
+                                  std::numeric_limits<int32_t>::max(), 0, -1, 99999999};
+    return chance(2) ? kEdges[pick(std::size(kEdges))] : static_cast<int32_t>(random_());
+  }
+
+  // What the host and the line do between two frames.
+  void between() {
+    if (chance(40000)) {
+      ++tally_.restarts;
+      vehicle_.writeSettings(pick(64));
+      Initialize(0);
+      if (!chance(4)) loadCard();
+    }
+    if (chance(30000)) loadCard();
+    if (chance(8000)) beaconSection();
+    if (chance(3000)) {
+      const int32_t type = chance(2) ? kCodedBeacons[pick(std::size(kCodedBeacons))]
+                                     : static_cast<int32_t>(pick(1200));
+      beacon(type, edgeValue());
+    }
+    if (speed_ == 0.0f) {
+      if (chance(5000)) beacon(1001, chance(4) ? edgeValue() : static_cast<int32_t>(pick(64)));
+      if (chance(20000)) beacon(1002, 0);
+    }
+    if (chance(1500)) {
+      SetPower(static_cast<int32_t>(pick(6)));
+      SetBrake(chance(50) ? edgeValue() : static_cast<int32_t>(pick(9)));
+      SetReverser(static_cast<int32_t>(pick(3)) - 1);
+    }
+    if (chance(60000)) {
+      ++tally_.timeJumps;
+      constexpr int32_t kHour = 3600000;
+      if (chance(10)) {
+        time_ = chance(2) ? std::numeric_limits<int32_t>::max() - 1000 : 0;
+      } else {
+        time_ = wrap(time_, chance(2) ? -static_cast<int32_t>(pick(kHour))
+                                      : static_cast<int32_t>(pick(kHour)));
+      }
+    }
+  }
+
+  // Cruise, brake for the stop the display counts down to, stand with the doors open
+  // for a while, and go on.
+  void advanceSpeed() {
+    if (dwell_ > 0) {
+      --dwell_;
+      speed_ = 0.0f;
+      traction_ = 0.0f;
+      if (dwell_ == 0) cruise_ = 40.0f + static_cast<float>(pick(90));
+      return;
+    }
+    const double braking = static_cast<double>(speed_) * speed_ / 14.4;
+    const bool stopAhead = ruva.cardMode ? ruva.stopRemain < braking + 30.0
+                                         : ruva.beaconMode && ruva.sectionRemain < braking + 30.0;
+    if (stopAhead || chance(200000)) {
+      speed_ -= 0.04f;
+      traction_ = -40.0f;
+      if (speed_ <= 0.0f) {
+        speed_ = 0.0f;
+        dwell_ = 300 + static_cast<int>(pick(3000));
+        if (!chance(5)) DoorOpen();
+      }
+    } else if (speed_ < cruise_) {
+      speed_ += 0.03f;
+      traction_ = 60.0f;
+    } else {
+      speed_ = cruise_;
+      traction_ = chance(2) ? 0.0f : 12.0f;
+    }
+  }
+
+  const SessionVehicle& vehicle_;
+  std::mt19937 random_;
+  std::vector<int32_t> panel_ = std::vector<int32_t>(kSessionPanelSize);
+  std::vector<int32_t> sound_ = std::vector<int32_t>(kSessionSoundSize);
+  int32_t time_ = 6 * 3600 * 1000;
+  float speed_ = 0.0f;
+  float traction_ = 0.0f;
+  float cruise_ = 80.0f;
+  int dwell_ = 0;
+  Tally tally_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const uint64_t frames = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
+  const uint32_t seed = argc > 2 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 10)) : 1;
+  const double seconds = argc > 3 ? std::strtod(argv[3], nullptr) : 600.0;
+
+  const SessionVehicle vehicle;
+  Soak soak(vehicle, seed);
+  soak.start();
+  const auto begin = std::chrono::steady_clock::now();
+  bool timedOut = false;
+  bool passed = true;
+  while (soak.tally().frames < frames) {
+    if (!soak.step()) {
+      passed = false;
+      break;
+    }
+    if (soak.tally().frames % 4096 == 0 &&
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count() > seconds) {
+      timedOut = true;
+      break;
+    }
+  }
+  const double took =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+  const Tally& t = soak.tally();
+  std::printf(
+      "soak (seed %u): %llu frames in %.1f s%s; %llu in card mode, %llu in beacon mode; "
+      "%llu stop changes, %llu card beacons, %llu restarts, %llu time jumps; %llu heap "
+      "allocations in frames\n",
+      seed, static_cast<unsigned long long>(t.frames), took,
+      timedOut ? " (stopped by the time budget)" : "",
+      static_cast<unsigned long long>(t.cardFrames),
+      static_cast<unsigned long long>(t.beaconFrames),
+      static_cast<unsigned long long>(t.stopChanges),
+      static_cast<unsigned long long>(t.cardBeacons), static_cast<unsigned long long>(t.restarts),
+      static_cast<unsigned long long>(t.timeJumps),
+      static_cast<unsigned long long>(t.frameAllocations));
+  return passed ? 0 : 1;
+}
