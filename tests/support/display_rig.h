@@ -19,10 +19,11 @@ struct DisplayRig {
   DisplayRig& operator=(const DisplayRig&) = delete;
 
   // One frame of `dtMs` at `speedKmh` with traction `traction`: the host time moves on
-  // by `dtMs` and the update runs.
+  // by `dtMs` (wrapping like the host's clock would) and the update runs.
   void frame(int32_t dtMs, float speedKmh = 0.0f, float traction = 0.0f) {
     frameMs = dtMs;
-    state.time += dtMs;
+    state.time =
+        static_cast<int32_t>(static_cast<uint32_t>(state.time) + static_cast<uint32_t>(dtMs));
     state.speed = speedKmh;
     state.traction = traction;
     ruva.updateFrame();
