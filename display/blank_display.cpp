@@ -1,17 +1,82 @@
-// The empty screen that the display returns to in every frame without a route source.
+// Blank values: the empty screen that the display returns to in every frame without a
+// route source, and the blank groups that the reset and the reveal share with it.
+#include <cstddef>
+
 #include "display/beacon_groups.h"
 #include "display/ruva.h"
 
 namespace {
 
-// A time triple of `rows` rows that all read "no time".
-void blankTimes(FixedList& hour, FixedList& minute, FixedList& second, std::size_t rows) {
-  hour.assign(rows, 24);
-  minute.assign(rows, 60);
-  second.assign(rows, 60);
+struct BlankList {
+  FixedList CRuva::*list;
+  std::size_t rows;
+  int32_t value;
+};
+
+constexpr BlankList kDisplayedLists[] = {
+    {&CRuva::dispList7Attr, 7, 0},       {&CRuva::dispList7Extra, 7, 0},
+    {&CRuva::dispList7Time1Hour, 7, 24}, {&CRuva::dispList7Time2Hour, 7, 24},
+    {&CRuva::dispList7Time1Min, 7, 60},  {&CRuva::dispList7Time1Sec, 7, 60},
+    {&CRuva::dispList7Time2Min, 7, 60},  {&CRuva::dispList7Time2Sec, 7, 60},
+    {&CRuva::dispList5Attr, 5, 0},       {&CRuva::dispList5Number, 5, 0},
+    {&CRuva::dispList5ColA, 5, 0},       {&CRuva::dispList5ColB, 5, 0},
+    {&CRuva::dispList5Time1Hour, 5, 24}, {&CRuva::dispList5Time2Hour, 5, 24},
+    {&CRuva::dispList5Time1Min, 5, 60},  {&CRuva::dispList5Time1Sec, 5, 60},
+    {&CRuva::dispList5Time2Min, 5, 60},  {&CRuva::dispList5Time2Sec, 5, 60},
+    {&CRuva::dispList5GapMin, 5, 60},    {&CRuva::dispList5GapSec, 5, 60},
+};
+
+// The beacon stop in force; the pending one is blanked to the same values.
+constexpr BlankList kBeaconLists[] = {
+    {&CRuva::bcnCurAttr7, 7, 0},       {&CRuva::bcnCurExtra7, 7, 0},
+    {&CRuva::bcnCurTime1Hour7, 7, 24}, {&CRuva::bcnCurTime2Hour7, 7, 24},
+    {&CRuva::bcnCurTime1Min7, 7, 60},  {&CRuva::bcnCurTime1Sec7, 7, 60},
+    {&CRuva::bcnCurTime2Min7, 7, 60},  {&CRuva::bcnCurTime2Sec7, 7, 60},
+    {&CRuva::bcnCurGapMin5, 5, 60},    {&CRuva::bcnCurGapSec5, 5, 60},
+    {&CRuva::bcnCurColA5, 5, 0},       {&CRuva::bcnCurColB5, 5, 0},
+};
+
+// The card stop lists of the empty screen. The gap seconds read 12 here, unlike after
+// a reset.
+constexpr BlankList kStopLists[] = {
+    {&CRuva::list7StopIdx, 7, 0},    {&CRuva::list7Attr, 7, 0},
+    {&CRuva::list7Extra, 7, 0},      {&CRuva::list7Time1Hour, 7, 24},
+    {&CRuva::list7Time2Hour, 7, 24}, {&CRuva::list7Time1Min, 7, 60},
+    {&CRuva::list7Time1Sec, 7, 60},  {&CRuva::list7Time2Min, 7, 60},
+    {&CRuva::list7Time2Sec, 7, 60},  {&CRuva::list5StopIdx, 5, 0},
+    {&CRuva::list5Attr, 5, 0},       {&CRuva::list5Number, 5, 0},
+    {&CRuva::list5ColA, 5, 0},       {&CRuva::list5ColB, 5, 0},
+    {&CRuva::list5Time1Hour, 5, 24}, {&CRuva::list5Time2Hour, 5, 24},
+    {&CRuva::list5Time1Min, 5, 60},  {&CRuva::list5Time1Sec, 5, 60},
+    {&CRuva::list5Time2Min, 5, 60},  {&CRuva::list5Time2Sec, 5, 60},
+    {&CRuva::list5GapMin, 5, 60},    {&CRuva::list5GapSec, 5, 12},
+};
+
+template <std::size_t N>
+void blank(CRuva& r, const BlankList (&lists)[N]) {
+  for (const BlankList& b : lists) (r.*b.list).assign(b.rows, b.value);
 }
 
 }  // namespace
+
+void CRuva::blankDisplayedLists() {
+  dispNextAttr = 0;
+  dispNextHour = 24;
+  dispNextMin = 60;
+  dispNextSec = 60;
+  dispNextNumber = 0;
+  blank(*this, kDisplayedLists);
+}
+
+void CRuva::blankBeaconStops() {
+  bcnCurCode = 0;
+  bcnCurHour = 24;
+  bcnCurMin = 60;
+  bcnCurSec = 60;
+  bcnCurCode2 = 0;
+  blank(*this, kBeaconLists);
+  forEachBeaconPair(*this, [](auto& cur, auto& next) { next = cur; });
+}
 
 void CRuva::blankDisplay() {
   soundOut[11] = 0;
@@ -22,48 +87,14 @@ void CRuva::blankDisplay() {
   nextStopTime1Min = 60;
   nextStopTime1Sec = 60;
   nextStopNumber = 0;
-
-  list7StopIdx.assign(7, 0);
-  list7Attr.assign(7, 0);
-  blankTimes(list7Time1Hour, list7Time1Min, list7Time1Sec, 7);
-  blankTimes(list7Time2Hour, list7Time2Min, list7Time2Sec, 7);
-  list7Extra.assign(7, 0);
-
-  list5StopIdx.assign(5, 0);
-  list5Attr.assign(5, 0);
-  blankTimes(list5Time1Hour, list5Time1Min, list5Time1Sec, 5);
-  blankTimes(list5Time2Hour, list5Time2Min, list5Time2Sec, 5);
-  list5Number.assign(5, 0);
-  list5GapMin.assign(5, 60);
-  list5GapSec.assign(5, 12);
-  list5ColA.assign(5, 0);
-  list5ColB.assign(5, 0);
-
-  bcnCurCode = 0;
-  bcnCurHour = 24;
-  bcnCurMin = 60;
-  bcnCurSec = 60;
-  bcnCurCode2 = 0;
-  bcnCurAttr7.assign(7, 0);
-  blankTimes(bcnCurTime1Hour7, bcnCurTime1Min7, bcnCurTime1Sec7, 7);
-  blankTimes(bcnCurTime2Hour7, bcnCurTime2Min7, bcnCurTime2Sec7, 7);
-  bcnCurExtra7.assign(7, 0);
-  bcnCurGapMin5.assign(5, 60);
-  bcnCurGapSec5.assign(5, 60);
-  bcnCurColA5.assign(5, 0);
-  bcnCurColB5.assign(5, 0);
-
-  forEachBeaconPair(*this, [](auto& cur, auto& next) { next = cur; });
+  blank(*this, kStopLists);
+  blankBeaconStops();
 
   curStopCardByte = 0;
   cardHeaderByte = 0;
   cardHeaderNumber = 0;
 
-  dispNextAttr = 0;
-  dispNextHour = 24;
-  dispNextMin = 60;
-  dispNextSec = 60;
-  dispNextNumber = 0;
+  blankDisplayedLists();
   destAttr = 0;
   destHour = 24;
   destMin = 60;
@@ -78,20 +109,6 @@ void CRuva::blankDisplay() {
   numberDigits.assign(5, 20);
   numberDigits[4] = 40;
   numberPrefix = 50;
-
-  dispList7Attr.assign(7, 0);
-  blankTimes(dispList7Time1Hour, dispList7Time1Min, dispList7Time1Sec, 7);
-  blankTimes(dispList7Time2Hour, dispList7Time2Min, dispList7Time2Sec, 7);
-  dispList7Extra.assign(7, 0);
-
-  dispList5Attr.assign(5, 0);
-  blankTimes(dispList5Time1Hour, dispList5Time1Min, dispList5Time1Sec, 5);
-  blankTimes(dispList5Time2Hour, dispList5Time2Min, dispList5Time2Sec, 5);
-  dispList5Number.assign(5, 0);
-  dispList5GapMin.assign(5, 60);
-  dispList5GapSec.assign(5, 60);
-  dispList5ColA.assign(5, 0);
-  dispList5ColB.assign(5, 0);
 
   unitState.assign(8, 0);
   kmDigits.assign(4, 10);

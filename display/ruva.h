@@ -46,6 +46,11 @@ class CRuva {
   void updateBeaconMode();
   // Neither mode: every list, record and digit back to the empty screen.
   void blankDisplay();
+  // The displayed next-stop record and the displayed seven- and five-row lists, blank
+  // and at their full lengths.
+  void blankDisplayedLists();
+  // Both beacon stop groups (in force and pending) with no stop in them.
+  void blankBeaconStops();
   // Per-unit powering, braking or idle from the frame's traction value, each unit with
   // its own random delays; reseeds the module's generator with the frame's host time.
   void updateUnitIndications();
