@@ -34,6 +34,15 @@ struct EventWindow {
   const bool* inhibit;
 };
 
+// The stop that the train reaches when `stopRemain` runs out: row 1 of the seven-row
+// list. With fewer than five stops left that list is no longer rebuilt and its row 1
+// names a stop already reached, which would hold the train there for good; the five-row
+// list, rebuilt at every stop, then names the stop instead (-1 when none lies ahead).
+int32_t stopAhead(const CRuva& r) {
+  if (static_cast<int32_t>(r.card.stopCount) - r.curStopIndex >= 5) return r.list7StopIdx[1];
+  return r.list5StopIdx[1] > r.curStopIndex ? r.list5StopIdx[1] : -1;
+}
+
 }  // namespace
 
 void CRuva::updateCardMode() {
@@ -46,7 +55,7 @@ void CRuva::updateCardMode() {
     // selection: the current stop is selected again. Anywhere else the opening is spent.
     const double remainBefore = stopRemain;
     if (remainBefore < kStopChangeReach) {
-      selectStop(list7StopIdx[1]);
+      selectStop(stopAhead(*this));
     } else if (stopDistance - remainBefore < kStopChangeReach) {
       selectStop(curStopIndex);
     }

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "tests/support/display_rig.h"
+#include "tests/support/sample_card.h"
 
 namespace {
 
@@ -388,6 +389,84 @@ TEST(UpdateFrame, RevealTimerSaturates) {
   rig.ruva.animTimer = std::numeric_limits<int32_t>::max() - 5;
   rig.frame(100);
   EXPECT_EQ(rig.ruva.animTimer, std::numeric_limits<int32_t>::max());
+}
+
+// A card run of `stops` stops and 1.5 km sections, selected at its first stop.
+struct RunRig : DisplayRig {
+  explicit RunRig(int stops = 8) {
+    ruva.resetForTrain();
+    ruva.D01ABnum = 5;
+    ruva.card = sampleCard(stops, 1.5);
+    ruva.cardMode = true;
+    ruva.selectStop(0);
+    state.time = 36000000;
+  }
+};
+
+TEST(CardStopChange, DoorsOpenedAtTheStopJustSelectedSelectItAgain) {
+  RunRig rig;
+  ASSERT_EQ(rig.ruva.stopDistance, 1500.0);
+  ASSERT_EQ(rig.ruva.stopRemain, 1500.0);
+  rig.frame(100);
+  rig.ruva.approachSeen = true;
+  rig.ruva.stopCue = 0;
+  rig.ruva.doorOpened = true;
+  rig.frame(100);
+  EXPECT_EQ(rig.ruva.curStopIndex, 0);
+  EXPECT_EQ(rig.ruva.animTimer, 0);  // the reveal starts over
+  EXPECT_EQ(rig.ruva.stopCue, 1);
+  EXPECT_FALSE(rig.ruva.doorOpened);
+  EXPECT_FALSE(rig.ruva.approachSeen);
+}
+
+TEST(CardStopChange, OverrunSelectsTheNextStopInTheFollowingFrame) {
+  RunRig rig;
+  rig.ruva.stopRemain = 3.0;
+  rig.frame(500, 36.0f);  // 5 m
+  EXPECT_EQ(rig.ruva.stopRemain, -2.0);
+  EXPECT_EQ(rig.ruva.curStopIndex, 0);
+  rig.frame(500, 36.0f);
+  EXPECT_EQ(rig.ruva.curStopIndex, 1);
+  EXPECT_EQ(rig.ruva.stopRemain, 1500.0 - 5.0);
+}
+
+TEST(CardStopChange, DoorsOpenedShortOfTheStopSelectIt) {
+  RunRig rig;
+  rig.ruva.stopRemain = 399.0;
+  rig.ruva.doorOpened = true;
+  rig.frame(100);
+  EXPECT_EQ(rig.ruva.curStopIndex, 1);
+  EXPECT_FALSE(rig.ruva.doorOpened);
+}
+
+TEST(CardRun, EveryStopToTheLastAndEachCueOnce) {
+  // Also the short runs and the last four stops, where the seven-row list stays frozen.
+  for (int stops : {2, 3, 8, 12}) {
+    RunRig rig(stops);
+    int arrivals = 0;
+    int eventCues = 0;
+    int32_t lastStop = 0;
+    for (int f = 0; f < 40000 && lastStop < stops - 1; ++f) {
+      // 72 km/h in 50 ms frames (1 m each); at each stop the doors open.
+      const bool atStop = rig.ruva.stopRemain < 1.0;
+      if (atStop) rig.ruva.doorOpened = true;
+      rig.frame(50, atStop ? 0.0f : 72.0f);
+      if (rig.ruva.soundOut[0] == kStart) ++arrivals;
+      if (rig.ruva.soundOut[6] == kStart) ++eventCues;
+      if (rig.ruva.curStopIndex != lastStop) {
+        EXPECT_EQ(rig.ruva.curStopIndex, lastStop + 1) << stops;
+        lastStop = rig.ruva.curStopIndex;
+      }
+    }
+    EXPECT_EQ(lastStop, stops - 1);
+    EXPECT_EQ(arrivals, stops - 1) << stops;
+    EXPECT_EQ(eventCues, stops - 1) << stops;
+    EXPECT_EQ(rig.ruva.progressBase, 16) << stops;
+    // At the last stop nothing lies ahead: opening the doors selects it again.
+    rig.ruva.doorOpened = true;
+    rig.frame(50);
+    EXPECT_EQ(rig.ruva.curStopIndex, stops - 1);
+  }
 }
 
 }  // namespace
