@@ -83,6 +83,7 @@ TEST_F(FrameAllocation, CardMode) {
   });
   EXPECT_EQ(count, 0u);
   EXPECT_TRUE(ruva.cardMode);
+  EXPECT_GT(stopsSeen, 20);
 }
 
 }  // namespace
