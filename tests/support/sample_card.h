@@ -9,7 +9,7 @@
 
 // `stops` stops (at most 63), each section `sectionKm` long, the km post counting up
 // from 10 km; every stop fires arrival cue 1, leaves at 08:00 plus two minutes a stop,
-// and has one type-1 event half way along its section.
+// and has one type-1 event three quarters along its section.
 inline CardRecord sampleCard(int stops, double sectionKm) {
   CardRecord card;
   card.stopCount = static_cast<uint8_t>(stops);
@@ -26,7 +26,7 @@ inline CardRecord sampleCard(int stops, double sectionKm) {
   }
   for (int i = 0; i < stops && i < CardRecord::kEventSlots; ++i) {
     card.eventStopIndex[i] = i;
-    card.eventStartKm[i] = sectionKm / 2;
+    card.eventStartKm[i] = sectionKm * 0.75;
     card.eventType[i] = 1;
   }
   return card;
@@ -36,7 +36,7 @@ inline CardRecord sampleCard(int stops, double sectionKm) {
 inline std::string sampleCardCsv(int stops, double sectionKm) {
   std::string text = "0,Sample run\n1,3,M12\n3,1234B\n8,1\n";
   for (int i = 0; i < stops && i < CardRecord::kEventSlots; ++i) {
-    text += "5," + std::to_string(i) + "," + std::to_string(sectionKm / 2) + ",0,1\n";
+    text += "5," + std::to_string(i) + "," + std::to_string(sectionKm * 0.75) + ",0,1\n";
   }
   for (int i = 0; i < stops; ++i) {
     // gap, name, two times, number, col 6, col 7, km post, flag, section, cue, cols 12-14,
