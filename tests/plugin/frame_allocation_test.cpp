@@ -18,6 +18,8 @@ constexpr int kFrames = 10000;
 class FrameAllocation : public ::testing::Test {
  protected:
   void SetUp() override {
+    folder_.write("RUVA_ICCard.ini", "[ICCard]\n0=cards\n");
+    folder_.write("cards/1234B.csv", sampleCardCsv(63, 0.3));
     attachModule((folder_.prefix() + "ruva.so").c_str());
     Load();
     SetVehicleSpec(VehicleSpecRecord{});
@@ -69,9 +71,8 @@ TEST_F(FrameAllocation, BeaconMode) {
 }
 
 TEST_F(FrameAllocation, CardMode) {
-  ruva.card = sampleCard(63, 0.3);
-  ruva.cardMode = true;
-  ruva.selectStop(0);
+  beacon(1000, 123401);  // card 1234B in card folder 0
+  ASSERT_TRUE(ruva.cardMode);
   int32_t stopsSeen = 0;
   int32_t lastStop = ruva.curStopIndex;
   const uint64_t count = allocationsOverFrames(90.0f, [&](int frame) {
