@@ -72,16 +72,18 @@ void CRuva::updateCardMode() {
       {2, &windowType2, 6, &nearType2, &inhibitNearType2},
       {3, &windowType3, 6, &nearType3, &inhibitNearType3},
   };
-  for (const EventWindow& w : windows) {
-    int found = -1;
-    for (int i = 0; i < CardRecord::kEventSlots; ++i) {
-      if (card.eventStopIndex[i] == curStopIndex && card.eventType[i] == w.type &&
-          eventWindowHolds(w.type, card.eventStartKm[i] * 1000.0, card.eventEndKm[i] * 1000.0, run,
-                           speedKmh)) {
-        found = i;
-        break;
-      }
+  // One pass finds, for every type, its first entry whose window holds.
+  int firstHolding[4] = {-1, -1, -1, -1};
+  for (int i = 0; i < CardRecord::kEventSlots; ++i) {
+    const int32_t type = card.eventType[i];
+    if (card.eventStopIndex[i] != curStopIndex || type < 0 || type > 3) continue;
+    if (firstHolding[type] < 0 && eventWindowHolds(type, card.eventStartKm[i] * 1000.0,
+                                                   card.eventEndKm[i] * 1000.0, run, speedKmh)) {
+      firstHolding[type] = i;
     }
+  }
+  for (const EventWindow& w : windows) {
+    const int found = firstHolding[w.type];
     if (found < 0) {
       *w.window = false;
       if (w.nearFlag != nullptr) *w.nearFlag = false;
