@@ -34,10 +34,11 @@ struct EventWindow {
   const bool* inhibit;
 };
 
-// The stop that the train reaches when `stopRemain` runs out: row 1 of the seven-row
-// list. With fewer than five stops left that list is no longer rebuilt and its row 1
-// names a stop already reached, which would hold the train there for good; the five-row
-// list, rebuilt at every stop, then names the stop instead (-1 when none lies ahead).
+// The stop that the train reaches when `stopRemain` runs out: the one in row 1 of the
+// seven-row list. With fewer than five stops left from the current one that list is not
+// rebuilt, so its row 1 names a stop already reached (or one of an earlier card), which
+// would hold the train there for good. Then the five-row list, rebuilt at every stop,
+// names the stop instead; -1 when no stop lies ahead.
 int32_t stopAhead(const CRuva& r) {
   if (static_cast<int32_t>(r.card.stopCount) - r.curStopIndex >= 5) return r.list7StopIdx[1];
   return r.list5StopIdx[1] > r.curStopIndex ? r.list5StopIdx[1] : -1;

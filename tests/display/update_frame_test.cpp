@@ -439,6 +439,17 @@ TEST(CardStopChange, DoorsOpenedShortOfTheStopSelectIt) {
   EXPECT_FALSE(rig.ruva.doorOpened);
 }
 
+TEST(CardStopChange, AShortCardDoesNotFollowTheListsOfAnEarlierOne) {
+  RunRig rig(12);
+  rig.ruva.selectStop(3);
+  ASSERT_EQ(rig.ruva.list7StopIdx[1], 4);
+  rig.ruva.card = sampleCard(3, 1.5);
+  rig.ruva.selectStop(0);
+  rig.ruva.stopRemain = -1.0;
+  rig.frame(100);
+  EXPECT_EQ(rig.ruva.curStopIndex, 1);
+}
+
 TEST(CardRun, EveryStopToTheLastAndEachCueOnce) {
   // Also the short runs and the last four stops, where the seven-row list stays frozen.
   for (int stops : {2, 3, 8, 12}) {
