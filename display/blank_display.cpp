@@ -68,6 +68,18 @@ void CRuva::blankDisplayedLists() {
   blank(*this, kDisplayedLists);
 }
 
+void CRuva::blankDestAndInfo() {
+  destAttr = 0;
+  destHour = 24;
+  destMin = 60;
+  destSec = 60;
+  destNumber = 0;
+  infoIdx = 0;
+  infoHour = 24;
+  infoMin = 60;
+  infoSec = 60;
+}
+
 void CRuva::blankBeaconStops() {
   bcnCurCode = 0;
   bcnCurHour = 24;
@@ -95,15 +107,7 @@ void CRuva::blankDisplay() {
   cardHeaderNumber = 0;
 
   blankDisplayedLists();
-  destAttr = 0;
-  destHour = 24;
-  destMin = 60;
-  destSec = 60;
-  destNumber = 0;
-  infoIdx = 0;
-  infoHour = 24;
-  infoMin = 60;
-  infoSec = 60;
+  blankDestAndInfo();
 
   progressCode = 90;
   numberDigits.assign(5, 20);

@@ -69,15 +69,7 @@ void CRuva::resetForTrain() {
   cardHeaderNumber = 0;
 
   blankDisplayedLists();
-  destAttr = 0;
-  destHour = 24;
-  destMin = 60;
-  destSec = 60;
-  destNumber = 0;
-  infoIdx = 0;
-  infoHour = 24;
-  infoMin = 60;
-  infoSec = 60;
+  blankDestAndInfo();
   infoNumber = 0;
   progressCode = 0;
 

@@ -51,6 +51,8 @@ class CRuva {
   void blankDisplayedLists();
   // Both beacon stop groups (in force and pending) with no stop in them.
   void blankBeaconStops();
+  // The dest record and the info record without a stop; the info number stays.
+  void blankDestAndInfo();
   // Per-unit powering, braking or idle from the frame's traction value, each unit with
   // its own random delays; reseeds the module's generator with the frame's host time.
   void updateUnitIndications();
