@@ -52,7 +52,7 @@ class Soak {
     Load();
     SetVehicleSpec(VehicleSpecRecord{{5, 4, 3, 2, 1}});
     Initialize(0);
-    loadCard();
+    startLeg();
   }
 
   // One frame with whatever happens before it; false, after reporting, when a check
@@ -148,16 +148,32 @@ class Soak {
     return chance(2) ? kEdges[pick(std::size(kEdges))] : static_cast<int32_t>(random_());
   }
 
+  // The next part of the drive: mostly a card run, else a run on beacons (which leaves
+  // card mode at the next standstill) or a stretch with no route data at all.
+  void startLeg() {
+    legFrames_ = 20000 + pick(60000);
+    wantBeacons_ = false;
+    const uint32_t kind = pick(10);
+    if (kind < 6) {
+      loadCard();
+    } else if (kind < 9) {
+      wantBeacons_ = true;
+    } else {
+      ++tally_.restarts;
+      vehicle_.writeSettings(pick(64));
+      Initialize(0);
+    }
+  }
+
   // What the host and the line do between two frames.
   void between() {
-    if (chance(40000)) {
+    if (--legFrames_ == 0) startLeg();
+    if (chance(50000)) {
       ++tally_.restarts;
       vehicle_.writeSettings(pick(64));
       Initialize(0);
       if (!chance(4)) loadCard();
     }
-    if (chance(30000)) loadCard();
-    if (chance(8000)) beaconSection();
     if (chance(3000)) {
       const int32_t type = chance(2) ? kCodedBeacons[pick(std::size(kCodedBeacons))]
                                      : static_cast<int32_t>(pick(1200));
@@ -165,7 +181,11 @@ class Soak {
     }
     if (speed_ == 0.0f) {
       if (chance(5000)) beacon(1001, chance(4) ? edgeValue() : static_cast<int32_t>(pick(64)));
-      if (chance(20000)) beacon(1002, 0);
+      if (wantBeacons_) {
+        wantBeacons_ = false;
+        beacon(1002, 0);
+        beaconSection();
+      }
     }
     if (chance(1500)) {
       SetPower(static_cast<int32_t>(pick(6)));
@@ -202,11 +222,13 @@ class Soak {
       traction_ = -40.0f;
       if (speed_ <= 0.0f) {
         speed_ = 0.0f;
-        dwell_ = 300 + static_cast<int>(pick(3000));
+        dwell_ = 300 + static_cast<int>(pick(1500));
         if (!chance(5)) DoorOpen();
+        // On a line run on beacons, the next stop's beacons come while the train stands.
+        if (ruva.beaconMode) beaconSection();
       }
     } else if (speed_ < cruise_) {
-      speed_ += 0.03f;
+      speed_ += 0.05f;
       traction_ = 60.0f;
     } else {
       speed_ = cruise_;
@@ -223,6 +245,8 @@ class Soak {
   float traction_ = 0.0f;
   float cruise_ = 80.0f;
   int dwell_ = 0;
+  uint32_t legFrames_ = 1;
+  bool wantBeacons_ = false;
   Tally tally_;
 };
 
