@@ -117,6 +117,12 @@ std::string randomBytes(std::size_t size) {
   return bytes;
 }
 
+// NUL bytes in a train number, in the row type, in a name and in a time.
+constexpr char kNulCard[] =
+    "3,12\0"
+    "34M\n7\0,3,Na\0me,83\0"
+    "000,83030\n";
+
 TEST_F(HostileCardFiles, ContentsAreReadAsTheyStand) {
   const std::string megabyteOfNines(1 << 20, '9');
   const struct {
@@ -158,11 +164,7 @@ TEST_F(HostileCardFiles, ContentsAreReadAsTheyStand) {
          EXPECT_EQ(c.stopCount, 0);
        }},
       // NUL bytes are bytes like any other: texts keep them, numbers end at them.
-      {"NUL bytes inside lines",
-       std::string("3,12\0"
-                   "34M\n7\0,3,Na\0me,83\0"
-                   "000,83030\n",
-                   35),
+      {"NUL bytes inside lines", std::string(kNulCard, sizeof kNulCard - 1),
        [](const CardRecord& c) {
          EXPECT_EQ(c.trainNumber, std::string("12\0"
                                               "34M",

@@ -29,7 +29,9 @@ class LongModulePath : public ::testing::Test {
   // Load's result.
   bool runAt(const std::string& relative) {
     attachModule((folder.prefix() + relative + "/ruva.so").c_str());
+    // As a freshly loaded module: no card list yet, no card parsed.
     csvReader.cardList.clear();
+    csvReader.cachedCard = CardRecord();
     const bool loaded = Load();
     Initialize(0);
     BeaconRecord beacon{};
