@@ -7,7 +7,7 @@
 // byte picks a call and the bytes after it its arguments (zeros past the end):
 //   0 one frame: time step, speed, traction and the two panel inputs, each from a
 //     table of edge values (NaN, infinities, negative, huge, int32 limits, jumps)
-//   1 a plausible drive of up to 256 frames
+//   1 a plausible drive of up to 256 frames of up to 500 ms
 //   2 a coded beacon, 3 a card beacon 1000, 4 a beacon 1001, 5 a beacon 1002
 //   6 DoorOpen
 //   7 SetPower, SetBrake, SetReverser
@@ -31,7 +31,7 @@
 namespace {
 
 constexpr int kOpCount = 11;
-constexpr uint64_t kFrameLimit = 20000;  // per input, so that no input runs for long
+constexpr uint64_t kFrameLimit = 2000;  // per input, so that no input runs for long
 
 // Beacon type codes: every coded one, neighbours that are ignored, and the card beacons.
 constexpr int32_t kBeaconTypes[] = {
@@ -210,10 +210,10 @@ class Session {
     frame(time, speedKmh, traction, inputs & 1, (inputs >> 1) & 1);
   }
 
-  // Frames of 10 to 40 ms at one speed and traction, as a train runs between events.
+  // Frames of 10 to 500 ms at one speed and traction, as a train runs between events.
   void drive(ByteStream& in) {
     const int count = in.byte() + 1;
-    const int32_t step = 10 + in.byte() % 31;
+    const int32_t step = 10 + in.byte() % 491;
     const float speedKmh = static_cast<float>(in.byte() % 160);
     const float traction = static_cast<float>(static_cast<int8_t>(in.byte()));
     for (int i = 0; i < count && frames_ < kFrameLimit; ++i) {

@@ -109,16 +109,17 @@ def written_card(text):
 IGNORED = bytes([10]) + word(1) + word(2) + word(3) + word(4)
 
 
-def run_to_stops(stops, speed=120, frames_per_leg=255 * 6):
+def run_to_stops(stops, speed=120, drives_per_leg=2):
+    """Drives of 100 frames of 250 ms, then a stand with the doors open."""
     legs = b""
     for _ in range(stops):
-        legs += drive(255, speed, 60) * (frames_per_leg // 255) + drive(60, 0) + DOOR + drive(40, 0)
+        legs += drive(100, speed, 60, 250) * drives_per_leg + drive(20, 0) + DOOR + drive(20, 0)
     return legs
 
 
 SEEDS = {
     "card_run_five_rows": bytes([2 | 4]) + frame() + card(RUN) + drive(50, 0) + run_to_stops(4),
-    "long_run_legacy_three_rows": bytes([1 | 8]) + card(LONG_RUN) + run_to_stops(6, 150, 255 * 2),
+    "long_run_legacy_three_rows": bytes([1 | 8]) + card(LONG_RUN) + run_to_stops(6, 150, 1),
     "absolute_card_folder": bytes([0]) + card(ABSOLUTE_RUN) + run_to_stops(2),
     "beacon_run": bytes([4]) + coded(111, 1230042) + coded(121, 7) + coded(131, 123456)
     + coded(102, 12345) + coded(102, 83015) + coded(113, -250) + coded(100, 300)
@@ -142,7 +143,7 @@ SEEDS = {
     + handles(-3, 99, 2) + drive(5, 0) + IGNORED,
     "standstill_card_beacons": bytes([2]) + card(RUN) + drive(20, 0) + select(5) + drive(20, 0)
     + select(11) + drive(20, 0) + select(40) + leave_card() + drive(20, 0) + card(RUN)
-    + drive(255, 0) * 3,
+    + drive(255, 0, 0, 100),
     "written_card": bytes([0]) + written_card(
         b"3,\x89\xf11234M\n8,1\n5,0,0.2,0.6,0\n5,0,0.1,0.5,2\n6,0,10.1,10.4,0.6,1\n"
         b"7,30,A,83000,83030,1,/30,150,10.0,0,1.0,1,0,0,3,x,0,1,2,,A1,5\n"
