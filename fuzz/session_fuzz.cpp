@@ -22,7 +22,6 @@
 #include <iterator>
 #include <limits>
 #include <string>
-#include <vector>
 
 #include "plugin/exports.h"
 #include "tests/support/session_checks.h"
@@ -144,16 +143,16 @@ class Session {
         drive(in);
         break;
       case 2:
-        beacon(kBeaconTypes[in.byte() % std::size(kBeaconTypes)], edgeInt(in));
+        sendBeacon(kBeaconTypes[in.byte() % std::size(kBeaconTypes)], edgeInt(in));
         break;
       case 3:
         cardBeacon(in);
         break;
       case 4:
-        beacon(1001, in.byte() % 2 == 0 ? static_cast<int32_t>(in.byte() % 70) : edgeInt(in));
+        sendBeacon(1001, in.byte() % 2 == 0 ? static_cast<int32_t>(in.byte() % 70) : edgeInt(in));
         break;
       case 5:
-        beacon(1002, edgeInt(in));
+        sendBeacon(1002, edgeInt(in));
         break;
       case 6:
         DoorOpen();
@@ -169,7 +168,7 @@ class Session {
         break;
       case 9:
         vehicle_.writeCard(in.bytes(static_cast<std::size_t>(in.byte()) * 8));
-        beacon(1000, SessionVehicle::codeOf(SessionVehicle::kWritten));
+        sendBeacon(1000, SessionVehicle::codeOf(SessionVehicle::kWritten));
         break;
       default:
         ignoredCalls(in);
@@ -181,12 +180,12 @@ class Session {
     int32_t time = time_;
     switch (in.byte() % 8) {
       case 0:
-        time = wrap(time, in.byte() * 4);
+        time = advanceHostTime(time, in.byte() * 4);
         break;
       case 1:
         break;
       case 2:
-        time = wrap(time, -(in.word() & 0xFFFFF));
+        time = advanceHostTime(time, -(in.word() & 0xFFFFF));
         break;
       case 3:
         time = std::numeric_limits<int32_t>::max();
@@ -198,10 +197,10 @@ class Session {
         time = in.word();
         break;
       case 6:
-        time = wrap(time, 16);
+        time = advanceHostTime(time, 16);
         break;
       default:
-        time = wrap(time, in.byte() * 1000);
+        time = advanceHostTime(time, in.byte() * 1000);
         break;
     }
     const float speedKmh = edgeFloat(in);
@@ -217,7 +216,7 @@ class Session {
     const float speedKmh = static_cast<float>(in.byte() % 160);
     const float traction = static_cast<float>(static_cast<int8_t>(in.byte()));
     for (int i = 0; i < count && frames_ < kFrameLimit; ++i) {
-      frame(wrap(time_, step), speedKmh, traction, 0, 0);
+      frame(advanceHostTime(time_, step), speedKmh, traction, 0, 0);
     }
   }
 
@@ -236,7 +235,7 @@ class Session {
     } else {
       code = edgeInt(in);
     }
-    beacon(1000, code);
+    sendBeacon(1000, code);
   }
 
   void ignoredCalls(ByteStream& in) {
@@ -249,17 +248,6 @@ class Session {
     if (GetPluginVersion() != 0x20000) fail("the plug-in version changed", frames_);
   }
 
-  static int32_t wrap(int32_t time, int32_t step) {
-    return static_cast<int32_t>(static_cast<uint32_t>(time) + static_cast<uint32_t>(step));
-  }
-
-  static void beacon(int32_t type, int32_t data) {
-    BeaconRecord record{};
-    record.type = type;
-    record.data = data;
-    SetBeaconData(record);
-  }
-
   void frame(int32_t time, float speedKmh, float traction, int32_t panel82, int32_t panel83) {
     ++frames_;
     time_ = time;
@@ -267,24 +255,12 @@ class Session {
     state.time = time;
     state.speed = speedKmh;
     state.traction = traction;
-    panel_[82] = panel82;
-    panel_[83] = panel83;
-    fillSessionSentinels(frames_, panel_.data(), sound_.data());
-    const HandleCommand out = Elapse(state, panel_.data(), sound_.data());
-    if (out.brake != brakeNotch || out.power != powerNotch || out.reverser != reverser ||
-        out.constant != 0) {
-      fail("the handles did not come back unchanged", frames_);
-    }
-    const std::string problem =
-        checkSessionFrame(ruva, panelUsesFor(ruva.useLegacyDisp, dispType, unitDispEnable), frames_,
-                          panel_.data(), sound_.data(), panel82, panel83);
+    const std::string problem = runCheckedFrame(frames_, state, panel82, panel83, arrays_);
     if (!problem.empty()) fail(problem, frames_);
   }
 
   const SessionVehicle& vehicle_;
-  // Exactly as large as the module may write, so that an overrun reaches a red zone.
-  std::vector<int32_t> panel_ = std::vector<int32_t>(kSessionPanelSize);
-  std::vector<int32_t> sound_ = std::vector<int32_t>(kSessionSoundSize);
+  SessionArrays arrays_;
   int32_t time_ = 8 * 3600 * 1000;
   uint64_t frames_ = 0;
 };

@@ -18,7 +18,6 @@
 #include <limits>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "plugin/exports.h"
 #include "tests/support/allocation_counter.h"
@@ -61,30 +60,19 @@ class Soak {
     between();
     advanceSpeed();
     VehicleStateRecord state{};
-    time_ = wrap(time_, frameStep());
+    time_ = advanceHostTime(time_, frameStep());
     state.time = time_;
     state.speed = speed_;
     state.traction = traction_;
     const int32_t panel82 = chance(3000) ? 1 : 0;
-    panel_[82] = panel82;
-    panel_[83] = 0;
     ++tally_.frames;
-    fillSessionSentinels(tally_.frames, panel_.data(), sound_.data());
     const int32_t stopBefore = ruva.curStopIndex;
     const uint64_t allocationsBefore = allocationCount();
-    const HandleCommand out = Elapse(state, panel_.data(), sound_.data());
+    std::string problem = runCheckedFrame(tally_.frames, state, panel82, 0, arrays_);
     tally_.frameAllocations += allocationCount() - allocationsBefore;
     if (ruva.curStopIndex != stopBefore) ++tally_.stopChanges;
     tally_.cardFrames += ruva.cardMode ? 1 : 0;
     tally_.beaconFrames += ruva.beaconMode ? 1 : 0;
-
-    std::string problem =
-        checkSessionFrame(ruva, panelUsesFor(ruva.useLegacyDisp, dispType, unitDispEnable),
-                          tally_.frames, panel_.data(), sound_.data(), panel82, 0);
-    if (problem.empty() && (out.brake != brakeNotch || out.power != powerNotch ||
-                            out.reverser != reverser || out.constant != 0)) {
-      problem = "the handles did not come back unchanged";
-    }
     if (problem.empty() && tally_.frameAllocations != 0) problem = "a frame allocated";
     if (!problem.empty()) {
       std::fprintf(stderr, "soak: frame %llu: %s\n", static_cast<unsigned long long>(tally_.frames),
@@ -100,17 +88,6 @@ class Soak {
   bool chance(uint32_t oneIn) { return random_() % oneIn == 0; }
   uint32_t pick(uint32_t count) { return random_() % count; }
 
-  static int32_t wrap(int32_t time, int32_t step) {
-    return static_cast<int32_t>(static_cast<uint32_t>(time) + static_cast<uint32_t>(step));
-  }
-
-  static void beacon(int32_t type, int32_t data) {
-    BeaconRecord record{};
-    record.type = type;
-    record.data = data;
-    SetBeaconData(record);
-  }
-
   int32_t frameStep() {
     if (chance(500)) return 0;
     if (chance(2000)) return 400 + static_cast<int32_t>(pick(600));
@@ -125,11 +102,11 @@ class Soak {
                                    SessionVehicle::kHeaderOnly, SessionVehicle::kFolder,
                                    SessionVehicle::kMissing};
     if (chance(10)) {
-      beacon(1000, SessionVehicle::codeOf(kBroken[pick(std::size(kBroken))]));
+      sendBeacon(1000, SessionVehicle::codeOf(kBroken[pick(std::size(kBroken))]));
     } else if (chance(5)) {
-      beacon(1000, SessionVehicle::kAbsoluteRunCode);
+      sendBeacon(1000, SessionVehicle::kAbsoluteRunCode);
     } else {
-      beacon(1000, SessionVehicle::codeOf(kRuns[pick(std::size(kRuns))]));
+      sendBeacon(1000, SessionVehicle::codeOf(kRuns[pick(std::size(kRuns))]));
     }
   }
 
@@ -137,9 +114,9 @@ class Soak {
   void beaconSection() {
     for (int i = 0; i < 12; ++i) {
       const int32_t type = kCodedBeacons[pick(std::size(kCodedBeacons))];
-      beacon(type, static_cast<int32_t>(pick(1000000)));
+      sendBeacon(type, static_cast<int32_t>(pick(1000000)));
     }
-    beacon(100, 300 + static_cast<int32_t>(pick(3000)));
+    sendBeacon(100, 300 + static_cast<int32_t>(pick(3000)));
   }
 
   int32_t edgeValue() {
@@ -177,13 +154,13 @@ class Soak {
     if (chance(3000)) {
       const int32_t type = chance(2) ? kCodedBeacons[pick(std::size(kCodedBeacons))]
                                      : static_cast<int32_t>(pick(1200));
-      beacon(type, edgeValue());
+      sendBeacon(type, edgeValue());
     }
     if (speed_ == 0.0f) {
-      if (chance(5000)) beacon(1001, chance(4) ? edgeValue() : static_cast<int32_t>(pick(64)));
+      if (chance(5000)) sendBeacon(1001, chance(4) ? edgeValue() : static_cast<int32_t>(pick(64)));
       if (wantBeacons_) {
         wantBeacons_ = false;
-        beacon(1002, 0);
+        sendBeacon(1002, 0);
         beaconSection();
       }
     }
@@ -198,8 +175,8 @@ class Soak {
       if (chance(10)) {
         time_ = chance(2) ? std::numeric_limits<int32_t>::max() - 1000 : 0;
       } else {
-        time_ = wrap(time_, chance(2) ? -static_cast<int32_t>(pick(kHour))
-                                      : static_cast<int32_t>(pick(kHour)));
+        time_ = advanceHostTime(time_, chance(2) ? -static_cast<int32_t>(pick(kHour))
+                                                 : static_cast<int32_t>(pick(kHour)));
       }
     }
   }
@@ -238,8 +215,7 @@ class Soak {
 
   const SessionVehicle& vehicle_;
   std::mt19937 random_;
-  std::vector<int32_t> panel_ = std::vector<int32_t>(kSessionPanelSize);
-  std::vector<int32_t> sound_ = std::vector<int32_t>(kSessionSoundSize);
+  SessionArrays arrays_;
   int32_t time_ = 6 * 3600 * 1000;
   float speed_ = 0.0f;
   float traction_ = 0.0f;

@@ -1,8 +1,8 @@
 // What must hold after every frame, whatever the host, the beacons and the files did:
 // the two modes never both set, every list within its capacity and as long as its
 // readers need, the km post never below zero, and the host's panel and sound arrays
-// written exactly where the chosen layout says. Shared by the session fuzzer and the
-// soak, which drive the module in this process.
+// written exactly where the chosen layout says, and the handles handed back as set.
+// Shared by the session fuzzer and the soak, which drive the module in this process.
 #ifndef RUVA_TESTS_SUPPORT_SESSION_CHECKS_H_
 #define RUVA_TESTS_SUPPORT_SESSION_CHECKS_H_
 
@@ -10,9 +10,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "display/fixed_list.h"
 #include "display/ruva.h"
+#include "plugin/exports.h"
+#include "plugin/globals.h"
 
 // The smallest host arrays that hold every index the module may write: an index past
 // them is an overrun that the sanitizers catch.
@@ -28,9 +31,9 @@ enum class PanelUse : uint8_t {
 
 using PanelUses = std::array<PanelUse, kSessionPanelSize>;
 
-// The uses of every panel index in the variant that `legacy`, `dispType` and `unitDisp`
-// choose.
-inline PanelUses panelUses(bool legacy, bool dispType, bool unitDisp) {
+// The uses of every panel index in the variant that `legacy`, `fiveRows` (the setting
+// "DispType") and `unitDisp` choose.
+inline PanelUses panelUses(bool legacy, bool fiveRows, bool unitDisp) {
   PanelUses uses{};
   auto mark = [&uses](int first, int last, int step, PanelUse use = PanelUse::kEveryFrame) {
     for (int i = first; i <= last; i += step) uses[static_cast<std::size_t>(i)] = use;
@@ -49,7 +52,7 @@ inline PanelUses panelUses(bool legacy, bool dispType, bool unitDisp) {
     mark(98, 105, 1);
     mark(114, 114, 1);
     mark(116, 129, 1);
-    if (!dispType) {
+    if (!fiveRows) {
       mark(106, 107, 1);
       mark(110, 113, 1);
       mark(115, 115, 1);
@@ -75,7 +78,7 @@ inline PanelUses panelUses(bool legacy, bool dispType, bool unitDisp) {
     }
   } else {
     mark(100, 107, 1);
-    if (dispType) {
+    if (fiveRows) {
       mark(110, 113, 1);
       mark(115, 116, 1);
       mark(130, 134, 1);
@@ -96,13 +99,13 @@ inline PanelUses panelUses(bool legacy, bool dispType, bool unitDisp) {
 }
 
 // The same, computed once per variant.
-inline const PanelUses& panelUsesFor(bool legacy, bool dispType, bool unitDisp) {
+inline const PanelUses& panelUsesFor(bool legacy, bool fiveRows, bool unitDisp) {
   static const std::array<PanelUses, 8> table = [] {
     std::array<PanelUses, 8> all{};
     for (int v = 0; v < 8; ++v) all[v] = panelUses((v & 1) != 0, (v & 2) != 0, (v & 4) != 0);
     return all;
   }();
-  return table[(legacy ? 1 : 0) + (dispType ? 2 : 0) + (unitDisp ? 4 : 0)];
+  return table[(legacy ? 1 : 0) + (fiveRows ? 2 : 0) + (unitDisp ? 4 : 0)];
 }
 
 // The value that index `index` of a host array holds before frame `frame`: different
@@ -258,6 +261,30 @@ inline std::string checkSessionFrame(const CRuva& display, const PanelUses& uses
     }
   }
   return {};
+}
+
+// The host's two arrays in a checked session.
+struct SessionArrays {
+  // Exactly as large as the module may write, so that an overrun reaches a red zone.
+  std::vector<int32_t> panel = std::vector<int32_t>(kSessionPanelSize);
+  std::vector<int32_t> sound = std::vector<int32_t>(kSessionSoundSize);
+};
+
+// Runs frame `frame` of a session through Elapse in this process, with `state` and the
+// panel inputs `panel82` and `panel83`, and checks it: the display state, both arrays
+// and the handles handed back. Returns what is wrong, or an empty text.
+inline std::string runCheckedFrame(uint64_t frame, const VehicleStateRecord& state, int32_t panel82,
+                                   int32_t panel83, SessionArrays& arrays) {
+  arrays.panel[82] = panel82;
+  arrays.panel[83] = panel83;
+  fillSessionSentinels(frame, arrays.panel.data(), arrays.sound.data());
+  const HandleCommand out = Elapse(state, arrays.panel.data(), arrays.sound.data());
+  if (out.brake != brakeNotch || out.power != powerNotch || out.reverser != reverser ||
+      out.constant != 0) {
+    return "the handles did not come back unchanged";
+  }
+  return checkSessionFrame(ruva, panelUsesFor(ruva.useLegacyDisp, dispType, unitDispEnable), frame,
+                           arrays.panel.data(), arrays.sound.data(), panel82, panel83);
 }
 
 #endif  // RUVA_TESTS_SUPPORT_SESSION_CHECKS_H_

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "plugin/attach.h"
+#include "plugin/exports.h"
 #include "plugin/globals.h"
 
 // The text of a card of `stops` stops (at most 63), each section `sectionKm` long.
@@ -153,6 +154,20 @@ inline void restartModuleInProcess(const std::string& moduleFile) {
   nextStopTypeSetting = 0;
   specFilePath[0] = '\0';
   attachModule(moduleFile.c_str());
+}
+
+// Hands the module a beacon through its entry point.
+inline void sendBeacon(int32_t type, int32_t data) {
+  BeaconRecord record{};
+  record.type = type;
+  record.data = data;
+  SetBeaconData(record);
+}
+
+// Host time `step` ms after `time`, wrapping at the ends of the int32 range as the host's
+// clock would.
+inline int32_t advanceHostTime(int32_t time, int32_t step) {
+  return static_cast<int32_t>(static_cast<uint32_t>(time) + static_cast<uint32_t>(step));
 }
 
 #endif  // RUVA_TESTS_SUPPORT_SESSION_VEHICLE_H_
