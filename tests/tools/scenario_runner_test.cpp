@@ -136,9 +136,10 @@ TEST(ScenarioRunner, StartsInTheHostsOrderAndPassesCallsThrough) {
 }
 
 TEST(ScenarioRunner, FramesStepTheHostTimeFromTheLastTimeSet) {
-  const Played p = play("wait 3 frames\ntime 08:00\nwait 40 ms\n", 20);
+  const Played p = play(
+      "wait 3 frames\ntime 08:00\nwait 40 ms\nwait until 08:00:00.090\nwait until 07:00\n", 20);
   const std::vector<Call> frames = elapses(p.calls);
-  const int32_t times[] = {20, 40, 60, 28800000, 28800020};
+  const int32_t times[] = {20, 40, 60, 28800000, 28800020, 28800040, 28800060, 28800080, 28800100};
   ASSERT_EQ(frames.size(), std::size(times));
   for (std::size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(frames[i].a, times[i]) << i;
 }

@@ -1,5 +1,6 @@
 #include "tools/host/display_codes.h"
 
+#include <cstdio>
 #include <string_view>
 
 namespace {
@@ -91,4 +92,14 @@ std::string kmPostText(int32_t high, int32_t low) {
 
 std::string optionalText(const std::optional<int32_t>& value) {
   return value ? std::to_string(*value) : std::string();
+}
+
+std::string hostTimeText(int32_t ms) {
+  char text[32];
+  const int64_t magnitude = ms < 0 ? -int64_t{ms} : ms;
+  std::snprintf(
+      text, sizeof text, "%s%02lld:%02lld:%02lld.%03lld", ms < 0 ? "-" : "",
+      static_cast<long long>(magnitude / 3600000), static_cast<long long>(magnitude / 60000 % 60),
+      static_cast<long long>(magnitude / 1000 % 60), static_cast<long long>(magnitude % 1000));
+  return text;
 }

@@ -22,6 +22,8 @@ std::string trainNumberText(const TrainNumberCodes& codes);
 std::string timeText(const TimeCell& cell);
 // The kilometre post as "12.5 km", or "-" when no card drives the display.
 std::string kmPostText(int32_t high, int32_t low);
+// A host time in ms as "08:30:05.250"; hours go on past 23.
+std::string hostTimeText(int32_t ms);
 // An absent value as "", a present one in decimal.
 std::string optionalText(const std::optional<int32_t>& value);
 

@@ -152,6 +152,11 @@ bool parseCommand(std::string_view line, const std::vector<std::string_view>& w,
   }
   if (verb == "wait") {
     c.kind = CommandKind::kWait;
+    if (n == 3 && w[1] == "until") {
+      c.kind = CommandKind::kWaitUntil;
+      if (!parseClockTime(w[2], c.integer)) return fail("bad time: expected 'wait until HH:MM:SS'");
+      return true;
+    }
     if (n == 3 && (w[2] == "frames" || w[2] == "frame")) {
       c.byDistance = true;
       if (!parseInteger(w[1], c.integer) || c.integer < 0) return fail("bad frame count");

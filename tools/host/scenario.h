@@ -12,12 +12,13 @@
 #include <vector>
 
 enum class CommandKind {
-  kStep,   // frame step: `number` ms
-  kTime,   // host time of the next frame: `integer` ms
-  kSpeed,  // speed at once: `number` km/h
-  kRamp,   // accelerate/brake to `number` km/h over `amount` metres or ms
-  kDrive,  // `amount` metres at the current speed
-  kWait,   // `amount` ms at the current speed, or `integer` frames
+  kStep,       // frame step: `number` ms
+  kTime,       // host time of the next frame: `integer` ms
+  kSpeed,      // speed at once: `number` km/h
+  kRamp,       // accelerate/brake to `number` km/h over `amount` metres or ms
+  kDrive,      // `amount` metres at the current speed
+  kWait,       // `amount` ms at the current speed, or `integer` frames
+  kWaitUntil,  // frames at the current speed until the host time reaches `integer` ms
   kDoorOpen,
   kDoorClose,
   kBeacon,    // type `integer`, data `value`

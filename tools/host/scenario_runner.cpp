@@ -153,6 +153,13 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       return runFrames(
           static_cast<int64_t>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
     }
+    case CommandKind::kWaitUntil: {
+      // A pending `time` is where the next frame lands; otherwise frames go on from now.
+      const int64_t from = timeSet_ ? timeMs_ - stepMs_ : timeMs_;
+      const int64_t frames = c.integer > from ? (c.integer - from + stepMs_ - 1) / stepMs_ : 0;
+      return runFrames(
+          frames, [&](int64_t) { return speedKmh_; }, c.line, failure);
+    }
     case CommandKind::kDoorOpen:
       api_.DoorOpen();
       return true;

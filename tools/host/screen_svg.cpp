@@ -79,7 +79,8 @@ std::string renderSvg(const PanelView& view, const ScreenContext& context) {
   picture.text(200, 42, trainNumberText(view.number), 30, "#ffd860");
   std::snprintf(line, sizeof line, "%d km/h", view.speedDigits[0]);
   picture.text(470, 42, line, 26, "#ffffff");
-  picture.text(kWidth - 16, 28, "km " + kmPostText(view.kmHigh, view.kmLow), 16, "#c8d8f0", "end");
+  picture.text(kWidth - 16, 28, "km post " + kmPostText(view.kmHigh, view.kmLow), 16, "#c8d8f0",
+               "end");
   if (view.modeLamp) {
     picture.lamp(kWidth - 100, 46, *view.modeLamp, "#60c0ff");
     picture.text(kWidth - 16, 51, "mode", 14, "#c8d8f0", "end");
@@ -154,9 +155,9 @@ std::string renderSvg(const PanelView& view, const ScreenContext& context) {
   }
   picture.text(16, y, started, 14, "#ffb060");
   y += 24;
-  std::snprintf(line, sizeof line, "frame %llu  host time %d ms  speed %.1f km/h  run %.1f m",
-                static_cast<unsigned long long>(context.frame), context.hostTimeMs,
-                context.speedKmh, context.odometerM);
-  picture.text(16, y, std::string(line) + "  " + layoutName(view.layout), 12, "#7080a0");
+  std::snprintf(line, sizeof line, "frame %llu  host time %s  speed %.1f km/h  run %.1f m  ",
+                static_cast<unsigned long long>(context.frame),
+                hostTimeText(context.hostTimeMs).c_str(), context.speedKmh, context.odometerM);
+  picture.text(16, y, std::string(line) + layoutName(view.layout), 12, "#7080a0");
   return picture.finish(y + 16);
 }

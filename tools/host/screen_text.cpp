@@ -6,14 +6,6 @@
 
 namespace {
 
-std::string hostTimeText(int32_t ms) {
-  char text[32];
-  const int32_t day = ms < 0 ? -ms : ms;
-  std::snprintf(text, sizeof text, "%s%02d:%02d:%02d.%03d", ms < 0 ? "-" : "", day / 3600000,
-                day / 60000 % 60, day / 1000 % 60, day % 1000);
-  return text;
-}
-
 std::string padded(std::string text, std::size_t width) {
   // Width counts characters, not bytes: a UTF-8 continuation byte adds nothing.
   std::size_t shown = 0;
