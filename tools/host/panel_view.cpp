@@ -18,6 +18,25 @@ TrainNumberCodes numberAt(const Panel& p, int first) {
   return {p[first], {p[first + 1], p[first + 2], p[first + 3], p[first + 4]}, p[first + 5]};
 }
 
+// The five-row list and the next-stop record; the legacy layout has fewer rows of
+// running times (`gapRows`) and of values A and B (`valueRows`).
+void decodeFiveRows(const Panel& p, int gapRows, int valueRows, PanelView& view) {
+  view.next = StopRecord{p[110], clockTime(p, 111, true), p[115]};
+  view.rows.resize(5);
+  for (int k = 0; k < 5; ++k) {
+    ListRow& row = view.rows[k];
+    row.attr = p[130 + k];
+    row.time1 = clockTime(p, 140 + 3 * k, true);
+    row.time2 = clockTime(p, 160 + 3 * k, true);
+    if (k < gapRows) row.gap = minuteSecond(p, 180 + 2 * k);
+    row.number = p[190 + k];
+    if (k < valueRows) {
+      row.colA = p[200 + 2 * k];
+      row.colB = p[201 + 2 * k];
+    }
+  }
+}
+
 void decodeStandard(const Layout& layout, const Panel& p, PanelView& view) {
   if (layout.unitDisplay) view.units.assign(p.begin() + 20, p.begin() + 28);
   view.kmHigh = p[98];
@@ -46,38 +65,14 @@ void decodeStandard(const Layout& layout, const Panel& p, PanelView& view) {
     view.lastStop.time2 = clockTime(p, 184, false);
     return;
   }
-  view.next = StopRecord{p[110], clockTime(p, 111, true), p[115]};
-  view.rows.resize(5);
-  for (int k = 0; k < 5; ++k) {
-    ListRow& row = view.rows[k];
-    row.attr = p[130 + k];
-    row.time1 = clockTime(p, 140 + 3 * k, true);
-    row.time2 = clockTime(p, 160 + 3 * k, true);
-    row.gap = minuteSecond(p, 180 + 2 * k);
-    row.number = p[190 + k];
-    row.colA = p[200 + 2 * k];
-    row.colB = p[201 + 2 * k];
-  }
+  decodeFiveRows(p, 5, 5, view);
 }
 
 void decodeLegacy(const Layout& layout, const Panel& p, PanelView& view) {
   view.dest = StopRecord{p[106], {}, std::nullopt};
   view.lastStop.attr = p[107];
   if (layout.fiveRowList) {
-    view.next = StopRecord{p[110], clockTime(p, 111, true), p[115]};
-    view.rows.resize(5);
-    for (int k = 0; k < 5; ++k) {
-      ListRow& row = view.rows[k];
-      row.attr = p[130 + k];
-      row.time1 = clockTime(p, 140 + 3 * k, true);
-      row.time2 = clockTime(p, 160 + 3 * k, true);
-      if (k < 4) row.gap = minuteSecond(p, 180 + 2 * k);
-      row.number = p[190 + k];
-      if (k < 3) {
-        row.colA = p[200 + 2 * k];
-        row.colB = p[201 + 2 * k];
-      }
-    }
+    decodeFiveRows(p, 4, 3, view);
   } else {
     view.rows.resize(6);
     for (int k = 0; k < 6; ++k) {
