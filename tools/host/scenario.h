@@ -2,7 +2,7 @@
 // author (speeds, distances, doors, beacons, expectations), parsed into commands.
 //
 // One command per line; '#' starts a comment; blank lines are skipped. The format is
-// described for authors in docs/scenarios.md.
+// described for authors in docs/tools.md.
 #ifndef RUVA_TOOLS_HOST_SCENARIO_H_
 #define RUVA_TOOLS_HOST_SCENARIO_H_
 
