@@ -11,11 +11,51 @@
 namespace platform {
 namespace {
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+  return c == '\\' || c == '/';
+}
 
 bool hasDrive(std::string_view path) {
   return path.size() >= 2 && path[1] == ':' &&
          ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+// Offset of the character after the one at `at`: in code page 932 the second byte of a
+// double-byte character can be 0x5C, the backslash, and must not count as one.
+std::size_t nextChar(std::string_view path, std::size_t at) {
+  const bool lead = IsDBCSLeadByte(static_cast<BYTE>(path[at])) != FALSE;
+  return lead && at + 1 < path.size() ? at + 2 : at + 1;
+}
+
+// Offset of the first separator at or after `from`, or the length of `path`.
+std::size_t findSeparator(std::string_view path, std::size_t from) {
+  std::size_t at = from;
+  while (at < path.size() && !isSeparator(path[at])) at = nextChar(path, at);
+  return at < path.size() ? at : path.size();
+}
+
+// Offset of the last separator, or npos.
+std::size_t findLastSeparator(std::string_view path) {
+  std::size_t last = std::string_view::npos;
+  for (std::size_t at = 0; at < path.size(); at = nextChar(path, at)) {
+    if (isSeparator(path[at])) last = at;
+  }
+  return last;
+}
+
+bool endsWithSeparator(std::string_view path) {
+  return !path.empty() && findLastSeparator(path) == path.size() - 1;
+}
+
+// Length of the root name: "X:", "\\server", or the device prefixes "\\?" and "\\.";
+// 0 when there is none. A root name other than a drive starts with two separators.
+std::size_t rootNameLength(std::string_view path) {
+  if (hasDrive(path)) return 2;
+  if (path.size() < 3 || !isSeparator(path[0]) || !isSeparator(path[1]) || isSeparator(path[2])) {
+    return 0;
+  }
+  if ((path[2] == '?' || path[2] == '.') && path.size() >= 4 && isSeparator(path[3])) return 3;
+  return findSeparator(path, 2);
 }
 
 HANDLE openRegularFile(const std::string& path) {
@@ -32,12 +72,13 @@ bool splitModulePath(const char* path, char (&drive)[3], char (&dir)[256]) {
   dir[0] = '\0';
   std::string_view rest(path);
   std::string_view driveText;
-  if (hasDrive(rest)) {
+  if (rest.size() >= 2 && rest[1] == ':') {
     driveText = rest.substr(0, 2);
     rest.remove_prefix(2);
   }
-  std::size_t last = rest.find_last_of("\\/");
-  std::string_view dirText = last == std::string_view::npos ? std::string_view() : rest.substr(0, last + 1);
+  const std::size_t last = findLastSeparator(rest);
+  const std::string_view dirText =
+      last == std::string_view::npos ? std::string_view() : rest.substr(0, last + 1);
   if (dirText.size() >= sizeof dir) return false;
   std::memcpy(drive, driveText.data(), driveText.size());
   drive[driveText.size()] = '\0';
@@ -46,14 +87,13 @@ bool splitModulePath(const char* path, char (&drive)[3], char (&dir)[256]) {
   return true;
 }
 
-int32_t readProfileInt(const char* section, const char* key, int32_t fallback,
-                       const char* file) {
+int32_t readProfileInt(const char* section, const char* key, int32_t fallback, const char* file) {
   if (file == nullptr || file[0] == '\0') return fallback;
   return static_cast<int32_t>(GetPrivateProfileIntA(section, key, fallback, file));
 }
 
-std::size_t readProfileString(const char* section, const char* key, const char* fallback,
-                              char* out, std::size_t size, const char* file) {
+std::size_t readProfileString(const char* section, const char* key, const char* fallback, char* out,
+                              std::size_t size, const char* file) {
   if (size == 0) return 0;
   if (file == nullptr || file[0] == '\0') {
     const std::size_t length = fallback == nullptr ? 0 : std::strlen(fallback);
@@ -65,42 +105,53 @@ std::size_t readProfileString(const char* section, const char* key, const char* 
   return GetPrivateProfileStringA(section, key, fallback, out, static_cast<DWORD>(size), file);
 }
 
-bool isLeadByte(uint8_t byte) { return IsDBCSLeadByte(byte) != FALSE; }
+bool isLeadByte(uint8_t byte) {
+  return IsDBCSLeadByte(byte) != FALSE;
+}
 
 bool isAbsolutePath(std::string_view path) {
   if (hasDrive(path)) return path.size() >= 3 && isSeparator(path[2]);
-  // Network shares and device namespaces both start with two separators.
-  return path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1]);
+  return rootNameLength(path) > 0;
 }
 
 std::string appendPath(std::string_view base, std::string_view part) {
-  if (isAbsolutePath(part) || base.empty()) return std::string(part);
-  if (hasDrive(part)) {
-    // "X:name" keeps the base only when the base is on the same drive.
-    if (!hasDrive(base) || (base[0] | 0x20) != (part[0] | 0x20)) return std::string(part);
-    std::string joined(base);
-    if (joined.size() > 2 && !isSeparator(joined.back())) joined += '\\';
-    joined.append(part.substr(2));
-    return joined;
+  if (isAbsolutePath(part)) return std::string(part);
+  const std::size_t baseRoot = rootNameLength(base);
+  const std::size_t partRoot = rootNameLength(part);
+  // A part on another drive or share replaces the base; root names compare exactly.
+  if (partRoot > 0 && base.substr(0, baseRoot) != part.substr(0, partRoot)) {
+    return std::string(part);
   }
-  if (!part.empty() && isSeparator(part.front())) {
+  const std::string_view partRest = part.substr(partRoot);
+  std::string joined;
+  if (!partRest.empty() && isSeparator(partRest.front())) {
     // A rooted part keeps only the base's drive or share.
-    std::string joined(hasDrive(base) ? base.substr(0, 2) : std::string_view());
-    joined.append(part);
-    return joined;
+    joined.assign(base.substr(0, baseRoot));
+  } else {
+    joined.assign(base);
+    // "X:" stays drive-relative; a bare share name ("\\server") takes a separator.
+    const bool onlyRoot = baseRoot == base.size();
+    if (onlyRoot ? baseRoot >= 3 : !endsWithSeparator(base)) joined += '\\';
   }
-  std::string joined(base);
-  if (!isSeparator(joined.back()) && !(joined.size() == 2 && hasDrive(joined))) joined += '\\';
-  joined.append(part);
+  joined.append(partRest);
   return joined;
 }
 
 bool makeAbsolute(const std::string& path, std::string& out) {
-  char buffer[MAX_PATH * 4];
-  const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-  if (length == 0 || length >= sizeof buffer) return false;
-  out.assign(buffer, length);
-  return true;
+  // The system converts through the ANSI code page, as it does for every "A" function.
+  DWORD size = MAX_PATH;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    out.resize(size);
+    const DWORD length = GetFullPathNameA(path.c_str(), size, out.data(), nullptr);
+    if (length == 0) break;
+    if (length < size) {
+      out.resize(length);
+      return true;
+    }
+    size = length;  // the length needed, terminator included
+  }
+  out.clear();
+  return false;
 }
 
 bool pathExists(const std::string& path) {
