@@ -205,9 +205,11 @@ TEST(ScenarioRunner, InputsReachTheModuleInTheNextFrame) {
 }
 
 TEST(ScenarioRunner, ShowListsTheSoundsStartedSinceTheLastShow) {
-  const Played p = play("wait 6 frames\nshow\nnote between\nshow\n");
+  const Played p = play("wait 6 frames\nshow\nshow\nwait 1 frame\nnote between\nshow\n");
   const std::size_t first = p.out.find("14 arrival cue 1 (frame 5)");
   ASSERT_NE(first, std::string::npos) << p.out;
+  // A second look before the next frame sees the same starts.
+  EXPECT_NE(p.out.find("14 arrival cue 1 (frame 5)", first + 1), std::string::npos) << p.out;
   const std::size_t note = p.out.find("-- between");
   ASSERT_NE(note, std::string::npos);
   EXPECT_NE(p.out.find("Started     none", note), std::string::npos) << p.out;

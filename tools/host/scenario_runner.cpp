@@ -54,6 +54,8 @@ void ScenarioRunner::frame(double speedKmh) {
   state.traction = static_cast<float>(traction_);
   api_.Elapse(state, panel_.data(), sound_.data());
   ++frames_;
+  if (shown_) soundsStarted_.clear();
+  shown_ = false;
   // The distance the module counts for a frame of the fixed step.
   odometerM_ += state.speed / 3.6 * stepMs_ / 1000.0;
   for (const SoundName& entry : kSoundNames) {
@@ -189,7 +191,7 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       return true;
     case CommandKind::kShow:
       if (settings_.out != nullptr) *settings_.out << renderText(view(), context()) << '\n';
-      soundsStarted_.clear();
+      shown_ = true;
       return true;
     case CommandKind::kSnapshot: {
       std::error_code ec;
@@ -197,6 +199,7 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       std::filesystem::create_directories(file.parent_path(), ec);
       std::ofstream svg(file, std::ios::binary | std::ios::trunc);
       svg << renderSvg(view(), context());
+      shown_ = true;
       if (!svg) {
         failure = {c.line, false, "cannot write " + file.string()};
         return false;

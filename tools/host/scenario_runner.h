@@ -73,7 +73,8 @@ class ScenarioRunner {
   double traction_ = 0.0;
   double odometerM_ = 0.0;
   uint64_t frames_ = 0;
-  std::vector<SoundStart> soundsStarted_;
+  std::vector<SoundStart> soundsStarted_;  // since the frame after the last show or snapshot
+  bool shown_ = false;                     // a show or snapshot has seen soundsStarted_
 };
 
 #endif  // RUVA_TOOLS_HOST_SCENARIO_RUNNER_H_

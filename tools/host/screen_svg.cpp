@@ -155,9 +155,11 @@ std::string renderSvg(const PanelView& view, const ScreenContext& context) {
   }
   picture.text(16, y, started, 14, "#ffb060");
   y += 24;
-  std::snprintf(line, sizeof line, "frame %llu  host time %s  speed %.1f km/h  run %.1f m  ",
+  std::snprintf(line, sizeof line, "frame %llu  host time %s  speed %.1f km/h  run %.1f m",
                 static_cast<unsigned long long>(context.frame),
                 hostTimeText(context.hostTimeMs).c_str(), context.speedKmh, context.odometerM);
-  picture.text(16, y, std::string(line) + layoutName(view.layout), 12, "#7080a0");
-  return picture.finish(y + 16);
+  picture.text(16, y, line, 12, "#7080a0");
+  y += 16;
+  picture.text(16, y, layoutName(view.layout), 12, "#7080a0");
+  return picture.finish(y + 12);
 }
