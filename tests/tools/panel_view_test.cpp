@@ -137,7 +137,7 @@ TEST(DisplayCodes, TimesShowBlanksMarksAndFiveSecondSteps) {
       {{24, 60, 12, true}, "--:--:--"}, {{24, 60, 60, false}, "--:--:--"},
       {{26, 60, 12, true}, "↓:--:--"},  {{25, 60, 12, true}, "停:--:--"},
       {{27, 5, 0, true}, "〓:05:00"},   {{std::nullopt, 45, 11, true}, "45:55"},
-      {{25, 7, 60, false}, "停:07:--"},
+      {{25, 7, 60, false}, "停:07:--"}, {{}, ""},
   };
   for (const Case& c : cases) EXPECT_EQ(timeText(c.cell), c.text);
   EXPECT_EQ(kmPostText(300, 10), "-");

@@ -54,6 +54,7 @@ std::string trainNumberText(const TrainNumberCodes& codes) {
 }
 
 std::string timeText(const TimeCell& cell) {
+  if (!cell.hour && !cell.minute && !cell.second) return {};
   std::string hour = "  ";
   if (cell.hour) {
     switch (*cell.hour) {

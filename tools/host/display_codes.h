@@ -18,7 +18,7 @@ std::string digitText(int32_t code);
 // The whole train number as it reads, e.g. "回1234M"; digits trimmed of blanks.
 std::string trainNumberText(const TrainNumberCodes& codes);
 // "08:30:05", with "--" for parts that hold nothing, a mark for the hours 25 to 27
-// and blanks for parts the layout does not show.
+// and blanks for parts the layout does not show; empty when it shows none of them.
 std::string timeText(const TimeCell& cell);
 // The kilometre post as "12.5 km", or "-" when no card drives the display.
 std::string kmPostText(int32_t high, int32_t low);
