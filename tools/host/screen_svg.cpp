@@ -148,9 +148,16 @@ std::string renderSvg(const PanelView& view, const ScreenContext& context) {
     }
   }
   y += 28;
+  // Three starts to a line keep the longest names inside the picture.
   std::string started = "sounds started:";
   if (context.soundsStarted.empty()) started += " none";
-  for (const SoundStart& start : context.soundsStarted) {
+  for (std::size_t i = 0; i < context.soundsStarted.size(); ++i) {
+    const SoundStart& start = context.soundsStarted[i];
+    if (i > 0 && i % 3 == 0) {
+      picture.text(16, y, started, 14, "#ffb060");
+      y += 20;
+      started = "               ";
+    }
     started += " " + std::to_string(start.index) + " " + soundName(start.index) + ";";
   }
   picture.text(16, y, started, 14, "#ffb060");
