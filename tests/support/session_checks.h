@@ -108,23 +108,36 @@ inline const PanelUses& panelUsesFor(bool legacy, bool fiveRows, bool unitDisp) 
   return table[(legacy ? 1 : 0) + (fiveRows ? 2 : 0) + (unitDisp ? 4 : 0)];
 }
 
-// The value that index `index` of a host array holds before frame `frame`: different
-// for every index and frame, so that a write of any value is seen.
-inline int32_t sessionSentinel(uint64_t frame, std::size_t index) {
-  uint64_t x = (frame << 12) ^ index ^ 0x9E3779B97F4A7C15ull;
-  x ^= x >> 31;
-  x *= 0xBF58476D1CE4E5B9ull;
-  x ^= x >> 29;
-  return static_cast<int32_t>(static_cast<uint32_t>(x));
-}
+// The sentinels of frame `frame`: the value that index i of a host array holds before
+// the frame is sentinel(i) (the sound array's indices count on from 512), different for
+// every index and frame, so that a write of any value is seen.
+class SessionSentinels {
+ public:
+  explicit SessionSentinels(uint64_t frame) {
+    uint64_t x = frame ^ 0x9E3779B97F4A7C15ull;
+    x ^= x >> 31;
+    x *= 0xBF58476D1CE4E5B9ull;
+    x ^= x >> 29;
+    base_ = static_cast<uint32_t>(x);
+  }
+  int32_t panel(std::size_t index) const { return at(index); }
+  int32_t sound(std::size_t index) const { return at(index + 512); }
+
+ private:
+  int32_t at(std::size_t index) const {
+    return static_cast<int32_t>(base_ + static_cast<uint32_t>(index) * 2654435761u);
+  }
+  uint32_t base_;
+};
 
 // Fills both arrays with the sentinels of `frame`; the panel's two inputs 82 and 83
 // keep what they hold.
 inline void fillSessionSentinels(uint64_t frame, int32_t* panel, int32_t* sound) {
+  const SessionSentinels sentinels(frame);
   for (std::size_t i = 0; i < kSessionPanelSize; ++i) {
-    if (i != 82 && i != 83) panel[i] = sessionSentinel(frame, i);
+    if (i != 82 && i != 83) panel[i] = sentinels.panel(i);
   }
-  for (std::size_t i = 0; i < kSessionSoundSize; ++i) sound[i] = sessionSentinel(frame, i + 512);
+  for (std::size_t i = 0; i < kSessionSoundSize; ++i) sound[i] = sentinels.sound(i);
 }
 
 namespace session_checks_detail {
@@ -241,9 +254,10 @@ inline std::string checkSessionFrame(const CRuva& display, const PanelUses& uses
   }
   if (display.kmPost < 0.0) return "kmPost is below zero: " + std::to_string(display.kmPost);
   if (panel[82] != panel82 || panel[83] != panel83) return "panel input 82 or 83 was written";
+  const SessionSentinels sentinels(frame);
   for (std::size_t i = 0; i < kSessionPanelSize; ++i) {
     if (i == 82 || i == 83) continue;
-    const bool written = panel[i] != sessionSentinel(frame, i);
+    const bool written = panel[i] != sentinels.panel(i);
     if (uses[i] == PanelUse::kUntouched && written) {
       return "panel index " + std::to_string(i) + " written outside the layout";
     }
@@ -252,7 +266,7 @@ inline std::string checkSessionFrame(const CRuva& display, const PanelUses& uses
     }
   }
   for (std::size_t i = 0; i < kSessionSoundSize; ++i) {
-    const bool written = sound[i] != sessionSentinel(frame, i + 512);
+    const bool written = sound[i] != sentinels.sound(i);
     if (written != soundIndexWritten(i)) {
       return "sound index " + std::to_string(i) + (written ? " written" : " not written");
     }
