@@ -7,26 +7,10 @@
 #include <string_view>
 
 #include "display/ruva.h"
+#include "fuzz/byte_stream.h"
 #include "route/train_number.h"
 
 namespace {
-
-// Reads the input as a stream of little values; zeros once it runs out.
-class ByteStream {
- public:
-  ByteStream(const uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
-  int32_t word() {
-    uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(byte()) << (8 * i);
-    return static_cast<int32_t>(v);
-  }
-
- private:
-  const uint8_t* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
-};
 
 void checkCode(const TrainNumberCode& code) {
   const bool prefixOk = (code.prefix >= 1 && code.prefix <= 42) || code.prefix == 50;

@@ -23,6 +23,7 @@
 #include <limits>
 #include <string>
 
+#include "fuzz/byte_stream.h"
 #include "plugin/exports.h"
 #include "tests/support/session_checks.h"
 #include "tests/support/session_vehicle.h"
@@ -38,29 +39,6 @@ constexpr int32_t kBeaconTypes[] = {
     124, 125, 130, 131, 132, 133, 134, 135, 140, 141, 142,  143,  144,  145, 150, 151,
     152, 153, 154, 155, 160, 161, 162, 163, 164, 165, 170,  171,  172,  173, 174, 175,
     0,   -1,  101, 112, 115, 119, 126, 129, 176, 999, 1000, 1001, 1002, 1003};
-
-class ByteStream {
- public:
-  ByteStream(const uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  bool empty() const { return at_ >= size_; }
-  uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
-  int32_t word() {
-    uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(byte()) << (8 * i);
-    return static_cast<int32_t>(v);
-  }
-  std::string bytes(std::size_t count) {
-    const std::size_t take = count < size_ - at_ ? count : size_ - at_;
-    std::string out(reinterpret_cast<const char*>(data_ + at_), take);
-    at_ += take;
-    return out;
-  }
-
- private:
-  const uint8_t* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
-};
 
 int32_t edgeInt(ByteStream& in) {
   switch (in.byte() % 8) {
