@@ -187,6 +187,9 @@ TEST_F(HostileCardFiles, ContentsAreReadAsTheyStand) {
 }
 
 TEST_F(HostileCardFiles, CardListEntriesLongerThanTheBufferAreCut) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "folders this deep need paths longer than Windows allows";
+#endif
   // The reader keeps 259 bytes of a value: the cut value is what is looked up.
   const std::string cutName = "cards/" + std::string(253, 'x');
   ASSERT_EQ(cutName.size(), 259u);

@@ -60,6 +60,9 @@ class LongModulePath : public ::testing::Test {
 };
 
 TEST_F(LongModulePath, RunsOnDefaultsWithoutACard) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "Windows loads no module from a path this long";
+#endif
   const std::string deep = folderForModulePath(300);
   std::error_code error;
   std::filesystem::create_directories(folder.path() / deep, error);
