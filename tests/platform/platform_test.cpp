@@ -18,13 +18,6 @@ const std::string kCardName =
     "1234A.csv";
 const std::string kTimetable = "\x8E\x9E\x8D\x8F\x95\x5C";
 
-TEST(Platform, FileNamesUseCodePage932) {
-  if (platform::fileNameCodePage() == 0) {
-    GTEST_SKIP() << "this system hands byte-string names to the file system unchanged";
-  }
-  EXPECT_EQ(platform::fileNameCodePage(), 932u);
-}
-
 TEST(Platform, LeadBytesAreThoseOfCodePage932) {
   for (int byte = 0; byte < 256; ++byte) {
     const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
