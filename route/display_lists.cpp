@@ -1,3 +1,154 @@
+// The reveal: every frame the displayed lists are blanked and the rows whose time has
+// come, by `animTimer`, are copied back from the card lists or the beacon lists. A row
+// appears every 100 ms after a change of stop; the further stop comes last.
+//
+// Runs once or twice per frame; a few hundred integer copies, no heap.
+#include <cstddef>
+
 #include "display/ruva.h"
 
-void CRuva::composeDisplayLists() {}
+namespace {
+
+struct Column {
+  FixedList CRuva::*shown;
+  FixedList CRuva::*source;
+};
+
+// The displayed columns with their blank value and their length.
+struct Blank {
+  FixedList CRuva::*shown;
+  std::size_t rows;
+  int32_t value;
+};
+
+constexpr Blank kBlanks[] = {
+    {&CRuva::dispList7Attr, 7, 0},       {&CRuva::dispList7Extra, 7, 0},
+    {&CRuva::dispList7Time1Hour, 7, 24}, {&CRuva::dispList7Time2Hour, 7, 24},
+    {&CRuva::dispList7Time1Min, 7, 60},  {&CRuva::dispList7Time1Sec, 7, 60},
+    {&CRuva::dispList7Time2Min, 7, 60},  {&CRuva::dispList7Time2Sec, 7, 60},
+    {&CRuva::dispList5Attr, 5, 0},       {&CRuva::dispList5Number, 5, 0},
+    {&CRuva::dispList5ColA, 5, 0},       {&CRuva::dispList5ColB, 5, 0},
+    {&CRuva::dispList5Time1Hour, 5, 24}, {&CRuva::dispList5Time2Hour, 5, 24},
+    {&CRuva::dispList5Time1Min, 5, 60},  {&CRuva::dispList5Time1Sec, 5, 60},
+    {&CRuva::dispList5Time2Min, 5, 60},  {&CRuva::dispList5Time2Sec, 5, 60},
+    {&CRuva::dispList5GapMin, 5, 60},    {&CRuva::dispList5GapSec, 5, 60},
+};
+
+// Seven-row columns in card mode. The extra comes last: row 6 shows every column but it.
+constexpr Column kCardList7[] = {
+    {&CRuva::dispList7Attr, &CRuva::list7Attr},
+    {&CRuva::dispList7Time1Hour, &CRuva::list7Time1Hour},
+    {&CRuva::dispList7Time1Min, &CRuva::list7Time1Min},
+    {&CRuva::dispList7Time1Sec, &CRuva::list7Time1Sec},
+    {&CRuva::dispList7Time2Hour, &CRuva::list7Time2Hour},
+    {&CRuva::dispList7Time2Min, &CRuva::list7Time2Min},
+    {&CRuva::dispList7Time2Sec, &CRuva::list7Time2Sec},
+    {&CRuva::dispList7Extra, &CRuva::list7Extra},
+};
+constexpr std::size_t kLastStopColumns = std::size(kCardList7) - 1;
+
+constexpr Column kCardList5[] = {
+    {&CRuva::dispList5Attr, &CRuva::list5Attr},
+    {&CRuva::dispList5Time1Hour, &CRuva::list5Time1Hour},
+    {&CRuva::dispList5Time1Min, &CRuva::list5Time1Min},
+    {&CRuva::dispList5Time1Sec, &CRuva::list5Time1Sec},
+    {&CRuva::dispList5Time2Hour, &CRuva::list5Time2Hour},
+    {&CRuva::dispList5Time2Min, &CRuva::list5Time2Min},
+    {&CRuva::dispList5Time2Sec, &CRuva::list5Time2Sec},
+    {&CRuva::dispList5Number, &CRuva::list5Number},
+    {&CRuva::dispList5GapMin, &CRuva::list5GapMin},
+    {&CRuva::dispList5GapSec, &CRuva::list5GapSec},
+    {&CRuva::dispList5ColA, &CRuva::list5ColA},
+    {&CRuva::dispList5ColB, &CRuva::list5ColB},
+};
+
+// In beacon mode both displayed lists read the same beacon columns.
+constexpr Column kBeaconList7[] = {
+    {&CRuva::dispList7Attr, &CRuva::bcnCurAttr7},
+    {&CRuva::dispList7Time1Hour, &CRuva::bcnCurTime1Hour7},
+    {&CRuva::dispList7Time1Min, &CRuva::bcnCurTime1Min7},
+    {&CRuva::dispList7Time1Sec, &CRuva::bcnCurTime1Sec7},
+    {&CRuva::dispList7Time2Hour, &CRuva::bcnCurTime2Hour7},
+    {&CRuva::dispList7Time2Min, &CRuva::bcnCurTime2Min7},
+    {&CRuva::dispList7Time2Sec, &CRuva::bcnCurTime2Sec7},
+    {&CRuva::dispList7Extra, &CRuva::bcnCurExtra7},
+};
+
+constexpr Column kBeaconList5[] = {
+    {&CRuva::dispList5Attr, &CRuva::bcnCurAttr7},
+    {&CRuva::dispList5Time1Hour, &CRuva::bcnCurTime1Hour7},
+    {&CRuva::dispList5Time1Min, &CRuva::bcnCurTime1Min7},
+    {&CRuva::dispList5Time1Sec, &CRuva::bcnCurTime1Sec7},
+    {&CRuva::dispList5Time2Hour, &CRuva::bcnCurTime2Hour7},
+    {&CRuva::dispList5Time2Min, &CRuva::bcnCurTime2Min7},
+    {&CRuva::dispList5Time2Sec, &CRuva::bcnCurTime2Sec7},
+    {&CRuva::dispList5Number, &CRuva::bcnCurExtra7},
+    {&CRuva::dispList5GapMin, &CRuva::bcnCurGapMin5},
+    {&CRuva::dispList5GapSec, &CRuva::bcnCurGapSec5},
+    {&CRuva::dispList5ColA, &CRuva::bcnCurColA5},
+    {&CRuva::dispList5ColB, &CRuva::bcnCurColB5},
+};
+
+constexpr int32_t kRowInterval = 100;   // ms between two rows coming up
+constexpr std::size_t kFurtherRow = 5;  // comes up after rows 0 to 4
+constexpr std::size_t kLastStopRow = 6;
+
+void copyRow(CRuva& r, const Column* columns, std::size_t count, std::size_t row) {
+  for (std::size_t i = 0; i < count; ++i) (r.*columns[i].shown)[row] = (r.*columns[i].source)[row];
+}
+
+// The seven-row display shows a first time only as the hour-26 mark: any other hour
+// goes blank, while its minutes and seconds stay as copied.
+void applyHourRule(CRuva& r, std::size_t row) {
+  if (r.dispList7Time1Hour[row] != 26) r.dispList7Time1Hour[row] = 24;
+}
+
+template <std::size_t N7, std::size_t N5>
+void revealRows(CRuva& r, const Column (&list7)[N7], const Column (&list5)[N5]) {
+  const int32_t elapsed = r.animTimer;
+  if (elapsed > kRowInterval * static_cast<int32_t>(kFurtherRow + 1)) {
+    copyRow(r, list7, N7, kFurtherRow);
+    applyHourRule(r, kFurtherRow);
+  }
+  for (std::size_t row = 0; row < kFurtherRow; ++row) {
+    if (elapsed <= kRowInterval * static_cast<int32_t>(row + 1)) continue;
+    copyRow(r, list5, N5, row);
+    copyRow(r, list7, N7, row);
+    applyHourRule(r, row);
+  }
+}
+
+}  // namespace
+
+void CRuva::composeDisplayLists() {
+  dispNextAttr = 0;
+  dispNextHour = 24;
+  dispNextMin = 60;
+  dispNextSec = 60;
+  dispNextNumber = 0;
+  for (const Blank& blank : kBlanks) (this->*blank.shown).assign(blank.rows, blank.value);
+
+  if (cardMode) {
+    // The last stop of the run stays on the display through the whole reveal.
+    copyRow(*this, kCardList7, kLastStopColumns, kLastStopRow);
+    if (animTimer > kRowInterval) {
+      dispNextAttr = nextStopAttr;
+      dispNextHour = nextStopTime1Hour;
+      dispNextMin = nextStopTime1Min;
+      dispNextSec = nextStopTime1Sec;
+      dispNextNumber = nextStopNumber;
+    }
+    revealRows(*this, kCardList7, kCardList5);
+  }
+  // Beacon values come second so that they win should both modes ever be set.
+  if (beaconMode) {
+    if (animTimer > kRowInterval) {
+      dispNextAttr = bcnCurCode;
+      dispNextHour = bcnCurHour;
+      dispNextMin = bcnCurMin;
+      dispNextSec = bcnCurSec;
+      dispNextNumber = bcnCurCode2;
+    }
+    revealRows(*this, kBeaconList7, kBeaconList5);
+  }
+}
