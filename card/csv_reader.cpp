@@ -1,9 +1,47 @@
+// CCsvread's shared mechanics: splitting lines, resolving card paths and reading a card
+// file into the parser.
 #include "card/csv_reader.h"
 
-bool CCsvread::readCardList() { return false; }
+#include "card/line_split.h"
+#include "card/parser.h"
+#include "platform/platform.h"
 
-CardRecord CCsvread::loadCard(int32_t) { return cachedCard; }
+namespace {
 
-CardRecord CCsvread::parseCardFile(const std::string&) { return CardRecord(); }
+// The card-list entry of nothing; as a path it stands for a folder that normally does
+// not exist.
+constexpr std::string_view kNullPath = "NULL";
 
-std::vector<std::string> CCsvread::splitLine(const std::string&) { return {}; }
+}  // namespace
+
+std::vector<std::string> CCsvread::splitLine(const std::string& line) {
+  std::vector<std::string_view> views;
+  splitFields(line, views);
+  return std::vector<std::string>(views.begin(), views.end());
+}
+
+bool CCsvread::resolveCardPath(std::string_view path, std::string& absolute) const {
+  if (platform::isAbsolutePath(path)) {
+    absolute.assign(path);
+    return true;
+  }
+  // The folder of the card list file; before Load there is none and the system's
+  // current folder stands in.
+  std::string folder;
+  if (cardListPath[0] != '\0') folder.append(moduleDrive).append(moduleDir);
+  return platform::makeAbsolute(platform::appendPath(folder, path), absolute);
+}
+
+CardRecord CCsvread::parseCardFile(const std::string& path) {
+  return parseCardFile(path, nullptr);
+}
+
+CardRecord CCsvread::parseCardFile(const std::string& path, CardDiagnostics* diagnostics) {
+  if (path == kNullPath) return preparedCardRecord();
+  std::string resolved;
+  std::string bytes;
+  if (!resolveCardPath(path, resolved) || !platform::readFile(resolved, bytes)) {
+    return preparedCardRecord();
+  }
+  return parseCardText(bytes, diagnostics);
+}

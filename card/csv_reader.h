@@ -7,8 +7,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "card/card_diagnostics.h"
 #include "card/card_record.h"
 
 class CCsvread {
@@ -28,6 +30,12 @@ class CCsvread {
   CardRecord loadCard(int32_t code);
   // Parses one card file; "NULL" and files that do not open give the prepared record.
   CardRecord parseCardFile(const std::string& path);
+  // The same, telling `diagnostics` (null for no one) of every row and column that was
+  // ignored or replaced by a fallback value.
+  CardRecord parseCardFile(const std::string& path, CardDiagnostics* diagnostics);
+  // `path` as an absolute path: a relative one counts from the module's folder, as the
+  // card list file names it. False when the system cannot make it absolute.
+  bool resolveCardPath(std::string_view path, std::string& absolute) const;
   // Splits at every comma; no quoting, no trimming, no empty last field.
   static std::vector<std::string> splitLine(const std::string& line);
 

@@ -27,8 +27,8 @@ int32_t readProfileInt(const char* section, const char* key, int32_t fallback, c
 
 // Settings-file reader for strings: copies the value (or `fallback`) into `out`, cut to
 // `size` - 1 bytes and terminated; returns the number of bytes copied.
-std::size_t readProfileString(const char* section, const char* key, const char* fallback, char* out,
-                              std::size_t size, const char* file);
+std::size_t readProfileString(const char* section, const char* key, const char* fallback,
+                              char* out, std::size_t size, const char* file);
 
 // True when `byte` starts a double-byte character in the active ANSI code page.
 bool isLeadByte(uint8_t byte);

@@ -55,8 +55,8 @@ bool splitModulePath(const char* path, char (&drive)[3], char (&dir)[256]) {
   return true;
 }
 
-std::size_t readProfileString(const char* section, const char* key, const char* fallback, char* out,
-                              std::size_t size, const char* file) {
+std::size_t readProfileString(const char* section, const char* key, const char* fallback,
+                              char* out, std::size_t size, const char* file) {
   if (size == 0) return 0;
   std::string text;
   std::string value = fallback != nullptr ? fallback : "";
@@ -69,20 +69,17 @@ std::size_t readProfileString(const char* section, const char* key, const char* 
   return count;
 }
 
-int32_t readProfileInt(const char* section, const char* key, int32_t fallback, const char* file) {
+int32_t readProfileInt(const char* section, const char* key, int32_t fallback,
+                       const char* file) {
   // The Windows reader reads the value into a 30-byte buffer first.
   char value[30];
   if (readProfileString(section, key, "", value, sizeof value, file) == 0) return fallback;
   return profileIntFromText(value);
 }
 
-bool isLeadByte(uint8_t byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
+bool isLeadByte(uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
-bool isAbsolutePath(std::string_view path) {
-  return !path.empty() && path.front() == '/';
-}
+bool isAbsolutePath(std::string_view path) { return !path.empty() && path.front() == '/'; }
 
 std::string appendPath(std::string_view base, std::string_view part) {
   if (isAbsolutePath(part) || base.empty()) return std::string(part);

@@ -1,10 +1,7 @@
 // The Windows services behind the platform seam. Paths are byte strings in the ANSI
 // code page and go to the ANSI ("A") functions unchanged, so the system converts them
-// with the code page it uses for file names.
-//
-// Path rules work on bytes, so every scan steps over double-byte characters whole: in
-// code page 932 many characters (表, ソ, 能 ...) end in the byte 0x5C, which is also
-// the backslash, and must not be taken for a separator.
+// with the code page it uses for file names. Path rules work on bytes and step over
+// double-byte characters whole.
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -20,52 +17,54 @@ bool isSeparator(char c) {
   return c == '\\' || c == '/';
 }
 
-bool isAsciiLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 bool hasDrive(std::string_view path) {
-  return path.size() >= 2 && isAsciiLetter(path[0]) && path[1] == ':';
+  return path.size() >= 2 && path[1] == ':' &&
+         ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
 }
 
-// Length in bytes of the character that starts at `i`: two for a lead byte that has a
-// byte after it, one otherwise.
-std::size_t characterLength(std::string_view path, std::size_t i) {
-  return i + 1 < path.size() && isLeadByte(static_cast<uint8_t>(path[i])) ? 2 : 1;
+// Offset of the character after the one at `at`: in code page 932 the second byte of a
+// double-byte character can be 0x5C, the backslash, and must not count as one.
+std::size_t nextChar(std::string_view path, std::size_t at) {
+  const bool lead = IsDBCSLeadByte(static_cast<BYTE>(path[at])) != FALSE;
+  return lead && at + 1 < path.size() ? at + 2 : at + 1;
 }
 
 // Offset of the first separator at or after `from`, or the length of `path`.
-std::size_t nextSeparator(std::string_view path, std::size_t from) {
-  std::size_t i = from;
-  while (i < path.size() && !isSeparator(path[i])) i += characterLength(path, i);
-  return i < path.size() ? i : path.size();
+std::size_t findSeparator(std::string_view path, std::size_t from) {
+  std::size_t at = from;
+  while (at < path.size() && !isSeparator(path[at])) at = nextChar(path, at);
+  return at < path.size() ? at : path.size();
 }
 
-// True when the last character of `path` is a separator (not the trail byte of a
-// double-byte character).
-bool endsWithSeparator(std::string_view path) {
-  bool last = false;
-  for (std::size_t i = 0; i < path.size(); i += characterLength(path, i)) {
-    last = isSeparator(path[i]);
+// Offset of the last separator, or npos.
+std::size_t findLastSeparator(std::string_view path) {
+  std::size_t last = std::string_view::npos;
+  for (std::size_t at = 0; at < path.size(); at = nextChar(path, at)) {
+    if (isSeparator(path[at])) last = at;
   }
   return last;
 }
 
-// Length of the root name: "X:" for a drive; "\\server" for a network share and "\\?"
-// or "\\." for a device namespace (two separators, then something else); 0 otherwise.
+bool endsWithSeparator(std::string_view path) {
+  return !path.empty() && findLastSeparator(path) == path.size() - 1;
+}
+
+// Length of the root name: "X:", "\\server", or the device prefixes "\\?" and "\\.";
+// 0 when there is none. A root name other than a drive starts with two separators.
 std::size_t rootNameLength(std::string_view path) {
   if (hasDrive(path)) return 2;
-  if (path.size() >= 3 && isSeparator(path[0]) && isSeparator(path[1]) && !isSeparator(path[2])) {
-    return nextSeparator(path, 2);
+  if (path.size() < 3 || !isSeparator(path[0]) || !isSeparator(path[1]) || isSeparator(path[2])) {
+    return 0;
   }
-  return 0;
+  if ((path[2] == '?' || path[2] == '.') && path.size() >= 4 && isSeparator(path[3])) return 3;
+  return findSeparator(path, 2);
 }
 
 HANDLE openRegularFile(const std::string& path) {
   if (path.empty()) return INVALID_HANDLE_VALUE;
   // Without backup semantics a folder does not open, which is what we want.
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   // A pipe or a console named in a settings file would block the host on the first read.
   if (file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK) {
     CloseHandle(file);
@@ -81,19 +80,18 @@ bool splitModulePath(const char* path, char (&drive)[3], char (&dir)[256]) {
   dir[0] = '\0';
   std::string_view rest(path);
   std::string_view driveText;
-  if (hasDrive(rest)) {
+  if (rest.size() >= 2 && rest[1] == ':') {
     driveText = rest.substr(0, 2);
     rest.remove_prefix(2);
   }
-  std::size_t dirLength = 0;
-  for (std::size_t i = 0; i < rest.size(); i += characterLength(rest, i)) {
-    if (isSeparator(rest[i])) dirLength = i + 1;
-  }
-  if (dirLength >= sizeof dir) return false;
+  const std::size_t last = findLastSeparator(rest);
+  const std::string_view dirText =
+      last == std::string_view::npos ? std::string_view() : rest.substr(0, last + 1);
+  if (dirText.size() >= sizeof dir) return false;
   std::memcpy(drive, driveText.data(), driveText.size());
   drive[driveText.size()] = '\0';
-  std::memcpy(dir, rest.data(), dirLength);
-  dir[dirLength] = '\0';
+  std::memcpy(dir, dirText.data(), dirText.size());
+  dir[dirText.size()] = '\0';
   return true;
 }
 
@@ -131,31 +129,40 @@ std::string appendPath(std::string_view base, std::string_view part) {
   if (isAbsolutePath(part)) return std::string(part);
   const std::size_t baseRoot = rootNameLength(base);
   const std::size_t partRoot = rootNameLength(part);
-  // A part on another drive ("D:name" after "C:\x") starts afresh.
+  // A part on another drive or share replaces the base; root names compare exactly.
   if (partRoot > 0 && base.substr(0, baseRoot) != part.substr(0, partRoot)) {
     return std::string(part);
   }
-  std::string joined(base);
-  const std::string_view tail = part.substr(partRoot);
-  if (!tail.empty() && isSeparator(tail.front())) {
+  const std::string_view partRest = part.substr(partRoot);
+  std::string joined;
+  if (!partRest.empty() && isSeparator(partRest.front())) {
     // A rooted part keeps only the base's drive or share.
-    joined.resize(baseRoot);
-  } else if (baseRoot == base.size()) {
-    // A bare share name needs a separator; a bare drive ("C:name") takes none.
-    if (baseRoot >= 3) joined += '\\';
-  } else if (!endsWithSeparator(base)) {
-    joined += '\\';
+    joined.assign(base.substr(0, baseRoot));
+  } else {
+    joined.assign(base);
+    // "X:" stays drive-relative; a bare share name ("\\server") takes a separator.
+    const bool onlyRoot = baseRoot == base.size();
+    if (onlyRoot ? baseRoot >= 3 : !endsWithSeparator(base)) joined += '\\';
   }
-  joined.append(tail);
+  joined.append(partRest);
   return joined;
 }
 
 bool makeAbsolute(const std::string& path, std::string& out) {
-  char buffer[MAX_PATH * 4];
-  const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-  if (length == 0 || length >= sizeof buffer) return false;
-  out.assign(buffer, length);
-  return true;
+  // The system converts through the ANSI code page, as it does for every "A" function.
+  DWORD size = MAX_PATH;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    out.resize(size);
+    const DWORD length = GetFullPathNameA(path.c_str(), size, out.data(), nullptr);
+    if (length == 0) break;
+    if (length < size) {
+      out.resize(length);
+      return true;
+    }
+    size = length;  // the length needed, terminator included
+  }
+  out.clear();
+  return false;
 }
 
 bool pathExists(const std::string& path) {

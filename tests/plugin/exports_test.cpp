@@ -13,6 +13,24 @@ TEST(Exports, VersionIsTheSameBeforeAndAfterLoad) {
   EXPECT_EQ(host.api.GetPluginVersion(), 131072);
 }
 
+TEST(Exports, LoadTellsWhetherAnyCardFolderExists) {
+  const struct {
+    const char* cardList;  // null: no card list file
+    bool result;
+  } cases[] = {
+      {nullptr, false},
+      {"[ICCard]\n0=missing\n", false},
+      {"[ICCard]\n3=missing\n7=cards\n", true},
+  };
+  for (const auto& c : cases) {
+    VehicleFolder folder;
+    folder.makeFolder("cards");
+    if (c.cardList != nullptr) folder.write("RUVA_ICCard.ini", c.cardList);
+    ModuleHost host(folder);
+    EXPECT_EQ(host.start(), c.result) << (c.cardList != nullptr ? c.cardList : "no file");
+  }
+}
+
 TEST(Exports, ElapseHandsTheHandlesBackUnchanged) {
   VehicleFolder folder;
   ModuleHost host(folder);

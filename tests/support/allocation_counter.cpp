@@ -8,9 +8,7 @@ namespace {
 std::atomic<uint64_t> allocations{0};
 }  // namespace
 
-uint64_t allocationCount() {
-  return allocations.load();
-}
+uint64_t allocationCount() { return allocations.load(); }
 
 void* operator new(std::size_t size) {
   ++allocations;
@@ -18,9 +16,5 @@ void* operator new(std::size_t size) {
   throw std::bad_alloc();
 }
 
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }

@@ -10,9 +10,7 @@
 
 namespace fs = std::filesystem;
 
-std::string moduleFileName() {
-  return fs::path(RUVA_MODULE_FILE).filename().string();
-}
+std::string moduleFileName() { return fs::path(RUVA_MODULE_FILE).filename().string(); }
 
 namespace {
 

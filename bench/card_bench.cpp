@@ -1,0 +1,106 @@
+// The cost of a card beacon's card load: opening, reading and parsing a realistic
+// 63-stop card and copying it out, against just reading the same file's lines.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "card/csv_reader.h"
+#include "card/line_split.h"
+#include "card/parser.h"
+#include "platform/platform.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A full card: header rows, 63 stops with every column, and the two km tables.
+std::string realisticCard() {
+  std::string text = "0,\x8B\x7D\x8D\x73\x20\x93\x8C\x8B\x9E\x8D\x73\r\n1,2,\x8B\x7D\x8D\x73\r\n";
+  text +=
+      "3,1234M\r\n4,\x94\xF5\x8D\x6C\r\n8,3\r\n11,\x8F\x49\x93\x5F,1\r\n12,2345M,83000,84500\r\n";
+  for (int i = 0; i < 63; ++i) {
+    const int time = 80000 + (i / 2) * 100 + (i % 2) * 30;
+    text += "7," + std::to_string(20 + i) + ",\x89\x77" + std::to_string(i) + ",";
+    text += (i % 7 == 3 ? std::string("\x81\xAB") : std::to_string(time)) + ",";
+    text += std::to_string(time + 30) + ",\x82\xA0,100,/30," + std::to_string(i * 1.25) + ",1," +
+            std::to_string(1.25) + ",3,4,5,6,\x82\xA2,7,0,2,,A" + std::to_string(i) + "-1,5\r\n";
+  }
+  for (int i = 0; i < 20; ++i) {
+    text += "5," + std::to_string(i) + "," + std::to_string(i * 1.25) + "," +
+            std::to_string(i * 1.25 + 0.4) + ",1\r\n";
+  }
+  for (int i = 0; i < 10; ++i) {
+    text += "6," + std::to_string(i) + "," + std::to_string(i * 2.5) + "," +
+            std::to_string(i * 2.5 + 1.0) + ",0.6,2\r\n";
+  }
+  return text;
+}
+
+// A vehicle folder with the card list and one card in card folder 0, removed at exit.
+class CardFolder {
+ public:
+  CardFolder() {
+    folder_ = fs::temp_directory_path() / ("ruva-bench-" + std::to_string(std::random_device()()));
+    fs::create_directories(folder_ / "cards");
+    std::ofstream(folder_ / "RUVA_ICCard.ini", std::ios::binary) << "[ICCard]\r\n0=cards\r\n";
+    std::ofstream(folder_ / "cards" / "1234M.csv", std::ios::binary) << realisticCard();
+  }
+  ~CardFolder() {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+  std::string modulePath() const { return (folder_ / "ruva.so").string(); }
+  std::string cardPath() const { return (folder_ / "cards" / "1234M.csv").string(); }
+
+ private:
+  fs::path folder_;
+};
+
+const CardFolder& cardFolder() {
+  static const CardFolder folder;
+  return folder;
+}
+
+// Code 123408: card folder 0, number 1234, suffix M.
+constexpr int32_t kCardCode = 123408;
+
+void BM_LoadCard(benchmark::State& state) {
+  CCsvread reader;
+  std::strcpy(reader.modulePath, cardFolder().modulePath().c_str());
+  reader.readCardList();
+  for (auto _ : state) {
+    CardRecord card = reader.loadCard(kCardCode);
+    benchmark::DoNotOptimize(card);
+  }
+  if (reader.cachedCard.stopCount != 63) state.SkipWithError("the card did not load");
+}
+BENCHMARK(BM_LoadCard);
+
+void BM_ReadCardLines(benchmark::State& state) {
+  const std::string path = cardFolder().cardPath();
+  std::string bytes;
+  for (auto _ : state) {
+    platform::readFile(path, bytes);
+    std::string_view rest = bytes;
+    std::string_view line;
+    std::size_t lines = 0;
+    while (takeLine(rest, line)) ++lines;
+    benchmark::DoNotOptimize(lines);
+  }
+}
+BENCHMARK(BM_ReadCardLines);
+
+void BM_ParseCardText(benchmark::State& state) {
+  const std::string text = realisticCard();
+  for (auto _ : state) {
+    CardRecord card = parseCardText(text);
+    benchmark::DoNotOptimize(card);
+  }
+}
+BENCHMARK(BM_ParseCardText);
+
+}  // namespace

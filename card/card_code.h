@@ -1,0 +1,31 @@
+// The arithmetic that turns a card beacon's code into a card folder and a file name.
+//
+// Read as decimal digits, a code is FF PP NNNN SS: card folder, prefix, train number and
+// suffix. The prefix and suffix name texts of code page 932 that stand before and after
+// the number in the file name.
+#ifndef RUVA_CARD_CARD_CODE_H_
+#define RUVA_CARD_CARD_CODE_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct CardCodeParts {
+  int32_t suffixCode = 0;   // code % 100
+  int32_t prefixCode = 0;   // (code / 1000000) % 100
+  int32_t folderIndex = 0;  // code / 100000000, 0 when negative
+  int32_t number = 0;       // code / 100 - prefixCode * 10000
+  std::string fileName;     // prefix text + number + suffix text + ".csv", as bytes
+};
+
+// The suffix text of `suffixCode`; empty outside 0 to 32.
+std::string_view cardSuffixText(int32_t suffixCode);
+
+// The prefix text of `prefixCode`; empty outside 1 to 43.
+std::string_view cardPrefixText(int32_t prefixCode);
+
+// Splits any code, the most negative included, with division truncating towards zero
+// and remainders taking the sign of the code.
+CardCodeParts splitCardCode(int32_t code);
+
+#endif  // RUVA_CARD_CARD_CODE_H_

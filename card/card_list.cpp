@@ -1,0 +1,52 @@
+// Reading the card list at Load: which of the 32 card folders named in
+// "RUVA_ICCard.ini" beside the module exist.
+#include <charconv>
+#include <cstring>
+
+#include "card/csv_reader.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int kCardListEntries = 32;
+constexpr char kCardListFile[] = "RUVA_ICCard.ini";
+constexpr char kCardListSection[] = "ICCard";
+constexpr char kNullEntry[] = "NULL";
+
+}  // namespace
+
+bool CCsvread::readCardList() {
+  // The module path is bounded by its array even if no terminator was written.
+  const std::string module(modulePath, strnlen(modulePath, sizeof modulePath));
+  const bool fits = platform::splitModulePath(module.c_str(), moduleDrive, moduleDir) &&
+                    std::strlen(moduleDrive) + std::strlen(moduleDir) + sizeof kCardListFile <=
+                        sizeof cardListPath;
+  if (!fits) {
+    // No card list can be read from a folder whose paths do not fit.
+    moduleDrive[0] = '\0';
+    moduleDir[0] = '\0';
+    cardListPath[0] = '\0';
+    for (int entry = 0; entry < kCardListEntries; ++entry) cardList.emplace_back(kNullEntry);
+    return false;
+  }
+  std::strcpy(cardListPath, moduleDrive);
+  std::strcat(cardListPath, moduleDir);
+  std::strcat(cardListPath, kCardListFile);
+
+  const std::string folder = platform::appendPath(moduleDrive, moduleDir);
+  bool anyExists = false;
+  for (int entry = 0; entry < kCardListEntries; ++entry) {
+    char key[4] = {};
+    std::to_chars(key, key + sizeof key - 1, entry);
+    char value[kPathSize];
+    platform::readProfileString(kCardListSection, key, kNullEntry, value, sizeof value,
+                                cardListPath);
+    if (platform::pathExists(platform::appendPath(folder, value))) {
+      anyExists = true;
+      cardList.emplace_back(value);
+    } else {
+      cardList.emplace_back(kNullEntry);
+    }
+  }
+  return anyExists;
+}
