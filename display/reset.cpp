@@ -3,8 +3,9 @@
 #include "display/ruva.h"
 
 void CRuva::resetForTrain() {
-  // Members are set in declaration order; lists are reassigned whole so that any
-  // length a stop rebuild gave them is restored.
+  // Members are set in declaration order (the displayed lists go with the displayed
+  // next-stop record); lists are reassigned whole so that any length a stop rebuild
+  // gave them is restored.
   kmCountUp = false;
   windowType0 = false;
   windowType1 = false;
@@ -53,41 +54,7 @@ void CRuva::resetForTrain() {
   list5ColA.assign(5, 0);
   list5ColB.assign(5, 0);
 
-  bcnCurCode = 0;
-  bcnCurHour = 24;
-  bcnCurMin = 60;
-  bcnCurSec = 60;
-  bcnCurCode2 = 0;
-  bcnCurAttr7.assign(7, 0);
-  bcnCurTime1Hour7.assign(7, 24);
-  bcnCurTime1Min7.assign(7, 60);
-  bcnCurTime1Sec7.assign(7, 60);
-  bcnCurTime2Hour7.assign(7, 24);
-  bcnCurTime2Min7.assign(7, 60);
-  bcnCurTime2Sec7.assign(7, 60);
-  bcnCurExtra7.assign(7, 0);
-  bcnCurGapMin5.assign(5, 60);
-  bcnCurGapSec5.assign(5, 60);
-  bcnCurColA5.assign(5, 0);
-  bcnCurColB5.assign(5, 0);
-
-  bcnNextCode = 0;
-  bcnNextHour = 24;
-  bcnNextMin = 60;
-  bcnNextSec = 60;
-  bcnNextCode2 = 0;
-  bcnNextAttr7.assign(7, 0);
-  bcnNextTime1Hour7.assign(7, 24);
-  bcnNextTime1Min7.assign(7, 60);
-  bcnNextTime1Sec7.assign(7, 60);
-  bcnNextTime2Hour7.assign(7, 24);
-  bcnNextTime2Min7.assign(7, 60);
-  bcnNextTime2Sec7.assign(7, 60);
-  bcnNextExtra7.assign(7, 0);
-  bcnNextGapMin5.assign(5, 60);
-  bcnNextGapSec5.assign(5, 60);
-  bcnNextColA5.assign(5, 0);
-  bcnNextColB5.assign(5, 0);
+  blankBeaconStops();
 
   for (int32_t& trigger : soundTriggers) trigger = -10000;
   doorOpened = false;
@@ -101,45 +68,13 @@ void CRuva::resetForTrain() {
   cardHeaderByte = 0;
   cardHeaderNumber = 0;
 
-  dispNextAttr = 0;
-  dispNextHour = 24;
-  dispNextMin = 60;
-  dispNextSec = 60;
-  dispNextNumber = 0;
-  destAttr = 0;
-  destHour = 24;
-  destMin = 60;
-  destSec = 60;
-  destNumber = 0;
-  infoIdx = 0;
-  infoHour = 24;
-  infoMin = 60;
-  infoSec = 60;
+  blankDisplayedLists();
+  blankDestAndInfo();
   infoNumber = 0;
   progressCode = 0;
 
   numberPrefix = 50;
   numberDigits.assign(5, 40);
-  dispList7Attr.assign(7, 0);
-  dispList7Time1Hour.assign(7, 24);
-  dispList7Time1Min.assign(7, 60);
-  dispList7Time1Sec.assign(7, 60);
-  dispList7Time2Hour.assign(7, 24);
-  dispList7Time2Min.assign(7, 60);
-  dispList7Time2Sec.assign(7, 60);
-  dispList7Extra.assign(7, 0);
-  dispList5Attr.assign(5, 0);
-  dispList5Time1Hour.assign(5, 24);
-  dispList5Time1Min.assign(5, 60);
-  dispList5Time1Sec.assign(5, 60);
-  dispList5Time2Hour.assign(5, 24);
-  dispList5Time2Min.assign(5, 60);
-  dispList5Time2Sec.assign(5, 60);
-  dispList5Number.assign(5, 0);
-  dispList5GapMin.assign(5, 60);
-  dispList5GapSec.assign(5, 60);
-  dispList5ColA.assign(5, 0);
-  dispList5ColB.assign(5, 0);
 
   unitState.assign(8, 0);
   unitPowerTime.assign(8, 0);

@@ -37,6 +37,28 @@ class CRuva {
   // rows one by one as `animTimer` runs.
   void composeDisplayLists();
 
+  // Pieces of updateFrame, in the order it runs them.
+  // Card mode: stop change at the stop or on a door opening, progress, event and range
+  // windows with their cues, cue variants, arrival cues, then the km post.
+  void updateCardMode();
+  // Beacon mode: the second reveal step, promotion of the bcnNext group at the stop,
+  // progress, arrival cues, then the km post.
+  void updateBeaconMode();
+  // Neither mode: every list, record and digit back to the empty screen.
+  void blankDisplay();
+  // The displayed next-stop record and the displayed seven- and five-row lists, blank
+  // and at their full lengths.
+  void blankDisplayedLists();
+  // Both beacon stop groups (in force and pending) with no stop in them.
+  void blankBeaconStops();
+  // The dest record and the info record without a stop; the info number stays.
+  void blankDestAndInfo();
+  // Per-unit powering, braking or idle from the frame's traction value, each unit with
+  // its own random delays; reseeds the module's generator with the frame's host time.
+  void updateUnitIndications();
+  // Hands the one-shot cues to `soundOut` and leaves every cue at "no change".
+  void emitSoundCues();
+
   // Progress and section state.
   bool kmCountUp = false;
   bool windowType0 = false;

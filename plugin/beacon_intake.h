@@ -3,8 +3,21 @@
 #define RUVA_PLUGIN_BEACON_INTAKE_H_
 
 #include <cstdint>
+#include <optional>
 
-// Acts on one beacon the train passed: its type code and its data value.
+// Where a coded beacon lands: a beacon slot of the display and the value for it.
+struct CodedBeacon {
+  int32_t slot;
+  int32_t value;
+};
+
+// Decodes a coded beacon (type codes 8 to 175). Banded codes fold their place in the
+// band into the value; the arithmetic wraps in 32 bits. Empty for every other code.
+std::optional<CodedBeacon> decodeCodedBeacon(int32_t type, int32_t data);
+
+// Acts on one beacon the train passed: its type code and its data value. Coded values
+// count only outside card mode; card beacons load a card (1000), select a stop on it at
+// standstill (1001), or leave card mode for beacon mode at standstill (1002).
 void takeBeacon(int32_t type, int32_t data);
 
 #endif  // RUVA_PLUGIN_BEACON_INTAKE_H_

@@ -1,8 +1,47 @@
 #include "plugin/frame_cycle.h"
 
+#include "display/pseudo_random.h"
+#include "display/safe_arithmetic.h"
 #include "plugin/globals.h"
+#include "plugin/panel_map.h"
 
-HandleCommand runFrame(const VehicleStateRecord& state, int32_t*, int32_t*) {
+namespace {
+
+constexpr int32_t kMsPerDay = 86400000;
+constexpr int32_t kBlankDigit = 10;
+constexpr int32_t kBrakeHeld = -2000;
+
+void writeClock(int32_t* panel) {
+  const int32_t ofDay = lastTime % kMsPerDay;
+  const int32_t seconds = ofDay / 1000;
+  const int32_t minutes = seconds / 60;
+  panel[10] = minutes / 60;
+  panel[11] = minutes % 60;
+  panel[12] = seconds % 60;
+}
+
+// The shown speed as a whole and as hundreds, tens and ones. The thresholds test the
+// speed itself, so a negative speed shows blanks and a ones digit of zero or below.
+void writeSpeedDigits(int32_t* panel) {
+  const int32_t n = truncateToInt32(speed);
+  panel[230] = n;
+  panel[231] = speed >= 100.0f ? n / 100 : kBlankDigit;
+  panel[232] = speed >= 10.0f ? n / 10 - 10 * (n / 100) : kBlankDigit;
+  panel[233] = n % 10;
+}
+
+// The next refresh comes after 121 to 579 ms, drawn from a sequence seeded with the
+// frame's host time.
+int32_t nextSpeedRefreshInterval() {
+  seedPseudoRandom(lastTime);
+  int32_t product = drawPseudoRandom();
+  for (int draw = 1; draw < 4; ++draw) product = wrappingMul(product, drawPseudoRandom());
+  return product % 230 + 350;
+}
+
+}  // namespace
+
+HandleCommand runFrame(const VehicleStateRecord& state, int32_t* panel, int32_t* sound) {
   // The host may hand the same time twice or jump backwards; neither is a frame of
   // negative length. Done in 64 bits so no pair of times overflows.
   const int64_t elapsed = static_cast<int64_t>(state.time) - lastTime;
@@ -10,7 +49,30 @@ HandleCommand runFrame(const VehicleStateRecord& state, int32_t*, int32_t*) {
   lastTime = state.time;
   speed = state.speed;
   lastVehicleState = state;
+  // Before the update, which may take the value over for a beacon-mode arrival cue.
+  if (brakeNotch > 0) ruva.soundOut[1] = kBrakeHeld;
   ruva.updateFrame();
   handleOutput = {brakeNotch, powerNotch, reverser, 0};
+
+  if (panel != nullptr) {
+    writeClock(panel);
+    panel[198] = ruva.variantType0;
+    panel[199] = ruva.progressCode;
+  }
+  // A frame of length zero leaves the countdown as it is.
+  speedDigitCountdown = saturatingAdd(speedDigitCountdown, -deltaTime);
+  if (speedDigitCountdown < 0) {
+    if (panel != nullptr) writeSpeedDigits(panel);
+    speedDigitCountdown = nextSpeedRefreshInterval();
+  }
+  if (panel != nullptr) {
+    panel[248] = ruva.kindType23;
+    panel[81] = wrappingAdd(ruva.variantType1, ruva.variantType23);
+    // Taken after the update, so the update always sees the previous frame's inputs.
+    ruva.inhibitNearType3 = panel[82] != 0;
+    ruva.inhibitNearType2 = panel[83] != 0;
+    writeLayoutPanel(ruva, PanelVariant{dispType, unitDispEnable, nextStopTypeSetting}, panel);
+  }
+  if (sound != nullptr) writeSoundArray(ruva, sound);
   return handleOutput;
 }

@@ -14,26 +14,6 @@ struct Column {
   FixedList CRuva::*source;
 };
 
-// The displayed columns with their blank value and their length.
-struct Blank {
-  FixedList CRuva::*shown;
-  std::size_t rows;
-  int32_t value;
-};
-
-constexpr Blank kBlanks[] = {
-    {&CRuva::dispList7Attr, 7, 0},       {&CRuva::dispList7Extra, 7, 0},
-    {&CRuva::dispList7Time1Hour, 7, 24}, {&CRuva::dispList7Time2Hour, 7, 24},
-    {&CRuva::dispList7Time1Min, 7, 60},  {&CRuva::dispList7Time1Sec, 7, 60},
-    {&CRuva::dispList7Time2Min, 7, 60},  {&CRuva::dispList7Time2Sec, 7, 60},
-    {&CRuva::dispList5Attr, 5, 0},       {&CRuva::dispList5Number, 5, 0},
-    {&CRuva::dispList5ColA, 5, 0},       {&CRuva::dispList5ColB, 5, 0},
-    {&CRuva::dispList5Time1Hour, 5, 24}, {&CRuva::dispList5Time2Hour, 5, 24},
-    {&CRuva::dispList5Time1Min, 5, 60},  {&CRuva::dispList5Time1Sec, 5, 60},
-    {&CRuva::dispList5Time2Min, 5, 60},  {&CRuva::dispList5Time2Sec, 5, 60},
-    {&CRuva::dispList5GapMin, 5, 60},    {&CRuva::dispList5GapSec, 5, 60},
-};
-
 // Seven-row columns in card mode. The extra comes last: row 6 shows every column but it.
 constexpr Column kCardList7[] = {
     {&CRuva::dispList7Attr, &CRuva::list7Attr},
@@ -121,12 +101,7 @@ void revealRows(CRuva& r, const Column (&list7)[N7], const Column (&list5)[N5]) 
 }  // namespace
 
 void CRuva::composeDisplayLists() {
-  dispNextAttr = 0;
-  dispNextHour = 24;
-  dispNextMin = 60;
-  dispNextSec = 60;
-  dispNextNumber = 0;
-  for (const Blank& blank : kBlanks) (this->*blank.shown).assign(blank.rows, blank.value);
+  blankDisplayedLists();
 
   if (cardMode) {
     // The last stop of the run stays on the display through the whole reveal.

@@ -7,7 +7,9 @@
 
 namespace {
 
-std::vector<int32_t> items(const FixedList& list) { return {list.begin(), list.end()}; }
+std::vector<int32_t> items(const FixedList& list) {
+  return {list.begin(), list.end()};
+}
 std::vector<int32_t> filled(std::size_t count, int32_t value) {
   return std::vector<int32_t>(count, value);
 }
@@ -47,12 +49,12 @@ TEST(CRuvaConstruction, HoldsTheConstructionValues) {
 
 TEST(CRuvaConstruction, GapSecondsStartAtTwelve) {
   const CRuva r;
-  for (const FixedList* list : {&r.list5GapSec, &r.bcnCurGapSec5, &r.bcnNextGapSec5,
-                                &r.dispList5GapSec}) {
+  for (const FixedList* list :
+       {&r.list5GapSec, &r.bcnCurGapSec5, &r.bcnNextGapSec5, &r.dispList5GapSec}) {
     EXPECT_EQ(items(*list), filled(5, 12));
   }
-  for (const FixedList* list : {&r.list5GapMin, &r.bcnCurGapMin5, &r.bcnNextGapMin5,
-                                &r.dispList5GapMin}) {
+  for (const FixedList* list :
+       {&r.list5GapMin, &r.bcnCurGapMin5, &r.bcnNextGapMin5, &r.dispList5GapMin}) {
     EXPECT_EQ(items(*list), filled(5, 60));
   }
 }

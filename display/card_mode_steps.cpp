@@ -1,0 +1,144 @@
+// The per-frame steps while a card drives the display: the train is followed from stop
+// to stop, and the card's event and range tables raise one-shot cues on entry.
+#include "display/frame_rules.h"
+#include "display/ruva.h"
+
+namespace {
+
+constexpr int32_t kCueStart = 1;
+constexpr double kStopChangeReach = 400.0;  // how near a stop a door opening counts for it
+constexpr double kNearEvent = 100.0;
+
+// Sets `flag`, starting the cue in `slot` when the flag was clear.
+void enter(bool& flag, int32_t& slot) {
+  if (!flag) slot = kCueStart;
+  flag = true;
+}
+
+// A window that follows its condition: entered while it holds, cleared otherwise.
+void follow(bool& flag, bool holds, int32_t& slot) {
+  if (holds) {
+    enter(flag, slot);
+  } else {
+    flag = false;
+  }
+}
+
+// The window flag of an event type, its cue slot, and for types 2 and 3 the near flag
+// and the inhibit input that suppresses it.
+struct EventWindow {
+  int32_t type;
+  bool* window;
+  int32_t cueSlot;
+  bool* nearFlag;
+  const bool* inhibit;
+};
+
+// The stop that the train reaches when `stopRemain` runs out: the one in row 1 of the
+// seven-row list. With fewer than five stops left from the current one that list is not
+// rebuilt, so its row 1 names a stop already reached (or one of an earlier card), which
+// would hold the train there for good. Then the five-row list, rebuilt at every stop,
+// names the stop instead; -1 when no stop lies ahead.
+int32_t stopAhead(const CRuva& r) {
+  if (static_cast<int32_t>(r.card.stopCount) - r.curStopIndex >= 5) return r.list7StopIdx[1];
+  return r.list5StopIdx[1] > r.curStopIndex ? r.list5StopIdx[1] : -1;
+}
+
+}  // namespace
+
+void CRuva::updateCardMode() {
+  const double speedKmh = vehicleState->speed;
+  const bool heads = coinShowsHeads(vehicleState->time);
+  soundOut[11] = -10000;
+
+  if (stopRemain < 0.0 || doorOpened) {
+    // Past the stop or standing at it: the stop ahead becomes current. Just after a
+    // selection: the current stop is selected again. Anywhere else the opening is spent.
+    const double remainBefore = stopRemain;
+    if (remainBefore < kStopChangeReach) {
+      selectStop(stopAhead(*this));
+    } else if (stopDistance - remainBefore < kStopChangeReach) {
+      selectStop(curStopIndex);
+    }
+    approachSeen = false;
+    doorOpened = false;
+  }
+
+  progressCode = progressAfter(progressCode, progressBase, stopDistance, stopRemain);
+
+  const double run = travelled - stopRemain;
+  const EventWindow windows[] = {
+      {0, &windowType0, 4, nullptr, nullptr},
+      {1, &windowType1, 5, nullptr, nullptr},
+      {2, &windowType2, 6, &nearType2, &inhibitNearType2},
+      {3, &windowType3, 6, &nearType3, &inhibitNearType3},
+  };
+  // One pass finds, for every type, its first entry whose window holds.
+  int firstHolding[4] = {-1, -1, -1, -1};
+  for (int i = 0; i < CardRecord::kEventSlots; ++i) {
+    const int32_t type = card.eventType[i];
+    if (card.eventStopIndex[i] != curStopIndex || type < 0 || type > 3) continue;
+    if (firstHolding[type] < 0 && eventWindowHolds(type, card.eventStartKm[i] * 1000.0,
+                                                   card.eventEndKm[i] * 1000.0, run, speedKmh)) {
+      firstHolding[type] = i;
+    }
+  }
+  for (const EventWindow& w : windows) {
+    const int found = firstHolding[w.type];
+    if (found < 0) {
+      *w.window = false;
+      if (w.nearFlag != nullptr) *w.nearFlag = false;
+      continue;
+    }
+    enter(*w.window, soundTriggers[w.cueSlot]);
+    if (w.nearFlag != nullptr) {
+      const double toPoint = card.eventStartKm[found] * 1000.0 - run;
+      if (toPoint < kNearEvent && !*w.inhibit) enter(*w.nearFlag, soundTriggers[7]);
+    }
+  }
+
+  bool inRangeStop = false;
+  for (int i = 0; i < CardRecord::kRangeSlots; ++i) {
+    if ((card.rangeStopIndex[i] == curStopIndex && card.rangeDistanceKm[i] * 1000.0 > run) ||
+        (card.rangeStopIndex[i] == list7StopIdx[1] && sectionRemain < 600.0)) {
+      inRangeStop = true;
+      break;
+    }
+  }
+  follow(rangeStopWindow, inRangeStop, soundTriggers[8]);
+
+  bool inKmRange = false;
+  for (int i = 0; i < CardRecord::kRangeSlots; ++i) {
+    if (kmRangeHolds(card.rangeStartKm[i] * 1000.0, card.rangeEndKm[i] * 1000.0, kmPost)) {
+      inKmRange = true;
+      break;
+    }
+  }
+  follow(rangeKmWindow, inKmRange, soundTriggers[9]);
+
+  variantType0 = windowType0 ? (heads ? 2 : 1) : 0;
+  variantType1 = windowType1 ? (heads ? 4 : 3) : 0;
+  if (windowType2 || windowType3) {
+    variantType23 = heads ? 2 : 1;
+    kindType23 = windowType3 ? 2 : 1;
+  } else {
+    variantType23 = 0;
+    kindType23 = 0;
+  }
+
+  if (brakingDistance(speedKmh) > stopRemain || stopRemain < 50.0 || approachSeen) {
+    if (stopCue == 1) {
+      soundTriggers[0] = kCueStart;
+      approachSeen = true;
+      stopCue = 0;
+    } else if (stopCue == 2) {
+      soundTriggers[1] = kCueStart;
+      stopCue = 0;
+    }
+    stopAnnounce = (!heads && card.cardValue8 == 1 && list5Time1Hour[1] != 26) ? 1 : 0;
+  } else {
+    stopAnnounce = 0;
+  }
+
+  advanceKmPost();
+}

@@ -1,0 +1,63 @@
+// The small rules of the per-frame update, free of any state so they can be checked
+// one by one: progress indication, braking distance, the coin, and the windows.
+#ifndef RUVA_DISPLAY_FRAME_RULES_H_
+#define RUVA_DISPLAY_FRAME_RULES_H_
+
+#include <cstdint>
+
+#include "display/safe_arithmetic.h"
+
+// The progress code after a frame, from the code before it, the base, the reference
+// length and the distance left (metres). Later tests override earlier ones; when none
+// holds the code stays.
+inline int32_t progressAfter(int32_t code, int32_t base, double reference, double remaining) {
+  if (reference - remaining > 50.0) code = wrappingAdd(base, 1);
+  if (remaining < (reference / 3.0) * 2) code = wrappingAdd(base, 2);
+  if (remaining < reference / 3.0) code = wrappingAdd(base, 3);
+  return code;
+}
+
+// Metres needed to stop from `speedKmh` at 2 km/h per second.
+inline double brakingDistance(double speedKmh) {
+  return speedKmh * speedKmh / 14.4;
+}
+
+// The stand-in for a random choice between two announcement variants: heads when the
+// host time's millisecond part (with the sign of the time) is 500 or less.
+inline bool coinShowsHeads(int32_t timeMs) {
+  return timeMs % 1000 <= 500;
+}
+
+// How far before an event point of type 2 or 3 its window opens at `speedKmh`.
+inline double eventLead(double speedKmh) {
+  return speedKmh > 80.0 ? 700.0 : 400.0;
+}
+
+// True when an event window of `type` (0 to 3) holds for a train that has run `run`
+// metres since its stop, at `speedKmh`. `start` and `end` are the event's points in
+// metres. Any other type never holds.
+inline bool eventWindowHolds(int32_t type, double start, double end, double run, double speedKmh) {
+  switch (type) {
+    case 0:
+      return start < run && run < end && speedKmh < 25.0;
+    case 1:
+      return start - run < 400.0 && run - start < 700.0;
+    case 2:
+    case 3: {
+      const double lead = eventLead(speedKmh);
+      return start - run < lead && run - start < 1200.0 - lead;
+    }
+    default:
+      return false;
+  }
+}
+
+// True when `kmPost` lies strictly inside the range between `start` and `end`, which
+// may come in either order; an empty range never holds.
+inline bool kmRangeHolds(double start, double end, double kmPost) {
+  if (start < end) return start < kmPost && kmPost < end;
+  if (start > end) return end < kmPost && kmPost < start;
+  return false;
+}
+
+#endif  // RUVA_DISPLAY_FRAME_RULES_H_
