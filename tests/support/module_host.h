@@ -12,26 +12,7 @@
 #include "platform/shared_library.h"
 #include "plugin/host_records.h"
 #include "tests/support/vehicle_folder.h"
-
-// The sixteen entry points, resolved by name.
-struct ModuleApi {
-  bool (*Load)();
-  void (*Dispose)();
-  int32_t (*GetPluginVersion)();
-  void (*SetVehicleSpec)(VehicleSpecRecord);
-  void (*Initialize)(int32_t);
-  HandleCommand (*Elapse)(VehicleStateRecord, int32_t*, int32_t*);
-  void (*SetPower)(int32_t);
-  void (*SetBrake)(int32_t);
-  void (*SetReverser)(int32_t);
-  void (*KeyDown)(int32_t);
-  void (*KeyUp)(int32_t);
-  void (*HornBlow)(int32_t);
-  void (*DoorOpen)();
-  void (*DoorClose)();
-  void (*SetSignal)(int32_t);
-  void (*SetBeaconData)(BeaconRecord);
-};
+#include "tools/host/module_api.h"
 
 // The file name of the built module ("ruva.so" or "ruva.dll").
 std::string moduleFileName();

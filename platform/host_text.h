@@ -1,0 +1,18 @@
+// Card texts for people: the host side of the platform seam that turns the module's
+// code page 932 bytes into UTF-8 for a terminal or a picture. Never linked into the
+// module, which keeps its texts as bytes.
+#ifndef RUVA_PLATFORM_HOST_TEXT_H_
+#define RUVA_PLATFORM_HOST_TEXT_H_
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// `bytes` of code page 932 (Shift_JIS) as UTF-8. A byte sequence that is not valid
+// Shift_JIS shows as a replacement character and the conversion goes on after it.
+std::string utf8FromCodePage932(std::string_view bytes);
+
+}  // namespace platform
+
+#endif  // RUVA_PLATFORM_HOST_TEXT_H_

@@ -1,0 +1,32 @@
+#include <iconv.h>
+
+#include "platform/host_text.h"
+
+namespace platform {
+
+std::string utf8FromCodePage932(std::string_view bytes) {
+  // CP932 is Shift_JIS with the vendor extensions (①, ～) that Windows files carry.
+  iconv_t converter = iconv_open("UTF-8", "CP932");
+  if (converter == reinterpret_cast<iconv_t>(-1)) converter = iconv_open("UTF-8", "SHIFT_JIS");
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::string(bytes);
+  std::string out;
+  char buffer[256];
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  while (inLeft > 0) {
+    char* to = buffer;
+    std::size_t toLeft = sizeof buffer;
+    const std::size_t result = iconv(converter, &in, &inLeft, &to, &toLeft);
+    out.append(buffer, static_cast<std::size_t>(to - buffer));
+    if (result == static_cast<std::size_t>(-1) && toLeft == sizeof buffer) {
+      // Not a full buffer: a byte that starts no character of the code page.
+      out += '?';
+      ++in;
+      --inLeft;
+    }
+  }
+  iconv_close(converter);
+  return out;
+}
+
+}  // namespace platform

@@ -1,0 +1,118 @@
+// The card checker and the card views: the remarks on the broken example card, read
+// against a checked-in listing, card codes against a vehicle's card list, and times.
+#include "tools/card/card_check.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "card/parser.h"
+#include "tests/support/vehicle_folder.h"
+#include "tools/card/card_views.h"
+
+namespace {
+
+std::string readSource(const std::string& relative) {
+  std::ifstream in(std::string(RUVA_SOURCE_DIR) + "/" + relative, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+TEST(CardCheck, ReportsEveryRemarkOfTheBrokenExampleCard) {
+  const std::string card = readSource("examples/broken_card.csv");
+  ASSERT_FALSE(card.empty());
+  std::ostringstream out;
+  const CheckCounts counts = checkCard("broken_card.csv", card, true, out);
+  std::ostringstream listing;
+  listing << out.str() << "broken_card.csv: 4 stops; " << counts.ignored << " ignored, "
+          << counts.fallbacks << " fallbacks, " << counts.marks << " marks\n";
+  EXPECT_EQ(listing.str(), readSource("tests/tools/golden/broken_card_check.txt"));
+}
+
+TEST(CardCheck, CleanCardsHaveNothingToReport) {
+  for (const char* card : {"examples/vehicle/local/521M.csv", "examples/vehicle/rapid/1002345S.csv",
+                           "examples/vehicle/local/\x89\xf1"
+                           "1234A.csv"}) {
+    std::ostringstream out;
+    const CheckCounts counts = checkCard(card, readSource(card), false, out);
+    EXPECT_EQ(counts.ignored + counts.fallbacks, 0) << card << "\n" << out.str();
+  }
+}
+
+TEST(CardCheck, MarksAreNotesOnlyWhenAskedFor) {
+  const std::string card = "7,0,A,\x81\xab,83000,1,0,0,0.0,0,1.0,0,0,0,0,x,0,1,1,,C,0\n";
+  std::ostringstream quiet;
+  std::ostringstream noisy;
+  EXPECT_EQ(checkCard("c.csv", card, false, quiet).marks, 1);
+  checkCard("c.csv", card, true, noisy);
+  EXPECT_EQ(quiet.str(), "");
+  EXPECT_NE(noisy.str().find("c.csv:1:3: note: "), std::string::npos) << noisy.str();
+  EXPECT_NE(noisy.str().find("\"↓\" -> 266060"), std::string::npos) << noisy.str();
+}
+
+TEST(CardViews, CardTimesReadAsAuthorsWriteThem) {
+  const std::pair<int32_t, const char*> cases[] = {
+      {83000, "08:30:00"},    {241500, "24:15:00"}, {246060, "--:--:--"}, {256060, "停"},
+      {266060, "↓ (passes)"}, {276060, "〓"},       {240000, "24:00:00"},
+  };
+  for (const auto& [time, text] : cases) EXPECT_EQ(cardTimeText(time), text) << time;
+}
+
+TEST(CardViews, CardCodesNameTheFileAndFindIt) {
+  VehicleFolder vehicle;
+  vehicle.write("RUVA_ICCard.ini", "[ICCard]\n0=local\n1=rapid\n2=gone\n");
+  vehicle.write(
+      "local/\x89\xf1"
+      "1234A.csv",
+      "3,x\n");
+  vehicle.write("rapid/1002345S.csv", "3,x\n");
+  struct Case {
+    int32_t code;
+    bool found;
+    const char* lines[3];
+  };
+  const Case cases[] = {
+      {3123400, true, {"Folder       0\n", "File name    回1234A.csv\n", "Found        yes\n"}},
+      {100234511, true, {"Number       1002345\n", "Suffix       11  S\n", "Found        yes\n"}},
+      {123401, false, {"File name    1234B.csv\n", "Found        no", "Prefix       0  \n"}},
+      {200123400, false, {"2=gone (no such folder: taken as NULL)\n", "NULL", "Found        no"}},
+  };
+  for (const Case& c : cases) {
+    std::ostringstream out;
+    EXPECT_EQ(explainCardCode(c.code, vehicle.path().string(), out), c.found) << c.code;
+    for (const char* line : c.lines) {
+      EXPECT_NE(out.str().find(line), std::string::npos) << c.code << " lacks " << line << "\n"
+                                                         << out.str();
+    }
+  }
+  std::ostringstream alone;
+  EXPECT_TRUE(explainCardCode(-123401, "", alone));
+  EXPECT_NE(alone.str().find("File name    -1234.csv\n"), std::string::npos) << alone.str();
+  EXPECT_EQ(alone.str().find("Found"), std::string::npos);
+}
+
+TEST(CardViews, PreviewWalksTheListedStopsInRunningOrder) {
+  const std::string card =
+      "3,123A\n"
+      "7,60,One,80000,80030,1\n"
+      "7,60,Hidden,80100,80130,2,0,0,1.0,1\n"
+      "7,60,Two,80200,80230,3\n"
+      "7,0,Three,80400,246060,4\n";
+  std::ostringstream out;
+  previewCard(parseCardText(card), 5, out);
+  const std::string text = out.str();
+  const std::size_t one = text.find("== Current stop: row 0 One");
+  const std::size_t two = text.find("== Current stop: row 2 Two");
+  const std::size_t three = text.find("== Current stop: row 3 Three");
+  ASSERT_NE(one, std::string::npos) << text;
+  ASSERT_NE(two, std::string::npos) << text;
+  ASSERT_NE(three, std::string::npos) << text;
+  EXPECT_LT(one, two);
+  EXPECT_LT(two, three);
+  EXPECT_EQ(text.find("row 1 Hidden"), std::string::npos);
+  EXPECT_NE(text.find("Next stop      08:02:00  attr 0  no. 3"), std::string::npos) << text;
+}
+
+}  // namespace

@@ -1,0 +1,228 @@
+// Playing scenarios against a stand-in module that records every call: the host's
+// calling order, how frames move the train, expectations, inputs and the trace.
+#include "tools/host/scenario_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct Call {
+  std::string name;
+  int32_t a = 0;
+  int32_t b = 0;
+  float speed = 0.0f;
+};
+
+std::vector<Call> calls;
+int32_t panelInputSeen = 0;
+
+bool stubLoad() {
+  calls.push_back({"Load"});
+  return true;
+}
+void stubNothing() {}
+int32_t stubVersion() {
+  return 0x20000;
+}
+void stubSpec(VehicleSpecRecord) {
+  calls.push_back({"SetVehicleSpec"});
+}
+void stubInitialize(int32_t) {
+  calls.push_back({"Initialize"});
+}
+HandleCommand stubElapse(VehicleStateRecord state, int32_t* panel, int32_t* sound) {
+  calls.push_back({"Elapse", state.time, 0, state.speed});
+  panelInputSeen = panel[82];
+  // Like the module: the clock in panel 10 to 12, a one-frame start at the fifth frame.
+  panel[10] = state.time / 3600000;
+  panel[11] = state.time / 60000 % 60;
+  panel[12] = state.time / 1000 % 60;
+  int frames = 0;
+  for (const Call& call : calls) frames += call.name == "Elapse" ? 1 : 0;
+  sound[14] = frames == 5 ? 1 : frames > 5 ? 2 : -10000;
+  return {};
+}
+void stubPower(int32_t n) {
+  calls.push_back({"SetPower", n});
+}
+void stubBrake(int32_t n) {
+  calls.push_back({"SetBrake", n});
+}
+void stubReverser(int32_t n) {
+  calls.push_back({"SetReverser", n});
+}
+void stubKey(int32_t) {}
+void stubDoorOpen() {
+  calls.push_back({"DoorOpen"});
+}
+void stubDoorClose() {
+  calls.push_back({"DoorClose"});
+}
+void stubBeacon(BeaconRecord beacon) {
+  calls.push_back({"SetBeaconData", beacon.type, beacon.data});
+}
+
+ModuleApi stubApi() {
+  return {stubLoad,     stubNothing,   stubVersion,  stubSpec,  stubInitialize, stubElapse,
+          stubPower,    stubBrake,     stubReverser, stubKey,   stubKey,        stubKey,
+          stubDoorOpen, stubDoorClose, stubKey,      stubBeacon};
+}
+
+struct Played {
+  bool passed;
+  RunFailure failure;
+  std::vector<Call> calls;
+  std::string out;
+  std::string trace;
+  double odometer;
+  double speed;
+  int layoutReads;
+};
+
+Played play(const std::string& script, int32_t stepMs = 16) {
+  calls.clear();
+  Scenario scenario;
+  ScenarioError error;
+  EXPECT_TRUE(parseScenario(script, scenario, error)) << error.message;
+  std::ostringstream out;
+  std::ostringstream traceText;
+  TraceWriter trace(traceText);
+  int layoutReads = 0;
+  RunSettings settings;
+  settings.stepMs = stepMs;
+  settings.out = &out;
+  settings.trace = &trace;
+  settings.readLayout = [&layoutReads] {
+    ++layoutReads;
+    return Layout{};
+  };
+  ScenarioRunner runner(stubApi(), settings);
+  runner.start();
+  Played played{};
+  played.passed = runner.run(scenario, played.failure);
+  played.calls = calls;
+  played.out = out.str();
+  played.trace = traceText.str();
+  played.odometer = runner.odometerM();
+  played.speed = runner.speedKmh();
+  played.layoutReads = layoutReads;
+  return played;
+}
+
+std::vector<Call> elapses(const std::vector<Call>& all) {
+  std::vector<Call> frames;
+  for (const Call& call : all) {
+    if (call.name == "Elapse") frames.push_back(call);
+  }
+  return frames;
+}
+
+TEST(ScenarioRunner, StartsInTheHostsOrderAndPassesCallsThrough) {
+  const Played p = play(
+      "handle brake 3\nhandle power 2\nhandle reverser -1\nbeacon 1000 123401\n"
+      "door open\ndoor close\nrestart\n");
+  ASSERT_TRUE(p.passed) << p.failure.message;
+  const char* order[] = {"Load",        "SetVehicleSpec", "Initialize", "SetBrake",  "SetPower",
+                         "SetReverser", "SetBeaconData",  "DoorOpen",   "DoorClose", "Initialize"};
+  ASSERT_EQ(p.calls.size(), std::size(order));
+  for (std::size_t i = 0; i < p.calls.size(); ++i) EXPECT_EQ(p.calls[i].name, order[i]) << i;
+  EXPECT_EQ(p.calls[3].a, 3);
+  EXPECT_EQ(p.calls[5].a, -1);
+  EXPECT_EQ(p.calls[6].a, 1000);
+  EXPECT_EQ(p.calls[6].b, 123401);
+  EXPECT_EQ(p.layoutReads, 2);  // once per Initialize
+}
+
+TEST(ScenarioRunner, FramesStepTheHostTimeFromTheLastTimeSet) {
+  const Played p = play(
+      "wait 3 frames\ntime 08:00\nwait 40 ms\nwait until 08:00:00.090\nwait until 07:00\n", 20);
+  const std::vector<Call> frames = elapses(p.calls);
+  const int32_t times[] = {20, 40, 60, 28800000, 28800020, 28800040, 28800060, 28800080, 28800100};
+  ASSERT_EQ(frames.size(), std::size(times));
+  for (std::size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(frames[i].a, times[i]) << i;
+}
+
+TEST(ScenarioRunner, MovementCoversTheDistanceAsTheModuleCountsIt) {
+  struct Case {
+    const char* script;
+    double distance;
+    double endSpeed;
+  };
+  const Case cases[] = {
+      {"speed 36\ndrive 100 m", 100.0, 36.0},
+      {"speed 50\ndrive 1 km", 1000.0, 50.0},
+      {"accelerate to 80 over 500 m", 500.0, 80.0},
+      {"speed 80\nbrake to 0 over 300 m", 300.0, 0.0},
+      {"speed 60\nbrake to 20 in 10 s", (60.0 + 20.0) / 2 / 3.6 * 10.0, 20.0},
+  };
+  for (const Case& c : cases) {
+    const Played p = play(c.script);
+    ASSERT_TRUE(p.passed) << c.script << ": " << p.failure.message;
+    double counted = 0.0;
+    for (const Call& frame : elapses(p.calls)) counted += frame.speed / 3.6 * 16 / 1000.0;
+    EXPECT_NEAR(p.odometer, counted, 1e-6) << c.script;
+    // Whole frames: the distance is met to within one frame's travel.
+    EXPECT_NEAR(p.odometer, c.distance, 80.0 / 3.6 * 0.016) << c.script;
+    EXPECT_DOUBLE_EQ(p.speed, c.endSpeed) << c.script;
+  }
+  // A ramp changes the speed evenly, frame by frame.
+  const std::vector<Call> ramp = elapses(play("accelerate to 10 in 80 ms").calls);
+  ASSERT_EQ(ramp.size(), 5u);
+  EXPECT_FLOAT_EQ(ramp[0].speed, 1.0f);
+  EXPECT_FLOAT_EQ(ramp[4].speed, 9.0f);
+}
+
+TEST(ScenarioRunner, ExpectationsStopTheRunAtTheFirstFailure) {
+  Played p = play(
+      "time 01:02:03\nwait 1 frame\nexpect panel 10-12 = 1 2 3\n"
+      "expect panel 11 = 5\nexpect panel 10 = 9\n");
+  EXPECT_FALSE(p.passed);
+  EXPECT_TRUE(p.failure.expectation);
+  EXPECT_EQ(p.failure.line, 4);
+  EXPECT_EQ(p.failure.message, "expected panel 11 = 5, got 2 (frame 1)");
+
+  p = play("wait 1 frame\nexpect sound 14-15 = 0 0\n");
+  EXPECT_EQ(p.failure.message, "expected sound 14-15 = 0 0, got -10000 0 (frame 1)");
+}
+
+TEST(ScenarioRunner, CommandsThatCannotRunAreInputErrors) {
+  const char* scripts[] = {"drive 10 m", "brake to 0 over 10 m", "step 1\nwait 30000 min",
+                           "time 596:30\nwait 10 min"};
+  for (const char* script : scripts) {
+    const Played p = play(script);
+    EXPECT_FALSE(p.passed) << script;
+    EXPECT_FALSE(p.failure.expectation) << script;
+    EXPECT_GT(p.failure.line, 0) << script;
+  }
+}
+
+TEST(ScenarioRunner, InputsReachTheModuleInTheNextFrame) {
+  const Played p = play("input 82 = 7\nwait 1 frame\n");
+  EXPECT_EQ(panelInputSeen, 7);
+  ASSERT_TRUE(p.passed);
+}
+
+TEST(ScenarioRunner, ShowListsTheSoundsStartedSinceTheLastShow) {
+  const Played p = play("wait 6 frames\nshow\nshow\nwait 1 frame\nnote between\nshow\n");
+  const std::size_t first = p.out.find("14 arrival cue 1 (frame 5)");
+  ASSERT_NE(first, std::string::npos) << p.out;
+  // A second look before the next frame sees the same starts.
+  EXPECT_NE(p.out.find("14 arrival cue 1 (frame 5)", first + 1), std::string::npos) << p.out;
+  const std::size_t note = p.out.find("-- between");
+  ASSERT_NE(note, std::string::npos);
+  EXPECT_NE(p.out.find("Started     none", note), std::string::npos) << p.out;
+  EXPECT_NE(p.out.find("Clock       00:00:00"), std::string::npos);
+}
+
+TEST(ScenarioRunner, TraceHoldsOnlyChanges) {
+  const Played p = play("wait 6 frames\n");
+  EXPECT_EQ(p.trace,
+            "frame,time_ms,kind,index,value\n"
+            "1,16,sound,14,-10000\n"
+            "5,80,sound,14,1\n"
+            "6,96,sound,14,2\n");
+}
+
+}  // namespace

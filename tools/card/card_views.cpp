@@ -1,0 +1,237 @@
+#include "tools/card/card_views.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "card/card_code.h"
+#include "card/csv_reader.h"
+#include "display/ruva.h"
+#include "platform/host_text.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int32_t kNoTime = 246060;
+
+std::string text(const std::string& bytes) {
+  return platform::utf8FromCodePage932(bytes);
+}
+
+std::string fixed(double value, int decimals) {
+  char out[32];
+  std::snprintf(out, sizeof out, "%.*f", decimals, value);
+  return out;
+}
+
+std::string clockText(int32_t hour, int32_t minute, int32_t second) {
+  auto part = [](int32_t value, int32_t blank) -> std::string {
+    if (value == blank) return "--";
+    char out[16];
+    std::snprintf(out, sizeof out, "%02d", value);
+    return out;
+  };
+  std::string hourText = part(hour, 24);
+  if (hour == 25) hourText = "停";
+  if (hour == 26) hourText = "↓";
+  if (hour == 27) hourText = "〓";
+  return hourText + ":" + part(minute, 60) + ":" + part(second, 60);
+}
+
+std::string padRight(std::string value, std::size_t width) {
+  std::size_t shown = 0;
+  for (unsigned char byte : value) shown += (byte & 0xC0) != 0x80 ? 1 : 0;
+  if (shown < width) value.append(width - shown, ' ');
+  return value;
+}
+
+std::string padLeft(const std::string& value, std::size_t width) {
+  return value.size() < width ? std::string(width - value.size(), ' ') + value : value;
+}
+
+std::string stopName(const CardRecord& card, int32_t index) {
+  if (index < 0 || index >= card.stopCount) return "";
+  return text(card.stopName[static_cast<std::size_t>(index)]);
+}
+
+}  // namespace
+
+std::string cardTimeText(int32_t time) {
+  if (time == kNoTime) return "--:--:--";
+  if (time == 256060) return "停";
+  if (time == 266060) return "↓ (passes)";
+  if (time == 276060) return "〓";
+  // Card hours go on past 23 (a run over midnight), so 24 is a clock hour here.
+  const int32_t hour = time / 10000;
+  char out[32];
+  std::snprintf(out, sizeof out, "%02d:%02d:%02d", hour, time / 100 - hour * 100,
+                time - time / 100 * 100);
+  return out;
+}
+
+void showCard(const CardRecord& card, std::ostream& out) {
+  out << "Card name      " << text(card.cardName) << "\n"
+      << "Header         code " << static_cast<int>(card.headerCode) << ", text \""
+      << text(card.headerText) << "\"\n"
+      << "Train number   " << text(card.trainNumber) << "\n"
+      << "Second train   " << text(card.secondTrainNumber) << "   times "
+      << cardTimeText(card.secondTime1) << " / " << cardTimeText(card.secondTime2) << "\n"
+      << "Note           " << text(card.cardNote) << "\n"
+      << "Announce (8)   " << card.cardValue8 << "\n"
+      << "Info (11)      " << text(card.cardText11) << ", index " << card.cardValue11 << "\n\n";
+
+  out << "Stops: " << static_cast<int>(card.stopCount) << "\n"
+      << "row  time 1      time 2    run s  no.     A    B  km post  hidden  section km  "
+         "cue  c12 c13 c14  c16  km   attr  c21  code        name\n";
+  for (std::size_t i = 0; i < card.stopCount; ++i) {
+    const std::string number = text(card.stopText5[i]);
+    const std::string code =
+        text(card.stopCode[i]) + " (" + std::to_string(card.stopCodeNumber[i]) + ")";
+    out << padLeft(std::to_string(i), 3) << "  " << padRight(cardTimeText(card.stopTime1[i]), 12)
+        << padRight(cardTimeText(card.stopTime2[i]), 10)
+        << padLeft(std::to_string(card.stopGapSec[i]), 5) << "  " << padRight(number, 5)
+        << padLeft(std::to_string(card.stopCol6[i]), 4)
+        << padLeft(std::to_string(card.stopCol7[i]), 5) << padLeft(fixed(card.stopKmPost[i], 1), 9)
+        << (card.stopFlag9[i] ? "  yes   " : "  -     ")
+        << padLeft(fixed(card.stopDistanceKm[i], 1), 11)
+        << padLeft(std::to_string(card.stopCol11[i]), 5)
+        << padLeft(std::to_string(card.stopCol12[i]), 5)
+        << padLeft(std::to_string(card.stopCol13[i]), 4)
+        << padLeft(std::to_string(card.stopCol14[i]), 4)
+        << padLeft(std::to_string(card.stopCol16[i]), 5)
+        << (card.stopKmCountDown[i] ? "  down" : "  up  ")
+        << padLeft(std::to_string(card.stopAttr[i]), 6)
+        << padLeft(std::to_string(card.stopCol21[i]), 5) << "  " << padRight(code, 12)
+        << text(card.stopName[i]) << "  " << text(card.stopText15[i]) << "\n";
+  }
+
+  out << "\nEvent windows (row type 5)\n  #  stop  start km  end km  type\n";
+  for (std::size_t i = 0; i < card.eventType.size(); ++i) {
+    if (card.eventStopIndex[i] == 0 && card.eventStartKm[i] == 0.0 && card.eventEndKm[i] == 0.0 &&
+        card.eventType[i] == 0) {
+      continue;
+    }
+    out << padLeft(std::to_string(i), 3) << padLeft(std::to_string(card.eventStopIndex[i]), 6)
+        << padLeft(fixed(card.eventStartKm[i], 3), 10) << padLeft(fixed(card.eventEndKm[i], 3), 8)
+        << padLeft(std::to_string(card.eventType[i]), 6) << "   "
+        << stopName(card, card.eventStopIndex[i]) << "\n";
+  }
+  out << "\nRanges (row type 6)\n  #  stop  start km  end km  distance km  value\n";
+  for (std::size_t i = 0; i < card.rangeValue.size(); ++i) {
+    if (card.rangeStopIndex[i] == 0 && card.rangeStartKm[i] == 0.0 && card.rangeEndKm[i] == 0.0 &&
+        card.rangeDistanceKm[i] == 0.0 && card.rangeValue[i] == 0) {
+      continue;
+    }
+    out << padLeft(std::to_string(i), 3) << padLeft(std::to_string(card.rangeStopIndex[i]), 6)
+        << padLeft(fixed(card.rangeStartKm[i], 3), 10) << padLeft(fixed(card.rangeEndKm[i], 3), 8)
+        << padLeft(fixed(card.rangeDistanceKm[i], 3), 13)
+        << padLeft(std::to_string(card.rangeValue[i]), 7) << "   "
+        << stopName(card, card.rangeStopIndex[i]) << "\n";
+  }
+  out << "(Entries left empty hold zeros; an all-zero entry is not listed, but still takes "
+         "part.)\n";
+}
+
+void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
+  // A display state of its own, driven the way a run drives the module's.
+  auto display = std::make_unique<CRuva>();
+  display->resetForTrain();
+  display->D01ABnum = rows == 3 ? 3 : 5;
+  display->card = CardRecord(card);
+  const int32_t revealed = 1000;  // every row of the reveal has come up
+
+  for (int32_t k = 0; k < card.stopCount; ++k) {
+    if (card.stopFlag9[static_cast<std::size_t>(k)]) continue;
+    CRuva& d = *display;
+    d.selectStop(k);
+    d.animTimer = revealed;
+    d.composeDisplayLists();
+    out << "== Current stop: row " << k << " " << stopName(card, k) << "\n";
+    out << "Next stop      " << clockText(d.dispNextHour, d.dispNextMin, d.dispNextSec) << "  attr "
+        << d.dispNextAttr << "  no. " << d.dispNextNumber << "\n";
+    out << "Five-row list  row  attr  time 1    time 2    gap    no.    A    B  stop\n";
+    for (std::size_t r = 0; r < d.dispList5Attr.size(); ++r) {
+      out << "               " << padLeft(std::to_string(r), 3)
+          << padLeft(std::to_string(d.dispList5Attr[r]), 6) << "  "
+          << padRight(
+                 clockText(d.dispList5Time1Hour[r], d.dispList5Time1Min[r], d.dispList5Time1Sec[r]),
+                 10)
+          << padRight(
+                 clockText(d.dispList5Time2Hour[r], d.dispList5Time2Min[r], d.dispList5Time2Sec[r]),
+                 10)
+          << padRight(clockText(24, d.dispList5GapMin[r], d.dispList5GapSec[r]).substr(3), 7)
+          << padLeft(std::to_string(d.dispList5Number[r]), 3)
+          << padLeft(std::to_string(d.dispList5ColA[r]), 5)
+          << padLeft(std::to_string(d.dispList5ColB[r]), 5) << "  "
+          << (d.dispList5Attr[r] != 0 || d.dispList5Time1Hour[r] != 24
+                  ? stopName(card, d.list5StopIdx[r])
+                  : "")
+          << "\n";
+    }
+    out << "Seven-row list row  attr  time 1    time 2    extra  stop\n";
+    for (std::size_t r = 0; r < d.dispList7Attr.size(); ++r) {
+      const char* label = r == 5 ? "further" : r == 6 ? "last" : "";
+      out << "               " << padLeft(std::to_string(r), 3)
+          << padLeft(std::to_string(d.dispList7Attr[r]), 6) << "  "
+          << padRight(
+                 clockText(d.dispList7Time1Hour[r], d.dispList7Time1Min[r], d.dispList7Time1Sec[r]),
+                 10)
+          << padRight(
+                 clockText(d.dispList7Time2Hour[r], d.dispList7Time2Min[r], d.dispList7Time2Sec[r]),
+                 10)
+          << padLeft(std::to_string(d.dispList7Extra[r]), 5) << "  "
+          << stopName(card, d.list7StopIdx[r])
+          << (*label != '\0' ? std::string(" (") + label + ")" : "") << "\n";
+    }
+    out << "Dest           " << clockText(d.destHour, d.destMin, d.destSec) << "  attr "
+        << d.destAttr << "  no. " << d.destNumber << "\n";
+    out << "Info           " << clockText(d.infoHour, d.infoMin, d.infoSec) << "  index "
+        << d.infoIdx << "  no. " << d.infoNumber << "\n";
+    out << "Progress code  " << d.progressCode << "    to the next stop " << fixed(d.stopRemain, 0)
+        << " m    km post " << fixed(d.kmPost / 1000.0, 1) << (d.kmCountUp ? " (up)" : " (down)")
+        << "\n\n";
+  }
+}
+
+bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out) {
+  const CardCodeParts parts = splitCardCode(code);
+  out << "Card code    " << code << "\n"
+      << "Folder       " << parts.folderIndex << "\n"
+      << "Prefix       " << parts.prefixCode << "  "
+      << text(std::string(cardPrefixText(parts.prefixCode))) << "\n"
+      << "Number       " << parts.number << "\n"
+      << "Suffix       " << parts.suffixCode << "  "
+      << text(std::string(cardSuffixText(parts.suffixCode))) << "\n"
+      << "File name    " << text(parts.fileName) << "\n";
+  if (vehicle.empty()) return true;
+
+  // A card reader of our own, placed in the vehicle folder as the module would be.
+  auto reader = std::make_unique<CCsvread>();
+  std::error_code ec;
+  const std::string folder = std::filesystem::absolute(vehicle, ec).string();
+  const std::string module = platform::appendPath(folder, "ruva");
+  if (module.size() >= sizeof reader->modulePath) {
+    out << "Vehicle      folder path too long\n";
+    return false;
+  }
+  std::snprintf(reader->modulePath, sizeof reader->modulePath, "%s", module.c_str());
+  reader->readCardList();
+  char written[CCsvread::kPathSize];
+  const std::string key = std::to_string(parts.folderIndex);
+  platform::readProfileString("ICCard", key.c_str(), "NULL", written, sizeof written,
+                              reader->cardListPath);
+  const auto index = static_cast<std::size_t>(parts.folderIndex);
+  const std::string entry = index < reader->cardList.size() ? reader->cardList[index] : "NULL";
+  out << "Card list    " << reader->cardListPath << ": " << key << "=" << text(written);
+  if (entry != written) out << " (no such folder: taken as NULL)";
+  out << "\n";
+  std::string path;
+  if (!reader->resolveCardPath(platform::appendPath(entry, parts.fileName), path)) {
+    out << "Path         cannot be made absolute\n";
+    return false;
+  }
+  const bool found = platform::canOpenFile(path);
+  out << "Path         " << text(path) << "\n"
+      << "Found        " << (found ? "yes" : "no: the beacon hands back the card read last")
+      << "\n";
+  return found;
+}

@@ -1,0 +1,106 @@
+#include "tools/host/display_codes.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+// Display prefix codes 1 to 42, in code order.
+constexpr std::string_view kPrefixes[] = {
+    "荷",   "混",   "回",   "試",   "工",   "雪",   "救",   "配",   "単",   "試単", "延",
+    "延荷", "延混", "延回", "延試", "延工", "延配", "う",   "う荷", "う回", "構回", "構単",
+    "構貨", "試雪", "回雪", "構配", "入",   "出",   "在",   "転",   "現",   "現単", "現回",
+    "現試", "現配", "改",   "改単", "改回", "改試", "改配", "う単", "構試",
+};
+
+// Display suffix codes 0 to 33, in code order.
+constexpr std::string_view kSuffixes[] = {
+    "A", "B", "C", "E", "F", "G", "H", "K", "M",  "P",  "R",  "S",  "T",  "Y",  "Z",  "I",  "J",
+    "L", "N", "O", "Q", "U", "V", "W", "X", "甲", "乙", "丙", "デ", "KR", "SR", "HB", "CK", "入",
+};
+
+constexpr int32_t kBlankDigit = 10;
+
+std::string twoDigits(int32_t value) {
+  if (value >= 0 && value < 10) return "0" + std::to_string(value);
+  return std::to_string(value);
+}
+
+}  // namespace
+
+std::string prefixText(int32_t code) {
+  if (code < 1 || code > static_cast<int32_t>(std::size(kPrefixes))) return {};
+  return std::string(kPrefixes[code - 1]);
+}
+
+std::string suffixText(int32_t code) {
+  if (code < 0 || code >= static_cast<int32_t>(std::size(kSuffixes))) return {};
+  return std::string(kSuffixes[code]);
+}
+
+std::string digitText(int32_t code) {
+  if (code == kBlankDigit) return " ";
+  // A digit place holds a byte minus 48; printable ASCII reads back as its character.
+  if (code >= -15 && code <= 78) return std::string(1, static_cast<char>('0' + code));
+  return "?";
+}
+
+std::string trainNumberText(const TrainNumberCodes& codes) {
+  std::string digits;
+  for (int32_t digit : codes.digits) digits += digitText(digit);
+  const std::size_t first = digits.find_first_not_of(' ');
+  digits = first == std::string::npos ? std::string() : digits.substr(first);
+  return prefixText(codes.prefix) + digits + suffixText(codes.suffix);
+}
+
+std::string timeText(const TimeCell& cell) {
+  if (!cell.hour && !cell.minute && !cell.second) return {};
+  std::string hour = "  ";
+  if (cell.hour) {
+    switch (*cell.hour) {
+      case 24:
+        hour = "--";
+        break;
+      case 25:
+        hour = "停";
+        break;
+      case 26:
+        hour = "↓";
+        break;
+      case 27:
+        hour = "〓";
+        break;
+      default:
+        hour = twoDigits(*cell.hour);
+    }
+  }
+  std::string minute = "  ";
+  if (cell.minute) minute = *cell.minute == 60 ? "--" : twoDigits(*cell.minute);
+  std::string second = "  ";
+  if (cell.second) {
+    const int32_t blank = cell.secondsInFives ? 12 : 60;
+    const int32_t seconds = cell.secondsInFives ? *cell.second * 5 : *cell.second;
+    second = *cell.second == blank ? "--" : twoDigits(seconds);
+  }
+  if (!cell.hour) return minute + ":" + second;
+  return hour + ":" + minute + ":" + second;
+}
+
+std::string kmPostText(int32_t high, int32_t low) {
+  if (high == 300 && low == 10) return "-";
+  return std::to_string(high) + "." + std::to_string(low) + " km";
+}
+
+std::string optionalText(const std::optional<int32_t>& value) {
+  return value ? std::to_string(*value) : std::string();
+}
+
+std::string hostTimeText(int32_t ms) {
+  char text[32];
+  const int64_t magnitude = ms < 0 ? -int64_t{ms} : ms;
+  std::snprintf(
+      text, sizeof text, "%s%02lld:%02lld:%02lld.%03lld", ms < 0 ? "-" : "",
+      static_cast<long long>(magnitude / 3600000), static_cast<long long>(magnitude / 60000 % 60),
+      static_cast<long long>(magnitude / 1000 % 60), static_cast<long long>(magnitude % 1000));
+  return text;
+}

@@ -1,0 +1,107 @@
+// What the cab display shows, read back from the panel and sound arrays: the inverse
+// of the module's panel map for each layout. Only what the layout in force writes is
+// filled in; everything else stays absent.
+#ifndef RUVA_TOOLS_HOST_PANEL_VIEW_H_
+#define RUVA_TOOLS_HOST_PANEL_VIEW_H_
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+constexpr int kPanelSize = 256;
+constexpr int kSoundSize = 256;
+
+// The display settings that choose which panel indices carry what.
+struct Layout {
+  bool legacy = false;       // "useLegacyDisp"
+  bool fiveRowList = false;  // "DispType"
+  bool unitDisplay = false;  // "UnitDispEnable"
+  int32_t nextStopType = 0;  // "NextStopType"
+};
+
+// Reads the layout from a display settings file the way the module does; the
+// defaults when the file or a key is missing.
+Layout readLayout(const std::string& settingsFile);
+
+// A time on the display. A part that the layout does not show is absent; the values
+// are those of the panel (24 and 60 for nothing, 25 to 27 in the hour for marks).
+struct TimeCell {
+  std::optional<int32_t> hour;
+  std::optional<int32_t> minute;
+  std::optional<int32_t> second;
+  bool secondsInFives = false;  // the panel holds seconds / 5 (12 for nothing)
+};
+
+struct StopRecord {
+  std::optional<int32_t> attr;
+  TimeCell time;
+  std::optional<int32_t> number;
+};
+
+struct ListRow {
+  std::optional<int32_t> attr;
+  TimeCell time1;
+  TimeCell time2;
+  TimeCell gap;  // minutes and seconds to the next row
+  std::optional<int32_t> number;
+  std::optional<int32_t> colA;
+  std::optional<int32_t> colB;
+};
+
+struct TrainNumberCodes {
+  int32_t prefix = 50;
+  std::array<int32_t, 4> digits{};
+  int32_t suffix = 40;
+};
+
+struct PanelView {
+  Layout layout;
+  int32_t clockHour = 0, clockMinute = 0, clockSecond = 0;
+  std::array<int32_t, 4> speedDigits{};  // panel 230 to 233 as last refreshed
+  std::optional<bool> modeLamp;
+  int32_t kmHigh = 300;  // whole kilometres, 300 without a card
+  int32_t kmLow = 10;    // hundreds of metres, 10 without a card
+  int32_t progressCode = 0;
+  int32_t variantType0 = 0;  // panel 198
+  int32_t kindType23 = 0;    // panel 248
+  int32_t variantSum = 0;    // panel 81
+  TrainNumberCodes number;
+  std::optional<TrainNumberCodes> secondNumber;
+  std::optional<TimeCell> secondTime1;
+  std::optional<TimeCell> secondTime2;
+  std::optional<int32_t> stopByte;      // panel 128
+  std::optional<int32_t> markerLamp;    // panel 129
+  std::optional<int32_t> headerByte;    // panel 178
+  std::optional<int32_t> headerNumber;  // panel 179
+  std::optional<StopRecord> next;
+  std::optional<StopRecord> dest;
+  std::optional<StopRecord> info;
+  std::optional<int32_t> infoIndex;
+  std::vector<ListRow> rows;
+  ListRow lastStop;
+  std::vector<int32_t> units;
+  std::vector<std::pair<int, int32_t>> sounds;  // sound index and value, in index order
+};
+
+// Decodes the arrays as the layout writes them.
+PanelView decodePanel(const Layout& layout, const std::array<int32_t, kPanelSize>& panel,
+                      const std::array<int32_t, kSoundSize>& sound);
+
+// The sound indices the module writes, with what each one cues.
+struct SoundName {
+  int index;
+  const char* name;
+};
+constexpr SoundName kSoundNames[] = {
+    {14, "arrival cue 1"},    {15, "arrival cue 2"},    {16, "brake tone"},
+    {60, "type-0 event cue"}, {61, "type-1 event cue"}, {62, "type-2/3 event cue"},
+    {63, "range stop cue"},   {64, "km range cue"},     {65, "blank-screen tone"},
+    {66, "near-point cue"},
+};
+
+// "arrival cue 1" for 14; empty for an index the module does not write.
+const char* soundName(int index);
+
+#endif  // RUVA_TOOLS_HOST_PANEL_VIEW_H_

@@ -1,0 +1,223 @@
+#include "tools/host/scenario_runner.h"
+
+#include <cmath>
+#include <fstream>
+#include <limits>
+
+namespace {
+
+// A longer command is almost certainly a slip (a speed of 0.001 km/h, a wait in days).
+constexpr int64_t kMaxFramesPerCommand = 20'000'000;
+
+std::string valuesText(const std::vector<int32_t>& values) {
+  std::string text;
+  for (int32_t value : values) text += (text.empty() ? "" : " ") + std::to_string(value);
+  return text;
+}
+
+}  // namespace
+
+ScenarioRunner::ScenarioRunner(const ModuleApi& api, RunSettings settings)
+    : api_(api), settings_(std::move(settings)), stepMs_(settings_.stepMs) {}
+
+void ScenarioRunner::start() {
+  api_.Load();
+  api_.SetVehicleSpec(VehicleSpecRecord{});
+  initialize();
+}
+
+void ScenarioRunner::initialize() {
+  api_.Initialize(0);
+  if (settings_.readLayout) layout_ = settings_.readLayout();
+}
+
+PanelView ScenarioRunner::view() const {
+  return decodePanel(layout_, panel_, sound_);
+}
+
+ScreenContext ScenarioRunner::context() const {
+  ScreenContext context;
+  context.frame = frames_;
+  context.hostTimeMs = static_cast<int32_t>(timeMs_);
+  context.speedKmh = speedKmh_;
+  context.odometerM = odometerM_;
+  context.soundsStarted = soundsStarted_;
+  return context;
+}
+
+void ScenarioRunner::frame(double speedKmh) {
+  timeMs_ = timeSet_ ? timeMs_ : timeMs_ + stepMs_;
+  timeSet_ = false;
+  VehicleStateRecord state{};
+  state.speed = static_cast<float>(speedKmh);
+  state.time = static_cast<int32_t>(timeMs_);
+  state.traction = static_cast<float>(traction_);
+  api_.Elapse(state, panel_.data(), sound_.data());
+  ++frames_;
+  if (shown_) soundsStarted_.clear();
+  shown_ = false;
+  // The distance the module counts for a frame of the fixed step.
+  odometerM_ += state.speed / 3.6 * stepMs_ / 1000.0;
+  for (const SoundName& entry : kSoundNames) {
+    if (sound_[entry.index] == 1) soundsStarted_.push_back({entry.index, frames_});
+  }
+  if (settings_.trace != nullptr) settings_.trace->frame(frames_, state.time, panel_, sound_);
+}
+
+bool ScenarioRunner::runFrames(int64_t count, const std::function<double(int64_t)>& speedOf,
+                               int line, RunFailure& failure) {
+  if (count > kMaxFramesPerCommand) {
+    failure = {line, false,
+               "this would run " + std::to_string(count) + " frames; the limit is " +
+                   std::to_string(kMaxFramesPerCommand)};
+    return false;
+  }
+  for (int64_t i = 0; i < count; ++i) {
+    if (timeMs_ + stepMs_ > std::numeric_limits<int32_t>::max()) {
+      failure = {line, false, "the host time runs past 2147483647 ms"};
+      return false;
+    }
+    frame(speedOf(i));
+  }
+  return true;
+}
+
+bool ScenarioRunner::expect(const Command& command, RunFailure& failure) const {
+  const bool isPanel = command.array == HostArray::kPanel;
+  const int32_t* values = isPanel ? panel_.data() : sound_.data();
+  std::vector<int32_t> got;
+  bool same = true;
+  for (std::size_t i = 0; i < command.values.size(); ++i) {
+    got.push_back(values[command.integer + static_cast<int32_t>(i)]);
+    same = same && got.back() == command.values[i];
+  }
+  if (same) return true;
+  const int32_t last = command.integer + static_cast<int32_t>(command.values.size()) - 1;
+  std::string where = std::to_string(command.integer);
+  if (last != command.integer) where += "-" + std::to_string(last);
+  failure = {command.line, true,
+             std::string("expected ") + (isPanel ? "panel " : "sound ") + where + " = " +
+                 valuesText(command.values) + ", got " + valuesText(got) + " (frame " +
+                 std::to_string(frames_) + ")"};
+  return false;
+}
+
+bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
+  const double stepMs = stepMs_;
+  switch (c.kind) {
+    case CommandKind::kStep:
+      stepMs_ = c.integer;
+      return true;
+    case CommandKind::kTime:
+      timeMs_ = c.integer;
+      timeSet_ = true;
+      return true;
+    case CommandKind::kSpeed:
+      speedKmh_ = c.number;
+      return true;
+    case CommandKind::kRamp: {
+      const double from = speedKmh_;
+      const double to = c.number;
+      double durationMs = c.amount;
+      if (c.byDistance) {
+        // Even acceleration: the mean speed covers the distance.
+        const double meanMs = (from + to) / 2.0 / 3.6;
+        if (meanMs <= 0.0) {
+          failure = {c.line, false, "cannot cover a distance from standstill to standstill"};
+          return false;
+        }
+        durationMs = c.amount / meanMs * 1000.0;
+      }
+      const int64_t count = std::max<int64_t>(1, std::llround(durationMs / stepMs));
+      // Each frame runs at the speed of its middle, so the frames add up to the distance.
+      const bool done = runFrames(
+          count,
+          [&](int64_t i) {
+            return from + (to - from) * (static_cast<double>(i) + 0.5) / static_cast<double>(count);
+          },
+          c.line, failure);
+      speedKmh_ = to;
+      return done;
+    }
+    case CommandKind::kDrive: {
+      const double perFrame = speedKmh_ / 3.6 * stepMs / 1000.0;
+      if (perFrame <= 0.0) {
+        failure = {c.line, false,
+                   "cannot drive a distance at a speed of 0 km/h: set a speed first"};
+        return false;
+      }
+      const double frames = std::ceil(c.amount / perFrame - 1e-9);
+      return runFrames(
+          static_cast<int64_t>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
+    }
+    case CommandKind::kWait: {
+      const double frames = c.byDistance ? c.integer : std::ceil(c.amount / stepMs - 1e-9);
+      return runFrames(
+          static_cast<int64_t>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
+    }
+    case CommandKind::kWaitUntil: {
+      // A pending `time` is where the next frame lands; otherwise frames go on from now.
+      const int64_t from = timeSet_ ? timeMs_ - stepMs_ : timeMs_;
+      const int64_t frames = c.integer > from ? (c.integer - from + stepMs_ - 1) / stepMs_ : 0;
+      return runFrames(
+          frames, [&](int64_t) { return speedKmh_; }, c.line, failure);
+    }
+    case CommandKind::kDoorOpen:
+      api_.DoorOpen();
+      return true;
+    case CommandKind::kDoorClose:
+      api_.DoorClose();
+      return true;
+    case CommandKind::kBeacon: {
+      BeaconRecord beacon{};
+      beacon.type = c.integer;
+      beacon.data = c.value;
+      api_.SetBeaconData(beacon);
+      return true;
+    }
+    case CommandKind::kHandle:
+      if (c.handle == Handle::kPower) api_.SetPower(c.value);
+      if (c.handle == Handle::kBrake) api_.SetBrake(c.value);
+      if (c.handle == Handle::kReverser) api_.SetReverser(c.value);
+      return true;
+    case CommandKind::kTraction:
+      traction_ = c.number;
+      return true;
+    case CommandKind::kRestart:
+      initialize();
+      return true;
+    case CommandKind::kInput:
+      panel_[c.integer] = c.value;
+      return true;
+    case CommandKind::kShow:
+      if (settings_.out != nullptr) *settings_.out << renderText(view(), context()) << '\n';
+      shown_ = true;
+      return true;
+    case CommandKind::kSnapshot: {
+      std::error_code ec;
+      const std::filesystem::path file = settings_.snapshotFolder / c.text;
+      std::filesystem::create_directories(file.parent_path(), ec);
+      std::ofstream svg(file, std::ios::binary | std::ios::trunc);
+      svg << renderSvg(view(), context());
+      shown_ = true;
+      if (!svg) {
+        failure = {c.line, false, "cannot write " + file.string()};
+        return false;
+      }
+      return true;
+    }
+    case CommandKind::kExpect:
+      return expect(c, failure);
+    case CommandKind::kNote:
+      if (settings_.out != nullptr) *settings_.out << "-- " << c.text << '\n';
+      return true;
+  }
+  return true;
+}
+
+bool ScenarioRunner::run(const Scenario& scenario, RunFailure& failure) {
+  for (const Command& command : scenario.commands) {
+    if (!execute(command, failure)) return false;
+  }
+  return true;
+}

@@ -1,0 +1,80 @@
+// Plays a scenario against a loaded module: calls the entry points in the host's
+// order, steps frames at a fixed interval while it moves the train as the script
+// says, and checks the script's expectations against the panel and sound arrays.
+#ifndef RUVA_TOOLS_HOST_SCENARIO_RUNNER_H_
+#define RUVA_TOOLS_HOST_SCENARIO_RUNNER_H_
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tools/host/module_api.h"
+#include "tools/host/panel_view.h"
+#include "tools/host/scenario.h"
+#include "tools/host/screen.h"
+#include "tools/host/trace_writer.h"
+
+struct RunSettings {
+  int32_t stepMs = 16;
+  std::filesystem::path snapshotFolder = ".";  // where `snapshot` files go
+  std::function<Layout()> readLayout;          // asked after every Initialize
+  std::ostream* out = nullptr;                 // `show` and `note` text; none when null
+  TraceWriter* trace = nullptr;
+};
+
+struct RunFailure {
+  int line = 0;
+  bool expectation = false;  // an `expect` line failed (else the command could not run)
+  std::string message;
+};
+
+class ScenarioRunner {
+ public:
+  ScenarioRunner(const ModuleApi& api, RunSettings settings);
+
+  // The host's start: Load, SetVehicleSpec (all zeros), Initialize.
+  void start();
+  // Runs every command in order; stops at the first failure and describes it.
+  bool run(const Scenario& scenario, RunFailure& failure);
+
+  // What the display shows now, in the layout in force.
+  PanelView view() const;
+
+  const std::array<int32_t, kPanelSize>& panel() const { return panel_; }
+  const std::array<int32_t, kSoundSize>& sound() const { return sound_; }
+  uint64_t frames() const { return frames_; }
+  int64_t hostTimeMs() const { return timeMs_; }
+  double speedKmh() const { return speedKmh_; }
+  double odometerM() const { return odometerM_; }
+
+ private:
+  bool execute(const Command& command, RunFailure& failure);
+  // Frames at `speedOf(i)` km/h for i = 0 .. count - 1.
+  bool runFrames(int64_t count, const std::function<double(int64_t)>& speedOf, int line,
+                 RunFailure& failure);
+  void frame(double speedKmh);
+  bool expect(const Command& command, RunFailure& failure) const;
+  void initialize();
+  ScreenContext context() const;
+
+  ModuleApi api_;
+  RunSettings settings_;
+  Layout layout_;
+  std::array<int32_t, kPanelSize> panel_{};
+  std::array<int32_t, kSoundSize> sound_{};
+  int32_t stepMs_;
+  int64_t timeMs_ = 0;
+  bool timeSet_ = false;  // `time` fixed the next frame's time
+  double speedKmh_ = 0.0;
+  double traction_ = 0.0;
+  double odometerM_ = 0.0;
+  uint64_t frames_ = 0;
+  std::vector<SoundStart> soundsStarted_;  // since the frame after the last show or snapshot
+  bool shown_ = false;                     // a show or snapshot has seen soundsStarted_
+};
+
+#endif  // RUVA_TOOLS_HOST_SCENARIO_RUNNER_H_

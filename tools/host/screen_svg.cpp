@@ -1,0 +1,172 @@
+#include <cstdio>
+#include <sstream>
+
+#include "tools/host/display_codes.h"
+#include "tools/host/screen.h"
+
+namespace {
+
+constexpr int kWidth = 760;
+constexpr int kRowHeight = 26;
+
+std::string escaped(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+class Picture {
+ public:
+  void text(int x, int y, const std::string& content, int size = 16, const char* colour = "#e8f0ff",
+            const char* anchor = "start") {
+    body_ << "<text x=\"" << x << "\" y=\"" << y << "\" font-size=\"" << size << "\" fill=\""
+          << colour << "\" text-anchor=\"" << anchor << "\">" << escaped(content) << "</text>\n";
+  }
+  void rect(int x, int y, int w, int h, const char* fill, const char* stroke = "none") {
+    body_ << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"" << w << "\" height=\"" << h
+          << "\" fill=\"" << fill << "\" stroke=\"" << stroke << "\"/>\n";
+  }
+  void lamp(int x, int y, bool on, const char* colour) {
+    body_ << "<circle cx=\"" << x << "\" cy=\"" << y << "\" r=\"8\" fill=\""
+          << (on ? colour : "#2a3140") << "\" stroke=\"#8090a8\"/>\n";
+  }
+  std::string finish(int height) const {
+    std::ostringstream out;
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kWidth << "\" height=\""
+        << height << "\" viewBox=\"0 0 " << kWidth << " " << height
+        << "\" font-family=\"monospace\">\n"
+        << "<rect width=\"100%\" height=\"100%\" fill=\"#10151f\"/>\n"
+        << body_.str() << "</svg>\n";
+    return out.str();
+  }
+
+ private:
+  std::ostringstream body_;
+};
+
+const char* unitColour(int32_t state) {
+  return state == 1 ? "#40d060" : state == 2 ? "#f05040" : "#2a3140";
+}
+
+}  // namespace
+
+std::string renderSvg(const PanelView& view, const ScreenContext& context) {
+  Picture picture;
+  char line[128];
+
+  picture.rect(0, 0, kWidth, 64, "#1d3a6e");
+  std::snprintf(line, sizeof line, "%02d:%02d:%02d", view.clockHour, view.clockMinute,
+                view.clockSecond);
+  picture.text(16, 42, line, 30, "#ffffff");
+  picture.text(200, 42, trainNumberText(view.number), 30, "#ffd860");
+  std::snprintf(line, sizeof line, "%d km/h", view.speedDigits[0]);
+  picture.text(470, 42, line, 26, "#ffffff");
+  picture.text(kWidth - 16, 28, "km post " + kmPostText(view.kmHigh, view.kmLow), 16, "#c8d8f0",
+               "end");
+  if (view.modeLamp) {
+    picture.lamp(kWidth - 100, 46, *view.modeLamp, "#60c0ff");
+    picture.text(kWidth - 16, 51, "mode", 14, "#c8d8f0", "end");
+  }
+
+  int y = 92;
+  auto record = [&](const char* label, const std::optional<StopRecord>& stop) {
+    if (!stop) return;
+    std::string content = label;
+    if (stop->attr) content += "  attr " + std::to_string(*stop->attr);
+    if (stop->time.minute) content += "  " + timeText(stop->time);
+    if (stop->number) content += "  no. " + std::to_string(*stop->number);
+    picture.text(16, y, content, 18);
+    y += 26;
+  };
+  record("Next stop", view.next);
+  record("Dest     ", view.dest);
+  record("Info     ", view.info);
+  if (view.secondNumber) {
+    picture.text(16, y,
+                 "2nd train " + trainNumberText(*view.secondNumber) + "  " +
+                     timeText(*view.secondTime1) + " / " + timeText(*view.secondTime2),
+                 16, "#c8d8f0");
+    y += 26;
+  }
+
+  y += 8;
+  picture.rect(8, y - 20, kWidth - 16, kRowHeight, "#26324a");
+  const bool gaps = !view.rows.empty() && view.rows[0].gap.minute.has_value();
+  const int numberX = gaps ? 500 : 420;
+  picture.text(16, y, "row", 16, "#a0b4d0");
+  picture.text(70, y, "attr", 16, "#a0b4d0");
+  picture.text(130, y, "time 1", 16, "#a0b4d0");
+  picture.text(270, y, "time 2", 16, "#a0b4d0");
+  if (gaps) picture.text(410, y, "gap", 16, "#a0b4d0");
+  picture.text(numberX, y, "no.", 16, "#a0b4d0");
+  y += kRowHeight;
+  auto row = [&](const std::string& label, const ListRow& r, bool shaded) {
+    if (shaded) picture.rect(8, y - 19, kWidth - 16, kRowHeight, "#161d2b");
+    picture.text(16, y, label, 18, "#a0b4d0");
+    picture.text(70, y, optionalText(r.attr), 18);
+    picture.text(130, y, timeText(r.time1), 18);
+    picture.text(270, y, timeText(r.time2), 18);
+    if (gaps && r.gap.minute) picture.text(410, y, timeText(r.gap), 18);
+    picture.text(numberX, y, optionalText(r.number), 18);
+    if (r.colA) {
+      picture.text(580, y, "A " + std::to_string(*r.colA), 18, "#c8d8f0");
+      picture.text(660, y, "B " + std::to_string(*r.colB), 18, "#c8d8f0");
+    }
+    y += kRowHeight;
+  };
+  for (std::size_t k = 0; k < view.rows.size(); ++k)
+    row(std::to_string(k), view.rows[k], k % 2 == 1);
+  if (view.lastStop.attr) row("last", view.lastStop, view.rows.size() % 2 == 1);
+
+  y += 16;
+  std::snprintf(line, sizeof line, "progress %d   cues 198=%d 81=%d 248=%d", view.progressCode,
+                view.variantType0, view.variantSum, view.kindType23);
+  picture.text(16, y, line, 16, "#c8d8f0");
+  if (!view.units.empty()) {
+    picture.text(430, y, "units", 16, "#c8d8f0");
+    for (std::size_t i = 0; i < view.units.size(); ++i) {
+      picture.rect(490 + static_cast<int>(i) * 30, y - 15, 22, 18, unitColour(view.units[i]),
+                   "#8090a8");
+    }
+  }
+  y += 28;
+  // Three starts to a line keep the longest names inside the picture.
+  std::string started = "sounds started:";
+  if (context.soundsStarted.empty()) started += " none";
+  for (std::size_t i = 0; i < context.soundsStarted.size(); ++i) {
+    const SoundStart& start = context.soundsStarted[i];
+    if (i > 0 && i % 3 == 0) {
+      picture.text(16, y, started, 14, "#ffb060");
+      y += 20;
+      started = "               ";
+    }
+    started += " " + std::to_string(start.index) + " " + soundName(start.index) + ";";
+  }
+  picture.text(16, y, started, 14, "#ffb060");
+  y += 24;
+  std::snprintf(line, sizeof line, "frame %llu  host time %s  speed %.1f km/h  run %.1f m",
+                static_cast<unsigned long long>(context.frame),
+                hostTimeText(context.hostTimeMs).c_str(), context.speedKmh, context.odometerM);
+  picture.text(16, y, line, 12, "#7080a0");
+  y += 16;
+  picture.text(16, y, layoutName(view.layout), 12, "#7080a0");
+  return picture.finish(y + 12);
+}

@@ -1,0 +1,29 @@
+// The --trace output: one CSV line for every panel or sound index whose value changed
+// in a frame, for plotting or for diffing two runs.
+#ifndef RUVA_TOOLS_HOST_TRACE_WRITER_H_
+#define RUVA_TOOLS_HOST_TRACE_WRITER_H_
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+
+#include "tools/host/panel_view.h"
+
+class TraceWriter {
+ public:
+  // Writes the header line "frame,time_ms,kind,index,value".
+  explicit TraceWriter(std::ostream& out);
+
+  // Records the arrays after frame `frame` (at host time `timeMs`): every index whose
+  // value differs from the previous call, panel indices first, in index order. The
+  // first call compares with all zeros, the arrays a host starts with.
+  void frame(uint64_t frame, int32_t timeMs, const std::array<int32_t, kPanelSize>& panel,
+             const std::array<int32_t, kSoundSize>& sound);
+
+ private:
+  std::ostream& out_;
+  std::array<int32_t, kPanelSize> lastPanel_{};
+  std::array<int32_t, kSoundSize> lastSound_{};
+};
+
+#endif  // RUVA_TOOLS_HOST_TRACE_WRITER_H_
