@@ -22,10 +22,6 @@ bool makeFolder(const std::string& path);
 // the file system unchanged.
 uint32_t fileNameCodePage();
 
-// `utf8` in code page 932 (Shift_JIS), the code page of card files and settings
-// values; empty when the system cannot convert it.
-std::string toCodePage932(std::string_view utf8);
-
 }  // namespace platform
 
 #endif  // RUVA_PLATFORM_HOST_FILES_H_

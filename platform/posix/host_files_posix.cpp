@@ -1,6 +1,5 @@
 // Host-side file helpers: byte-string paths go to the system unchanged.
 #include <fcntl.h>
-#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,22 +33,6 @@ bool makeFolder(const std::string& path) {
 
 uint32_t fileNameCodePage() {
   return 0;
-}
-
-std::string toCodePage932(std::string_view utf8) {
-  iconv_t converter = iconv_open("CP932", "UTF-8");
-  if (converter == reinterpret_cast<iconv_t>(-1)) return {};
-  std::string in(utf8);
-  std::string out(utf8.size() * 2, '\0');
-  char* from = in.data();
-  std::size_t fromLeft = in.size();
-  char* to = out.data();
-  std::size_t toLeft = out.size();
-  const std::size_t done = iconv(converter, &from, &fromLeft, &to, &toLeft);
-  iconv_close(converter);
-  if (done == static_cast<std::size_t>(-1)) return {};
-  out.resize(out.size() - toLeft);
-  return out;
 }
 
 }  // namespace platform

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
 TEST(HostFiles, FileNamesUseCodePage932) {
@@ -12,24 +10,6 @@ TEST(HostFiles, FileNamesUseCodePage932) {
     GTEST_SKIP() << "this system hands byte-string names to the file system unchanged";
   }
   EXPECT_EQ(platform::fileNameCodePage(), 932u);
-}
-
-TEST(HostFiles, TextConvertsToCodePage932) {
-  const struct {
-    const char* utf8;
-    std::string bytes;
-  } cases[] = {
-      {"回1234A.csv",
-       "\x89\xF1"
-       "1234A.csv"},
-      {"時刻表", "\x8E\x9E\x8D\x8F\x95\x5C"},
-      {"通試単", "\x92\xCA\x8E\x8E\x92\x50"},
-      {"↓〓", "\x81\xAB\x81\xAC"},
-      {"ABC", "ABC"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(platform::toCodePage932(c.utf8), c.bytes) << c.utf8;
-  // A character that code page 932 lacks gives nothing rather than a guess.
-  EXPECT_EQ(platform::toCodePage932("\xC3\xA9"), "");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "platform/host_files.h"
+#include "platform/host_text.h"
 #include "tests/support/module_host.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/host_files.h"
+#include "platform/host_text.h"
 
 namespace {
 
