@@ -54,24 +54,24 @@ TEST(ProfileText, FindsKeysByTheReadersRules) {
       "Single='z'\r\n"
       "Mixed=\"a'\r\n"
       "Bare\r\n"
+      "Bare=1\r\n"
       "[Disp]\r\n"
       "Late=1\r\n";
   EXPECT_EQ(findProfileValue(text, "Disp", "D01ABnum"), "3");
   EXPECT_EQ(findProfileValue(text, "Disp", "Quoted"), "x y");
   EXPECT_EQ(findProfileValue(text, "Disp", "Single"), "z");
   EXPECT_EQ(findProfileValue(text, "Disp", "Mixed"), "\"a'");
-  EXPECT_EQ(findProfileValue(text, "Disp", "Bare"), "");
+  EXPECT_EQ(findProfileValue(text, "Disp", "Bare"), std::nullopt);
   // Only the first section of a name is searched.
   EXPECT_EQ(findProfileValue(text, "Disp", "Late"), std::nullopt);
   EXPECT_EQ(findProfileValue(text, "Missing", "D01ABnum"), std::nullopt);
   EXPECT_EQ(findProfileValue("", "Disp", "D01ABnum"), std::nullopt);
 
-  // The system's reader agrees on the same file. ("Bare", a key without "=", is left
-  // out: Wine's reader takes it for a missing key.)
+  // The system's reader agrees on the same file.
   VehicleFolder folder;
   folder.write("RUVA_Spec.ini", text);
   const std::string path = folder.prefix() + "RUVA_Spec.ini";
-  for (const char* key : {"D01ABnum", "Quoted", "Single", "Mixed", "Late", "None"}) {
+  for (const char* key : {"D01ABnum", "Quoted", "Single", "Mixed", "Bare", "Late", "None"}) {
     char value[64];
     platform::readProfileString("Disp", key, "(none)", value, sizeof value, path.c_str());
     EXPECT_EQ(std::string(value), findProfileValue(text, "Disp", key).value_or("(none)")) << key;
