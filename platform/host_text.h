@@ -1,6 +1,6 @@
 // Card texts for people: the host side of the platform seam that turns the module's
-// code page 932 bytes into UTF-8 for a terminal or a picture. Never linked into the
-// module, which keeps its texts as bytes.
+// code page 932 bytes into UTF-8 for a terminal or a picture, and back for files that
+// tests write. Never linked into the module, which keeps its texts as bytes.
 #ifndef RUVA_PLATFORM_HOST_TEXT_H_
 #define RUVA_PLATFORM_HOST_TEXT_H_
 
@@ -12,6 +12,10 @@ namespace platform {
 // `bytes` of code page 932 (Shift_JIS) as UTF-8. A byte sequence that is not valid
 // Shift_JIS shows as a replacement character and the conversion goes on after it.
 std::string utf8FromCodePage932(std::string_view bytes);
+
+// `utf8` in code page 932, the code page of card files and settings values; empty when
+// it holds a character that the code page lacks.
+std::string toCodePage932(std::string_view utf8);
 
 }  // namespace platform
 

@@ -64,7 +64,9 @@ std::optional<std::string> findProfileValue(std::string_view text, std::string_v
     const std::size_t equals = line.find('=');
     const std::string_view name = trim(line.substr(0, equals));
     if (!equalsIgnoringCase(name, key)) continue;
-    if (equals == std::string_view::npos) return std::string();
+    // A key without "=" holds no value: it reads as missing, and hides any later line
+    // of the same key.
+    if (equals == std::string_view::npos) return std::nullopt;
     return std::string(withoutQuotes(trim(line.substr(equals + 1))));
   }
   return std::nullopt;

@@ -29,4 +29,20 @@ std::string utf8FromCodePage932(std::string_view bytes) {
   return out;
 }
 
+std::string toCodePage932(std::string_view utf8) {
+  iconv_t converter = iconv_open("CP932", "UTF-8");
+  if (converter == reinterpret_cast<iconv_t>(-1)) return {};
+  std::string in(utf8);
+  std::string out(utf8.size() * 2, '\0');
+  char* from = in.data();
+  std::size_t fromLeft = in.size();
+  char* to = out.data();
+  std::size_t toLeft = out.size();
+  const std::size_t done = iconv(converter, &from, &fromLeft, &to, &toLeft);
+  iconv_close(converter);
+  if (done == static_cast<std::size_t>(-1)) return {};
+  out.resize(out.size() - toLeft);
+  return out;
+}
+
 }  // namespace platform

@@ -20,4 +20,20 @@ std::string utf8FromCodePage932(std::string_view bytes) {
   return out;
 }
 
+std::string toCodePage932(std::string_view utf8) {
+  if (utf8.empty() || utf8.size() > 1u << 20) return {};
+  const int size = static_cast<int>(utf8.size());
+  std::wstring wide(utf8.size(), L'\0');
+  const int wideLength =
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), size);
+  if (wideLength == 0) return {};
+  std::string out(utf8.size() * 2, '\0');
+  BOOL lossy = FALSE;
+  const int length = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength,
+                                         out.data(), static_cast<int>(out.size()), nullptr, &lossy);
+  if (length == 0 || lossy) return {};
+  out.resize(static_cast<std::size_t>(length));
+  return out;
+}
+
 }  // namespace platform

@@ -1,5 +1,7 @@
 // The Windows services behind the platform seam. Paths are byte strings in the ANSI
-// code page and go to the ANSI ("A") functions unchanged.
+// code page and go to the ANSI ("A") functions unchanged, so the system converts them
+// with the code page it uses for file names. Path rules work on bytes and step over
+// double-byte characters whole.
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -61,8 +63,14 @@ std::size_t rootNameLength(std::string_view path) {
 HANDLE openRegularFile(const std::string& path) {
   if (path.empty()) return INVALID_HANDLE_VALUE;
   // Without backup semantics a folder does not open, which is what we want.
-  return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // A pipe or a console named in a settings file would block the host on the first read.
+  if (file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK) {
+    CloseHandle(file);
+    return INVALID_HANDLE_VALUE;
+  }
+  return file;
 }
 
 }  // namespace
@@ -88,7 +96,9 @@ bool splitModulePath(const char* path, char (&drive)[3], char (&dir)[256]) {
 }
 
 int32_t readProfileInt(const char* section, const char* key, int32_t fallback, const char* file) {
+  // Without a folder the system would look for the file in the Windows folder.
   if (file == nullptr || file[0] == '\0') return fallback;
+  // The reader hands negative values back as their two's complement.
   return static_cast<int32_t>(GetPrivateProfileIntA(section, key, fallback, file));
 }
 
@@ -98,11 +108,12 @@ std::size_t readProfileString(const char* section, const char* key, const char* 
   if (file == nullptr || file[0] == '\0') {
     const std::size_t length = fallback == nullptr ? 0 : std::strlen(fallback);
     const std::size_t count = length < size - 1 ? length : size - 1;
-    std::memcpy(out, fallback, count);
+    if (count > 0) std::memcpy(out, fallback, count);
     out[count] = '\0';
     return count;
   }
-  return GetPrivateProfileStringA(section, key, fallback, out, static_cast<DWORD>(size), file);
+  const DWORD capacity = size > MAXDWORD ? MAXDWORD : static_cast<DWORD>(size);
+  return GetPrivateProfileStringA(section, key, fallback, out, capacity, file);
 }
 
 bool isLeadByte(uint8_t byte) {

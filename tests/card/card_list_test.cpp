@@ -28,7 +28,7 @@ TEST_F(CardList, NoSettingsFileGivesThirtyTwoNulls) {
   EXPECT_FALSE(reader->readCardList());
   EXPECT_EQ(reader->cardList, expectedList({}));
   EXPECT_EQ(std::string(reader->cardListPath), folder.prefix() + "RUVA_ICCard.ini");
-  EXPECT_EQ(std::string(reader->moduleDir), folder.prefix());
+  EXPECT_EQ(std::string(reader->moduleDrive) + reader->moduleDir, folder.prefix());
 }
 
 TEST_F(CardList, KeepsTheEntriesThatExist) {

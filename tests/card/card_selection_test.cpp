@@ -13,8 +13,11 @@ class CardSelection : public ::testing::Test {
   void SetUp() override { placeModule(*reader, folder); }
 
   // A card whose train number tells which file it came from.
+  static std::string cardText(const std::string& marker) {
+    return "3," + marker + "\n7,0,First,83000,83030\n7,0,Last,90000,90030\n";
+  }
   void writeCard(const std::string& path, const std::string& marker) {
-    folder.write(path, "3," + marker + "\n7,0,First,83000,83030\n7,0,Last,90000,90030\n");
+    folder.write(path, cardText(marker));
   }
 
   VehicleFolder folder;
@@ -91,7 +94,7 @@ TEST_F(CardSelection, MissingFolderEntriesLookInAFolderNamedNull) {
 
 TEST_F(CardSelection, AbsoluteFolderEntriesAreUsedAsTheyStand) {
   VehicleFolder elsewhere;
-  writeCard(elsewhere.prefix() + "1234A.csv", "elsewhere");
+  elsewhere.write("1234A.csv", cardText("elsewhere"));
   folder.write("RUVA_ICCard.ini", "[ICCard]\n0=" + elsewhere.path().string() + "\n");
   reader->readCardList();
   EXPECT_EQ(reader->loadCard(123400).trainNumber, "elsewhere");

@@ -22,11 +22,13 @@ class CsvReader : public ::testing::Test {
 
 TEST_F(CsvReader, RelativePathsCountFromTheModuleFolder) {
   reader->readCardList();
+  const std::string separator(1, folder.prefix().back());  // the system's own
   std::string resolved;
-  ASSERT_TRUE(reader->resolveCardPath("cards/1234A.csv", resolved));
-  EXPECT_EQ(resolved, folder.prefix() + "cards/1234A.csv");
-  ASSERT_TRUE(reader->resolveCardPath("/elsewhere/1234A.csv", resolved));
-  EXPECT_EQ(resolved, "/elsewhere/1234A.csv");
+  ASSERT_TRUE(reader->resolveCardPath("cards" + separator + "1234A.csv", resolved));
+  EXPECT_EQ(resolved, folder.prefix() + "cards" + separator + "1234A.csv");
+  VehicleFolder elsewhere;
+  ASSERT_TRUE(reader->resolveCardPath(elsewhere.prefix() + "1234A.csv", resolved));
+  EXPECT_EQ(resolved, elsewhere.prefix() + "1234A.csv");
 }
 
 TEST_F(CsvReader, BeforeLoadRelativePathsCountFromTheCurrentFolder) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -24,7 +25,21 @@ TEST(ProfileText, IntegersReadAsTheWindowsReaderReadsThem) {
       {"0b101", 5},  {"0X3", 0},       {"0x", 0},       {"abc", 0},
       {"-0x10", -16}, {"4294967296", 0}, {"2147483648", INT32_MIN},
   };
-  for (const auto& c : cases) EXPECT_EQ(profileIntFromText(c.text), c.value) << c.text;
+  // The same values through the system's reader, from a file: on Windows this holds the
+  // rules above against the real thing.
+  std::string file = "[Disp]\r\n";
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    file += "k" + std::to_string(i) + "=" + cases[i].text + "\r\n";
+  }
+  VehicleFolder folder;
+  folder.write("RUVA_Spec.ini", file);
+  const std::string path = folder.prefix() + "RUVA_Spec.ini";
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const std::string key = "k" + std::to_string(i);
+    EXPECT_EQ(profileIntFromText(cases[i].text), cases[i].value) << cases[i].text;
+    EXPECT_EQ(platform::readProfileInt("Disp", key.c_str(), 99, path.c_str()), cases[i].value)
+        << cases[i].text;
+  }
 }
 
 TEST(ProfileText, FindsKeysByTheReadersRules) {
@@ -39,17 +54,28 @@ TEST(ProfileText, FindsKeysByTheReadersRules) {
       "Single='z'\r\n"
       "Mixed=\"a'\r\n"
       "Bare\r\n"
+      "Bare=1\r\n"
       "[Disp]\r\n"
       "Late=1\r\n";
   EXPECT_EQ(findProfileValue(text, "Disp", "D01ABnum"), "3");
   EXPECT_EQ(findProfileValue(text, "Disp", "Quoted"), "x y");
   EXPECT_EQ(findProfileValue(text, "Disp", "Single"), "z");
   EXPECT_EQ(findProfileValue(text, "Disp", "Mixed"), "\"a'");
-  EXPECT_EQ(findProfileValue(text, "Disp", "Bare"), "");
+  EXPECT_EQ(findProfileValue(text, "Disp", "Bare"), std::nullopt);
   // Only the first section of a name is searched.
   EXPECT_EQ(findProfileValue(text, "Disp", "Late"), std::nullopt);
   EXPECT_EQ(findProfileValue(text, "Missing", "D01ABnum"), std::nullopt);
   EXPECT_EQ(findProfileValue("", "Disp", "D01ABnum"), std::nullopt);
+
+  // The system's reader agrees on the same file.
+  VehicleFolder folder;
+  folder.write("RUVA_Spec.ini", text);
+  const std::string path = folder.prefix() + "RUVA_Spec.ini";
+  for (const char* key : {"D01ABnum", "Quoted", "Single", "Mixed", "Bare", "Late", "None"}) {
+    char value[64];
+    platform::readProfileString("Disp", key, "(none)", value, sizeof value, path.c_str());
+    EXPECT_EQ(std::string(value), findProfileValue(text, "Disp", key).value_or("(none)")) << key;
+  }
 }
 
 TEST(ProfileText, FileReadersFallBackAndCut) {

@@ -2,11 +2,12 @@
 #include "route/train_number.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <array>
 #include <string>
 #include <vector>
+
+#include "platform/host_text.h"
 
 namespace {
 
@@ -132,20 +133,9 @@ TEST(DecodeTrainNumber, EveryOneLetterSuffix) {
   }
 }
 
-// The characters in the code page the cards use, converted by the C library.
+// The characters in the code page the cards use, converted by the system.
 std::string toCardCodePage(const std::string& utf8) {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-  std::string out(utf8.size() * 2, '\0');
-  char* in = const_cast<char*>(utf8.data());
-  std::size_t inLeft = utf8.size();
-  char* outPtr = out.data();
-  std::size_t outLeft = out.size();
-  const std::size_t done = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  if (done == static_cast<std::size_t>(-1)) return {};
-  out.resize(out.size() - outLeft);
-  return out;
+  return platform::toCodePage932(utf8);
 }
 
 TEST(DecodeTrainNumber, EveryPrefixByItsCharacters) {

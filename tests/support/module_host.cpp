@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "platform/host_files.h"
 
 namespace fs = std::filesystem;
 
@@ -18,11 +22,25 @@ void resolve(const platform::SharedLibrary& library, const char* name, Function&
 
 }  // namespace
 
-ModuleHost::ModuleHost(const VehicleFolder& folder) {
-  const fs::path copy = folder.path() / moduleFileName();
-  fs::copy_file(RUVA_MODULE_FILE, copy, fs::copy_options::overwrite_existing);
+ModuleHost::ModuleHost(const VehicleFolder& folder, std::string_view subfolder) {
+  // The copy is written and loaded through the ANSI code page, like every file that the
+  // module itself opens, so a Japanese vehicle folder reaches the module's own path.
+  std::string copy = folder.prefix();
+  const char separator = copy.back();  // the system's own: the prefix ends in it
+  if (!subfolder.empty()) {
+    folder.makeFolder(subfolder);
+    copy.append(subfolder) += separator;
+  }
+  copy += moduleFileName();
+  std::ifstream built(RUVA_MODULE_FILE, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(built)),
+                          std::istreambuf_iterator<char>());
+  if (bytes.empty() || !platform::writeWholeFile(copy, bytes)) {
+    ADD_FAILURE() << "cannot copy the module to " << copy;
+    return;
+  }
   std::string error;
-  if (!library_.open(copy.string(), error)) {
+  if (!library_.open(copy, error)) {
     ADD_FAILURE() << error;
     return;
   }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/shared_library.h"
 #include "plugin/host_records.h"
@@ -18,8 +19,10 @@ std::string moduleFileName();
 
 class ModuleHost {
  public:
-  // Copies the module into `folder` and loads it; fails the current test if it cannot.
-  explicit ModuleHost(const VehicleFolder& folder);
+  // Copies the module into `folder`, or into its folder `subfolder` (a byte-string name
+  // in the ANSI code page), and loads it from there; fails the current test if it
+  // cannot.
+  explicit ModuleHost(const VehicleFolder& folder, std::string_view subfolder = {});
   ModuleHost(const ModuleHost&) = delete;
   ModuleHost& operator=(const ModuleHost&) = delete;
 

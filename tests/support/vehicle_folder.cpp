@@ -1,20 +1,12 @@
 #include "tests/support/vehicle_folder.h"
 
 #include <atomic>
-#include <fstream>
 #include <random>
 #include <stdexcept>
 
+#include "platform/host_files.h"
+
 namespace fs = std::filesystem;
-
-namespace {
-
-fs::path bytesToPath(std::string_view bytes) {
-  // Card names are code-page bytes; they must reach the file system unchanged.
-  return fs::path(std::string(bytes));
-}
-
-}  // namespace
 
 VehicleFolder::VehicleFolder() {
   static std::atomic<unsigned> counter{0};
@@ -37,18 +29,24 @@ VehicleFolder::~VehicleFolder() {
 
 std::string VehicleFolder::prefix() const {
   std::string text = path_.string();
-  if (text.back() != fs::path::preferred_separator) text += static_cast<char>(fs::path::preferred_separator);
+  if (text.back() != fs::path::preferred_separator)
+    text += static_cast<char>(fs::path::preferred_separator);
   return text;
 }
 
+// Names are code-page bytes and go through the platform's host-side helpers, which
+// hand them to the file system the way the module's own reads do.
 void VehicleFolder::write(std::string_view relative, std::string_view bytes) const {
-  const fs::path target = path_ / bytesToPath(relative);
-  fs::create_directories(target.parent_path());
-  std::ofstream out(target, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + target.string());
+  const std::size_t slash = relative.rfind('/');
+  if (slash != std::string_view::npos) makeFolder(relative.substr(0, slash));
+  const std::string target = prefix() + std::string(relative);
+  if (!platform::writeWholeFile(target, bytes)) throw std::runtime_error("cannot write " + target);
 }
 
 void VehicleFolder::makeFolder(std::string_view relative) const {
-  fs::create_directories(path_ / bytesToPath(relative));
+  for (std::size_t end = 0; end != std::string_view::npos;) {
+    end = relative.find('/', end + 1);
+    const std::string target = prefix() + std::string(relative.substr(0, end));
+    if (!platform::makeFolder(target)) throw std::runtime_error("cannot create " + target);
+  }
 }

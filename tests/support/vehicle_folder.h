@@ -17,8 +17,10 @@ class VehicleFolder {
   const std::filesystem::path& path() const { return path_; }
   // The folder as a byte string with a trailing separator.
   std::string prefix() const;
-  // Writes `bytes` to `relative` (a byte-string path), creating folders on the way.
+  // Writes `bytes` to `relative` (a byte-string path in the ANSI code page, folders
+  // separated by '/'), creating folders on the way.
   void write(std::string_view relative, std::string_view bytes) const;
+  // Creates the folder `relative` and the folders on the way to it.
   void makeFolder(std::string_view relative) const;
 
  private:

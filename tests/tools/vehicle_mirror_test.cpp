@@ -8,6 +8,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/platform.h"
 #include "tests/support/vehicle_folder.h"
 
 namespace fs = std::filesystem;
@@ -58,11 +59,13 @@ TEST(VehicleMirror, HoldsTheModuleSettingsAndCardFoldersAndLeavesTheVehicleAlone
     EXPECT_EQ(mirror.module().parent_path(), mirror.folder());
     EXPECT_EQ(readText(mirror.folder() / "RUVA_Spec.ini"), "[Disp]\nDispType=1\n");
     EXPECT_FALSE(fs::is_symlink(mirror.folder() / "RUVA_Spec.ini"));
-    EXPECT_EQ(readText(mirror.folder() / "cards" /
-                       fs::path(std::string("\x89\xf1"
-                                            "1234A.csv"))),
-              "3,\x89\xf1"
-              "1234A\n");
+    // The card's name is code-page bytes: it is read the way the module reads it.
+    const std::string cards =
+        (mirror.folder() / "cards").string() + static_cast<char>(fs::path::preferred_separator);
+    const std::string kai = "\x89\xf1";  // 回
+    std::string card;
+    EXPECT_TRUE(platform::readFile(cards + kai + "1234A.csv", card));
+    EXPECT_EQ(card, "3," + kai + "1234A\n");
     // Writing into the mirror's own files does not reach the vehicle.
     std::ofstream(mirror.folder() / "RUVA_Spec.ini") << "changed";
     EXPECT_TRUE(fs::exists(mirror.folder()));

@@ -1,0 +1,27 @@
+// Files made by a host program (the tests and the tools) for the module to find: the
+// part of the platform seam that belongs to the host's side, never linked into the
+// module. Paths are byte strings in the system's ANSI code page and reach the file
+// system as the module's own reads do, so a name written here is the name it opens.
+#ifndef RUVA_PLATFORM_HOST_FILES_H_
+#define RUVA_PLATFORM_HOST_FILES_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Creates or truncates the file at `path` and writes `bytes` into it; false when the
+// file cannot be created or written.
+bool writeWholeFile(const std::string& path, std::string_view bytes);
+
+// Creates the folder at `path`; true when it exists afterwards.
+bool makeFolder(const std::string& path);
+
+// The ANSI code page that byte-string paths are converted with; 0 where they reach
+// the file system unchanged.
+uint32_t fileNameCodePage();
+
+}  // namespace platform
+
+#endif  // RUVA_PLATFORM_HOST_FILES_H_

@@ -1,0 +1,38 @@
+// Host-side file helpers: byte-string paths go to the system unchanged.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/host_files.h"
+
+namespace platform {
+
+bool writeWholeFile(const std::string& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = true;
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) {
+      ok = false;
+      break;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(put));
+  }
+  return ::close(fd) == 0 && ok;
+}
+
+bool makeFolder(const std::string& path) {
+  struct stat info;
+  return ::mkdir(path.c_str(), 0755) == 0 ||
+         (errno == EEXIST && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode));
+}
+
+uint32_t fileNameCodePage() {
+  return 0;
+}
+
+}  // namespace platform

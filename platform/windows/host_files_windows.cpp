@@ -1,0 +1,38 @@
+// Host-side file helpers over the ANSI ("A") functions: byte-string names are turned
+// into file names with the ANSI code page, exactly as the module's reads turn them.
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include "platform/host_files.h"
+
+namespace platform {
+
+bool writeWholeFile(const std::string& path, std::string_view bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > 1u << 30 ? 1u << 30 : static_cast<DWORD>(bytes.size());
+    DWORD put = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &put, nullptr) || put == 0) {
+      ok = false;
+      break;
+    }
+    bytes.remove_prefix(put);
+  }
+  return CloseHandle(file) != FALSE && ok;
+}
+
+bool makeFolder(const std::string& path) {
+  if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+uint32_t fileNameCodePage() {
+  return AreFileApisANSI() ? GetACP() : GetOEMCP();
+}
+
+}  // namespace platform
