@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets and runs each for a share of a time budget.
 # Usage: scripts/run-fuzz.sh [total seconds, default 60]
-# Fails on the first crash, leak or sanitizer report; new inputs go to a scratch
-# folder, never into the checked-in seed corpus.
+# Fails on the first crash, leak or sanitizer report, keeping the failing input in
+# build/fuzz/artifacts/; new inputs go to a scratch folder, never into the checked-in
+# seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 budget=${1:-60}
@@ -34,7 +35,11 @@ for target in "${targets[@]}"; do
   if ! "$target" -max_total_time="$share" -print_final_stats=1 -artifact_prefix="$scratch/$name-" \
       "${dict[@]}" "$scratch/$name" "fuzz/corpus/$name" >"$log" 2>&1; then
     tail -n 60 "$log"
-    echo "fuzz target $name failed" >&2
+    # The input that failed outlives the scratch folder, to be replayed with
+    # build/fuzz/fuzz/<target>_fuzz <file>.
+    mkdir -p build/fuzz/artifacts
+    cp "$scratch/$name-"* build/fuzz/artifacts/ 2>/dev/null || true
+    echo "fuzz target $name failed; its input is in build/fuzz/artifacts/" >&2
     exit 1
   fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
