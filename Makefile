@@ -26,5 +26,5 @@ test:
 	scripts/install-deps.sh native windows
 	cmake --workflow --preset default
 	cmake --workflow --preset windows
-	cmake --workflow --preset asan
 	scripts/run-fuzz.sh 60
+	cmake --workflow --preset asan

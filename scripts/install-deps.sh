@@ -38,6 +38,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # With recommends, as the Wine setup was tested here.
+  $sudo apt-get install -y -qq "${missing[@]}"
 fi
 if $want_locale; then ensure_japanese_locale; fi
