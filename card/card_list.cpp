@@ -16,9 +16,15 @@ constexpr char kNullEntry[] = "NULL";
 }  // namespace
 
 bool CCsvread::readCardList() {
+  // Each Load reads the file afresh, so an edited card list takes effect and repeated
+  // Loads do not pile up entries.
+  cardList.clear();
   // The module path is bounded by its array even if no terminator was written.
   const std::string module(modulePath, strnlen(modulePath, sizeof modulePath));
+  // Without the module's own folder the only folder left would be the host process's
+  // current one, whose files are not the vehicle's.
   const bool fits = platform::splitModulePath(module.c_str(), moduleDrive, moduleDir) &&
+                    moduleDir[0] != '\0' &&
                     std::strlen(moduleDrive) + std::strlen(moduleDir) + sizeof kCardListFile <=
                         sizeof cardListPath;
   if (!fits) {

@@ -74,6 +74,8 @@ int32_t leadingInt(std::string_view text) {
 bool convertReal(std::string_view text, double& value) {
   bool negative = false;
   std::string_view body = text.substr(skipSpaceAndSign(text, negative));
+  // The converter below would take a second sign that stod refuses ("--5").
+  if (!body.empty() && (body[0] == '+' || body[0] == '-')) return false;
   std::chars_format format = std::chars_format::general;
   // "0x" opens a hexadecimal number only when a hexadecimal digit follows; otherwise
   // the number is the "0" in front of the x.
@@ -87,8 +89,11 @@ bool convertReal(std::string_view text, double& value) {
   if (error == std::errc::invalid_argument) return false;
   if (error == std::errc::result_out_of_range) return false;
   (void)end;
+  // An infinite or undefined distance or time would stop every comparison of the route
+  // from ever holding again, so it reads as no number.
+  if (!std::isfinite(result)) return false;
   // A finite nonzero number that reads as zero or as a subnormal has underflowed.
-  if (std::isfinite(result) && std::fabs(result) < std::numeric_limits<double>::min() &&
+  if (std::fabs(result) < std::numeric_limits<double>::min() &&
       hasNonzeroDigit(body, format == std::chars_format::hex)) {
     return false;
   }

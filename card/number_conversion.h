@@ -16,8 +16,9 @@
 bool convertInt(std::string_view text, int32_t& value);
 
 // stod: leading white space, one sign, then a decimal or hexadecimal number with an
-// optional exponent, or "inf", "infinity", "nan". False (and `value` untouched) when
-// there is no number or its magnitude overflows or underflows the double range.
+// optional exponent. False (and `value` untouched) when there is no number, when its
+// magnitude overflows or underflows the double range, and, unlike stod, when it is
+// not finite ("inf", "infinity", "nan" in any case).
 bool convertReal(std::string_view text, double& value);
 
 // atoi: like convertInt, but 0 when there is no number, and values beyond 32 bits

@@ -66,13 +66,13 @@ TEST_F(CardList, AFolderNamedNullCountsForEveryMissingKey) {
   EXPECT_EQ(reader->cardList, expectedList({}));
 }
 
-TEST_F(CardList, ASecondReadAppends) {
+TEST_F(CardList, EveryReadStartsAfresh) {
   folder.makeFolder("cards0");
   folder.write("RUVA_ICCard.ini", "[ICCard]\n0=cards0\n");
   reader->readCardList();
-  reader->readCardList();
-  ASSERT_EQ(reader->cardList.size(), 64u);
-  EXPECT_EQ(reader->cardList[32], "cards0");
+  folder.write("RUVA_ICCard.ini", "[ICCard]\n3=cards0\n");
+  for (int load = 0; load < 1000; ++load) reader->readCardList();
+  EXPECT_EQ(reader->cardList, expectedList({{3, "cards0"}}));
 }
 
 TEST_F(CardList, AModuleFolderTooLongForThePathsReadsNothing) {
@@ -87,6 +87,11 @@ TEST_F(CardList, AModuleFolderTooLongForThePathsReadsNothing) {
     EXPECT_EQ(longReader.cardList, expectedList({})) << module.size();
     EXPECT_STREQ(longReader.cardListPath, "");
   }
+  // An unknown module folder reads nothing either, not even from the current folder.
+  CCsvread unknown;
+  EXPECT_FALSE(unknown.readCardList());
+  EXPECT_EQ(unknown.cardList, expectedList({}));
+  EXPECT_STREQ(unknown.cardListPath, "");
   // Nor does a module path that fills its whole array without a terminator overrun it.
   CCsvread unterminated;
   std::memset(unterminated.modulePath, 'a', sizeof unterminated.modulePath);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "card/csv_reader.h"
 #include "tests/card/module_beside.h"
@@ -107,10 +110,39 @@ TEST_F(CardSelection, AnEmptyFolderEntryMeansTheModuleFolder) {
   EXPECT_EQ(reader->loadCard(123400).trainNumber, "beside the module");
 }
 
-TEST_F(CardSelection, BeforeLoadEveryFolderIsNull) {
+TEST_F(CardSelection, BeforeLoadNoCardIsFound) {
+  // Not even in the folder named NULL of the host's current folder.
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path());
+  writeCard("NULL/1234A.csv", "current folder");
   for (int32_t code : {123400, 2100000000, INT32_MAX, INT32_MIN}) {
     EXPECT_EQ(reader->loadCard(code).stopCount, 0) << code;
   }
+  std::filesystem::current_path(before);
+}
+
+// An editor that saves by renaming: the card file is missing now and then. A load that
+// finds it reads it whole; one that does not keeps the card it had.
+TEST_F(CardSelection, ACardFileThatComesAndGoesNeverBlanksTheCard) {
+  folder.write("RUVA_ICCard.ini", "[ICCard]\n0=cards0\n");
+  writeCard("cards0/1234A.csv", "saved");
+  ASSERT_TRUE(reader->readCardList());
+  ASSERT_EQ(reader->loadCard(123400).stopCount, 2);
+  const std::filesystem::path card = folder.path() / "cards0" / "1234A.csv";
+  const std::filesystem::path aside = folder.path() / "cards0" / "1234A.bak";
+  std::atomic<bool> done{false};
+  std::thread editor([&] {
+    std::error_code error;
+    while (!done) {
+      std::filesystem::rename(card, aside, error);
+      std::filesystem::rename(aside, card, error);
+    }
+  });
+  int blank = 0;
+  for (int load = 0; load < 100000; ++load) blank += reader->loadCard(123400).stopCount != 2;
+  done = true;
+  editor.join();
+  EXPECT_EQ(blank, 0);
 }
 
 }  // namespace

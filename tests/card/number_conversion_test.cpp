@@ -41,25 +41,42 @@ TEST(NumberConversion, AtoiHoldsTheEndsAndGivesZeroForText) {
   EXPECT_EQ(leadingInt("-99999999999"), INT32_MIN);
 }
 
+// Every combination of leading blanks and signs, mantissa, exponent and tail reads as
+// strtod reads it in the "C" locale, except that a number that is not finite is no
+// number at all.
 TEST(NumberConversion, RealsMatchStrtodInTheCLocale) {
-  const char* texts[] = {"12.5", " 12.5km", "-0.25", "+3", ".5", "5.", "1e3", "1e", "1e+",
-                         "2.5E-2x", "inf", "-Infinity", "0x1p4", "0x", "0x.8", "1,5",
-                         "abc", "", ".", "-", " ", "1e308", "1e309", "-1e999", "1e-320",
-                         "1e-400", "0e-400", "0.000", "007", "\x81\xAB"};
-  for (const char* text : texts) {
-    errno = 0;
-    char* end = nullptr;
-    const double expected = std::strtod(text, &end);
-    const bool expectedOk = end != text && errno != ERANGE;
-    double value = -99.0;
-    EXPECT_EQ(convertReal(text, value), expectedOk) << text;
-    if (expectedOk) {
-      EXPECT_EQ(value, expected) << text;
+  const char* leads[] = {"", " ", "\t", "+", "-", "--", "+-", "-+", "++", "- ", " -"};
+  const char* mantissas[] = {"", "0", "5", "007", "12.5", ".5", "5.", ".", "0.000", "0x",
+                             "0x1", "0x.8", "0x1.8", "0xg", "0X1F", "nan", "NaN", "nan(12)",
+                             "inf", "INF", "infinity", "Infinity", "in", "abc", "\x81\xAB"};
+  const char* exponents[] = {"", "e3", "E-2", "e", "e+", "p4", "e308", "e309", "e-320",
+                             "e-400", "e999"};
+  const char* tails[] = {"", "x", " ", ",5", "km"};
+  int compared = 0;
+  for (const char* lead : leads) {
+    for (const char* mantissa : mantissas) {
+      for (const char* exponent : exponents) {
+        for (const char* tail : tails) {
+          const std::string text = std::string(lead) + mantissa + exponent + tail;
+          errno = 0;
+          char* end = nullptr;
+          const double expected = std::strtod(text.c_str(), &end);
+          const bool expectedOk =
+              end != text.c_str() && errno != ERANGE && std::isfinite(expected);
+          double value = -99.0;
+          ASSERT_EQ(convertReal(text, value), expectedOk) << '"' << text << '"';
+          if (expectedOk) {
+            ASSERT_EQ(value, expected) << text;
+            ASSERT_EQ(std::signbit(value), std::signbit(expected)) << text;
+          } else {
+            ASSERT_EQ(value, -99.0) << text;
+          }
+          ++compared;
+        }
+      }
     }
   }
-  double value = 0.0;
-  EXPECT_TRUE(convertReal("nan(123)", value));
-  EXPECT_TRUE(std::isnan(value));
+  EXPECT_EQ(compared, 11 * 25 * 11 * 5);
 }
 
 TEST(NumberConversion, ProcessLocaleDoesNotMatter) {

@@ -3,6 +3,7 @@
 // arrays to look at.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <string>
 
@@ -204,6 +205,43 @@ TEST(WholeRun, InhibitInputsSuppressTheNearCue) {
     EXPECT_EQ(type2Near, inhibit == 83 ? 0 : 1) << inhibit;
     EXPECT_EQ(type3Near, inhibit == 82 ? 0 : 1) << inhibit;
   }
+}
+
+// A host that reports an undefined or infinite speed once: that frame moves nothing,
+// and the run goes on from stop to stop as before.
+TEST(WholeRun, NonFiniteSpeedsMoveNothing) {
+  Vehicle v("DispType=1\n");
+  v.run(1, 50, 0.0f);
+  v.host.beacon(1000, kCardCode);
+  v.run(100, 50, 72.0f);
+  v.host.frame(v.time, std::numeric_limits<float>::infinity());  // a frame of no length
+  v.run(1, 50, std::numeric_limits<float>::quiet_NaN());
+  v.run(1, 50, std::numeric_limits<float>::infinity());
+  v.run(700, 50, 72.0f);
+  v.stopWithDoorsOpen();
+  EXPECT_EQ(v.host.panel[190], 11);
+  EXPECT_EQ(v.kmShown(), 108);
+}
+
+// Doors that open while no route drives the display are not remembered: the first
+// frames of a card or beacon route that comes later show its first stop.
+TEST(WholeRun, DoorOpeningWithoutARouteIsForgotten) {
+  Vehicle card("DispType=1\n", sampleCardCsv(6, 0.3));
+  card.run(1, 50, 0.0f);
+  card.host.api.DoorOpen();
+  card.run(100, 50, 0.0f);
+  card.host.beacon(1000, kCardCode);
+  card.run(20, 50, 0.0f);
+  EXPECT_EQ(card.host.panel[190], 10);
+
+  Vehicle beacons("DispType=1\n");
+  beacons.run(1, 100, 0.0f);
+  beacons.host.api.DoorOpen();
+  beacons.run(10, 100, 0.0f);
+  beacons.host.beacon(121, 7);
+  beacons.host.beacon(100, 500);
+  beacons.run(3, 100, 0.0f);
+  EXPECT_EQ(beacons.host.panel[130], 0);  // still pending, 500 m ahead
 }
 
 }  // namespace
