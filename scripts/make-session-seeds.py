@@ -130,6 +130,11 @@ SEEDS = {
     + frame(speed=HUGE, time="max") + frame(time="min") + frame(time="back")
     + frame(time="same", inputs=3) + frame(speed=TINY) + frame(speed=neg(30), traction=neg(90))
     + drive(100, 40),
+    "hostile_frames_and_doors": bytes([2]) + DOOR + drive(20, 0) + card(RUN) + drive(10, 0)
+    + frame(time="same", speed=INF) + frame(speed=NAN) + drive(100, 90) + DOOR
+    + leave_card() + DOOR + drive(10, 0) + coded(121, 7) + coded(100, 500) + drive(10, 0)
+    + written_card(b"3,1234A\n7,0,A,83000,83030,1,0,0,nan,0,inf\n7,0,B,84000,0,1,0,0,1e308,0,"
+                   b"--5\n") + drive(50, 80),
     "extreme_beacons": bytes([0]) + coded(105, -2147483648) + coded(120, 2147483647)
     + coded(130, -2147483648) + coded(154, 2147483647) + coded(165, -1) + coded(175, 2147483647)
     + coded(111, -2147483648) + coded(113, -2147483648) + coded(8, -2147483648) + drive(20, 50)

@@ -1,12 +1,14 @@
 // What must hold after every frame, whatever the host, the beacons and the files did:
 // the two modes never both set, every list within its capacity and as long as its
-// readers need, the km post never below zero, and the host's panel and sound arrays
+// readers need, the km post never below zero, no distance undefined, no door opening
+// kept by a frame without a route, and the host's panel and sound arrays
 // written exactly where the chosen layout says, and the handles handed back as set.
 // Shared by the session fuzzer and the soak, which drive the module in this process.
 #ifndef RUVA_TESTS_SUPPORT_SESSION_CHECKS_H_
 #define RUVA_TESTS_SUPPORT_SESSION_CHECKS_H_
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -253,6 +255,19 @@ inline std::string checkSessionFrame(const CRuva& display, const PanelUses& uses
     }
   }
   if (display.kmPost < 0.0) return "kmPost is below zero: " + std::to_string(display.kmPost);
+  // An undefined distance never compares true again: the route would stand still.
+  const struct {
+    const char* name;
+    double value;
+  } distances[] = {{"frameDistance", display.frameDistance}, {"travelled", display.travelled},
+                   {"stopRemain", display.stopRemain},       {"sectionRemain", display.sectionRemain},
+                   {"stopDistance", display.stopDistance},   {"kmPost", display.kmPost}};
+  for (const auto& distance : distances) {
+    if (std::isnan(distance.value)) return std::string(distance.name) + " is undefined";
+  }
+  if (!display.cardMode && !display.beaconMode && display.doorOpened) {
+    return "a door opening outlived a frame without a route";
+  }
   if (panel[82] != panel82 || panel[83] != panel83) return "panel input 82 or 83 was written";
   const SessionSentinels sentinels(frame);
   for (std::size_t i = 0; i < kSessionPanelSize; ++i) {
