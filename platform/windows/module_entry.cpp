@@ -5,8 +5,12 @@
 
 #include "plugin/attach.h"
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD, LPVOID) {
-  // Every reason the loader gives is handled alike: the paths are simply set again.
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  // The paths are set once, when the process attaches the module. Hosts start and end
+  // threads for sound and rendering while frames run; setting the paths again for each
+  // of them would let an Initialize on the host's thread read a half-written path.
+  if (reason != DLL_PROCESS_ATTACH) return TRUE;
+  DisableThreadLibraryCalls(instance);
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(instance, path, MAX_PATH);
   // A name cut at the buffer's end is no usable path; leave the paths empty instead.

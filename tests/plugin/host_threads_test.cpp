@@ -20,7 +20,7 @@ TEST(HostThreads, ThreadsComingAndGoingLeaveTheSettingsRead) {
     while (!done) std::thread([] {}).join();
   });
   int defaultLayout = 0;
-  for (int frame = 0; frame < 40000; ++frame) {
+  for (int frame = 0; frame < 10000; ++frame) {
     host.api.Initialize(0);
     host.panel[207] = -1;  // only the legacy layout writes it
     host.frame(36000000 + frame);
