@@ -7,7 +7,7 @@
 
 #include "display/ruva.h"
 #include "route/train_number.h"
-#include "tests/route/test_card.h"
+#include "tests/display/test_card.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "card/card_record.h"
 #include "display/fixed_list.h"
-#include "plugin/host_records.h"
+#include "base/host_records.h"
 
 class CRuva {
  public:

@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "plugin/host_records.h"
+#include "base/host_records.h"
 
 #if defined(_WIN32)
 #define RUVA_EXPORT extern "C" __declspec(dllexport)

@@ -7,7 +7,7 @@
 
 #include "card/csv_reader.h"
 #include "display/ruva.h"
-#include "plugin/host_records.h"
+#include "base/host_records.h"
 
 extern CRuva ruva;
 extern CCsvread csvReader;

@@ -3,13 +3,13 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include "plugin/attach.h"
+#include "platform/module_entry.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD, LPVOID) {
   // Every reason the loader gives is handled alike: the paths are simply set again.
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(instance, path, MAX_PATH);
   // A name cut at the buffer's end is no usable path; leave the paths empty instead.
-  attachModule(length > 0 && length < MAX_PATH ? path : "");
+  platform::moduleAttached(length > 0 && length < MAX_PATH ? path : "");
   return TRUE;
 }

@@ -8,7 +8,7 @@
 
 #include "display/fixed_list.h"
 #include "display/ruva.h"
-#include "plugin/host_records.h"
+#include "base/host_records.h"
 
 struct DisplayRig {
   DisplayRig() {

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "platform/shared_library.h"
-#include "plugin/host_records.h"
+#include "base/host_records.h"
 #include "tests/support/vehicle_folder.h"
 #include "tools/host/module_api.h"
 

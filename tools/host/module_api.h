@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/shared_library.h"
-#include "plugin/host_records.h"
+#include "base/host_records.h"
 
 struct ModuleApi {
   bool (*Load)();

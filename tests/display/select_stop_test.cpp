@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "display/ruva.h"
-#include "tests/route/test_card.h"
+#include "tests/display/test_card.h"
 #include "tests/support/allocation_counter.h"
 
 namespace {

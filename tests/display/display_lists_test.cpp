@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "display/ruva.h"
-#include "tests/route/test_card.h"
+#include "tests/display/test_card.h"
 
 namespace {
 
