@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "display/ruva.h"
+#include "plugin/panel_layout.h"
 
 // The settings that pick the variant besides CRuva's own `useLegacyDisp`.
 struct PanelVariant {
@@ -15,11 +16,11 @@ struct PanelVariant {
 };
 
 // Writes the route and stop indices of the layout that `display.useLegacyDisp` and
-// `variant` choose into `panel` (at least 249 elements). Indices the variant does not
+// `variant` choose into `panel` (at least panel::kPanelMinSize elements). Indices the variant does not
 // own keep what the host left there.
 void writeLayoutPanel(const CRuva& display, const PanelVariant& variant, int32_t* panel);
 
-// Writes the sound values into `sound` (at least 67 elements).
+// Writes the sound values into `sound` (at least panel::kSoundMinSize elements).
 void writeSoundArray(const CRuva& display, int32_t* sound);
 
 #endif  // RUVA_PLUGIN_PANEL_MAP_H_
