@@ -60,7 +60,7 @@ void CRuva::resetForTrain() {
   doorOpened = false;
   cardMode = false;
   beaconMode = false;
-  useLegacyDisp = false;
+  settings.useLegacyDisp = false;
   auxIndicator = false;
   inhibitNearType3 = false;
   inhibitNearType2 = false;

@@ -9,9 +9,10 @@
 
 #include <cstdint>
 
-#include "card/card_record.h"
-#include "display/fixed_list.h"
 #include "base/host_records.h"
+#include "card/card_record.h"
+#include "display/display_settings.h"
+#include "display/fixed_list.h"
 
 class CRuva {
  public:
@@ -21,7 +22,8 @@ class CRuva {
   virtual ~CRuva() = default;
 
   // Puts the display into the state of a train just placed on the route: no stop,
-  // no mode, blank lists, silent cues. Leaves `card`, the links and D01ABnum alone.
+  // no mode, blank lists, silent cues, the standard layout. Leaves `card`, the links
+  // and the other settings alone.
   void resetForTrain();
   // One frame: distance run, stop changes or beacon promotion, cues, km post, units,
   // and the sound values. Reads the frame through `vehicleState` and `frameTime`.
@@ -54,7 +56,7 @@ class CRuva {
   // The dest record and the info record without a stop; the info number stays.
   void blankDestAndInfo();
   // Per-unit powering, braking or idle from the frame's traction value, each unit with
-  // its own random delays; reseeds the module's generator with the frame's host time.
+  // its own random delays from the frame's pseudo-random sequence.
   void updateUnitIndications();
   // Hands the one-shot cues to `soundOut` and leaves every cue at "no change".
   void emitSoundCues();
@@ -155,11 +157,9 @@ class CRuva {
   bool doorOpened = false;
   bool cardMode = false;
   bool beaconMode = false;
-  bool useLegacyDisp = false;
   bool auxIndicator = false;
   bool inhibitNearType3 = false;
   bool inhibitNearType2 = false;
-  int32_t D01ABnum = 0;
   int32_t curStopCardByte = 0;
   int32_t cardHeaderByte = 0;
   int32_t cardHeaderNumber = 0;
@@ -232,6 +232,7 @@ class CRuva {
   double travelled = 0.0;
   double sectionRemain = 0.0;
   double stopRemain = 0.0;
+  DisplaySettings settings;
   const VehicleStateRecord* vehicleState = nullptr;
   const int32_t* frameTime = nullptr;
   double frameDistance = 0.0;

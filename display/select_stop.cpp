@@ -158,7 +158,7 @@ void buildList7(CRuva& r, int32_t k, int32_t count) {
   r.list7Time2Min.assign(7, 60);
   r.list7Time2Sec.assign(7, 60);
 
-  const std::size_t rows = r.D01ABnum == 3 ? 3 : 5;
+  const std::size_t rows = r.settings.D01ABnum == 3 ? 3 : 5;
   std::size_t row = 0;
   bool far = false;
   for (int32_t idx = k; idx < count; ++idx) {

@@ -31,12 +31,11 @@ void writeSpeedDigits(int32_t* panel) {
   panel[panel::kSpeedWhole + 3] = n % 10;
 }
 
-// The next refresh comes after 121 to 579 ms, drawn from a sequence seeded with the
-// frame's host time.
+// The next refresh comes after 121 to 579 ms, drawn from the frame's sequence.
 int32_t nextSpeedRefreshInterval() {
-  seedPseudoRandom(lastTime);
-  int32_t product = drawPseudoRandom();
-  for (int draw = 1; draw < 4; ++draw) product = wrappingMul(product, drawPseudoRandom());
+  PseudoRandom random = frameSequence(lastVehicleState);
+  int32_t product = random.draw();
+  for (int draw = 1; draw < 4; ++draw) product = wrappingMul(product, random.draw());
   return product % 230 + 350;
 }
 
@@ -72,7 +71,7 @@ HandleCommand runFrame(const VehicleStateRecord& state, int32_t* panel, int32_t*
     // Taken after the update, so the update always sees the previous frame's inputs.
     ruva.inhibitNearType3 = panel[panel::kInhibitNearType3] != 0;
     ruva.inhibitNearType2 = panel[panel::kInhibitNearType2] != 0;
-    writeLayoutPanel(ruva, PanelVariant{dispType, unitDispEnable, nextStopTypeSetting}, panel);
+    writeLayoutPanel(ruva, panel);
   }
   if (sound != nullptr) writeSoundArray(ruva, sound);
   return handleOutput;

@@ -29,12 +29,12 @@ inline constexpr int kLastStopAttr = 107;  // the same
 inline constexpr int kNextStop = 110;      // attr (standard seven rows: info index)
 inline constexpr int kNextStopTime = 111;  // hour, minute, second
 inline constexpr int kNextStopNumber = 115;
-inline constexpr int kListAttr = 130;       // step 1
-inline constexpr int kListTime1 = 140;      // step 3
-inline constexpr int kListTime2 = 160;      // step 3
-inline constexpr int kListNumber = 190;     // step 1; the extra column of seven rows
-inline constexpr int kListGap = 180;        // five rows: minute, second / 5; step 2
-inline constexpr int kListColumns = 200;    // five rows: column A, column B; step 2
+inline constexpr int kListAttr = 130;     // step 1
+inline constexpr int kListTime1 = 140;    // step 3
+inline constexpr int kListTime2 = 160;    // step 3
+inline constexpr int kListNumber = 190;   // step 1; the extra column of seven rows
+inline constexpr int kListGap = 180;      // five rows: minute, second / 5; step 2
+inline constexpr int kListColumns = 200;  // five rows: column A, column B; step 2
 
 // Standard layout, both families.
 inline constexpr int kUnits = 20;  // eight lamps, only with "UnitDispEnable"
@@ -53,8 +53,8 @@ inline constexpr int kRow5Time1 = kListTime1 + 3 * 5 + 1;  // minute, second / 5
 inline constexpr int kHeaderByte = 178;
 inline constexpr int kHeaderNumber = 179;
 inline constexpr int kDestNumber = 180;
-inline constexpr int kDestTime = 181;          // hour, minute, second
-inline constexpr int kLastStopTime2 = 184;     // hour, minute, second
+inline constexpr int kDestTime = 181;       // hour, minute, second
+inline constexpr int kLastStopTime2 = 184;  // hour, minute, second
 
 // Legacy layout.
 inline constexpr int kLegacyNextAttr = 116;  // five rows
@@ -80,9 +80,9 @@ struct SoundSlot {
   const char* name;
 };
 inline constexpr SoundSlot kSoundSlots[] = {
-    {14, 0, "arrival cue 1"},     {15, 2, "arrival cue 2"},     {16, 1, "brake tone"},
-    {60, 5, "type-0 event cue"},  {61, 6, "type-1 event cue"},  {62, 7, "type-2/3 event cue"},
-    {63, 9, "range stop cue"},    {64, 10, "km range cue"},     {65, 11, "blank-screen tone"},
+    {14, 0, "arrival cue 1"},    {15, 2, "arrival cue 2"},    {16, 1, "brake tone"},
+    {60, 5, "type-0 event cue"}, {61, 6, "type-1 event cue"}, {62, 7, "type-2/3 event cue"},
+    {63, 9, "range stop cue"},   {64, 10, "km range cue"},    {65, 11, "blank-screen tone"},
     {66, 8, "near-point cue"},
 };
 

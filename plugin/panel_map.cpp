@@ -78,8 +78,8 @@ void writeFiveRows(const CRuva& d, int gapRows, int columnRows, int32_t* panel) 
   writePairRows(panel, panel::kListColumns, d.dispList5ColA, d.dispList5ColB, columnRows, 1);
 }
 
-void writeStandard(const CRuva& d, const PanelVariant& variant, int32_t* panel) {
-  if (variant.unitDispEnable) writeRows(panel, panel::kUnits, 1, d.unitState, panel::kUnitCount);
+void writeStandard(const CRuva& d, int32_t* panel) {
+  if (d.settings.unitDispEnable) writeRows(panel, panel::kUnits, 1, d.unitState, panel::kUnitCount);
   panel[panel::kKmWhole] = kmWhole(d);
   panel[panel::kKmTenths] = kmTenths(d);
   writeTrainNumber(d, panel);
@@ -95,9 +95,9 @@ void writeStandard(const CRuva& d, const PanelVariant& variant, int32_t* panel) 
   panel[panel::kStopCardByte] = d.curStopCardByte;
   panel[panel::kMarkerLamp] = d.auxIndicator ? 1 : 0;
 
-  if (variant.dispType) {
+  if (d.settings.dispType) {
     // The five-row family has no sixth row: the places of row 5 keep what the host left.
-    writeNextStop(d, d.stopAnnounce == 1 ? variant.nextStopType : d.dispNextAttr, panel);
+    writeNextStop(d, d.stopAnnounce == 1 ? d.settings.nextStopTypeSetting : d.dispNextAttr, panel);
     writeFiveRows(d, panel::kStandardGapRows, panel::kStandardColumnRows, panel);
     return;
   }
@@ -127,14 +127,15 @@ void writeStandard(const CRuva& d, const PanelVariant& variant, int32_t* panel) 
   writeRows(panel, panel::kListNumber, 1, d.dispList7Extra, panel::kSevenRowsShown);
 }
 
-void writeLegacy(const CRuva& d, const PanelVariant& variant, int32_t* panel) {
+void writeLegacy(const CRuva& d, int32_t* panel) {
   writeTrainNumber(d, panel);
   writeDestAndLastAttr(d, panel);
 
-  if (variant.dispType) {
+  if (d.settings.dispType) {
     int32_t nextAttr = d.dispNextAttr;
     if (d.stopAnnounce == 1) {
-      nextAttr = variant.nextStopType != 0 ? wrappingAdd(variant.nextStopType, d.dispNextAttr) : 0;
+      const int32_t type = d.settings.nextStopTypeSetting;
+      nextAttr = type != 0 ? wrappingAdd(type, d.dispNextAttr) : 0;
     }
     writeNextStop(d, nextAttr, panel);
     panel[panel::kLegacyNextAttr] = d.dispNextAttr;
@@ -154,14 +155,16 @@ void writeLegacy(const CRuva& d, const PanelVariant& variant, int32_t* panel) {
 
 }  // namespace
 
-void writeLayoutPanel(const CRuva& display, const PanelVariant& variant, int32_t* panel) {
-  if (display.useLegacyDisp) {
-    writeLegacy(display, variant, panel);
+void writeLayoutPanel(const CRuva& display, int32_t* panel) {
+  if (display.settings.useLegacyDisp) {
+    writeLegacy(display, panel);
   } else {
-    writeStandard(display, variant, panel);
+    writeStandard(display, panel);
   }
 }
 
 void writeSoundArray(const CRuva& display, int32_t* sound) {
-  for (const panel::SoundSlot& slot : panel::kSoundSlots) sound[slot.index] = display.soundOut[slot.cue];
+  for (const panel::SoundSlot& slot : panel::kSoundSlots) {
+    sound[slot.index] = display.soundOut[slot.cue];
+  }
 }

@@ -28,10 +28,8 @@ class LongModulePath : public ::testing::Test {
   // Attaches at `relative`, starts a run, loads card 1234A and runs one frame. Returns
   // Load's result.
   bool runAt(const std::string& relative) {
+    resetModuleState();
     attachModule((folder.prefix() + relative + "/ruva.so").c_str());
-    // As a freshly loaded module: no card list yet, no card parsed.
-    csvReader.cardList.clear();
-    csvReader.cachedCard = CardRecord();
     const bool loaded = Load();
     Initialize(0);
     BeaconRecord beacon{};
@@ -76,7 +74,7 @@ TEST_F(LongModulePath, RunsOnDefaultsWithoutACard) {
   ASSERT_EQ(csvReader.cardList.size(), 32u);
   EXPECT_EQ(csvReader.cardList[0], "NULL");
   // The standard layout, no mode: the km post blank at 98 and 99, the legacy 207 untouched.
-  EXPECT_FALSE(ruva.useLegacyDisp);
+  EXPECT_FALSE(ruva.settings.useLegacyDisp);
   EXPECT_FALSE(ruva.cardMode);
   EXPECT_EQ(panel[98], 300);
   EXPECT_EQ(panel[99], 10);
@@ -89,7 +87,7 @@ TEST_F(LongModulePath, TheLongestPathThatFitsStillWorks) {
   const std::string deep = folderForModulePath(251);
   fillVehicle(deep);
   EXPECT_TRUE(runAt(deep));
-  EXPECT_TRUE(ruva.useLegacyDisp);
+  EXPECT_TRUE(ruva.settings.useLegacyDisp);
   EXPECT_TRUE(ruva.cardMode);
   EXPECT_EQ(ruva.card.trainNumber, "1234A");
   EXPECT_EQ(panel[207], 0);

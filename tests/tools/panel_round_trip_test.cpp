@@ -26,22 +26,28 @@ std::unique_ptr<CRuva> distinctDisplay() {
   for (FixedList* list :
        {&d->dispList7Attr, &d->dispList7Time1Hour, &d->dispList7Time1Min, &d->dispList7Time2Hour,
         &d->dispList7Time2Min, &d->dispList7Extra, &d->dispList5Attr, &d->dispList5Time1Hour,
-        &d->dispList5Time1Min, &d->dispList5Time2Hour, &d->dispList5Time2Min,
-        &d->dispList5Number, &d->dispList5GapMin, &d->dispList5ColA, &d->dispList5ColB,
-        &d->numberDigits, &d->secondNumberDigits, &d->unitState}) {
+        &d->dispList5Time1Min, &d->dispList5Time2Hour, &d->dispList5Time2Min, &d->dispList5Number,
+        &d->dispList5GapMin, &d->dispList5ColA, &d->dispList5ColB, &d->numberDigits,
+        &d->secondNumberDigits, &d->unitState}) {
     fill(*list);
   }
   for (FixedList* list : {&d->dispList7Time1Sec, &d->dispList7Time2Sec, &d->dispList5Time1Sec,
                           &d->dispList5Time2Sec, &d->dispList5GapSec}) {
     fillSeconds(*list);
   }
-  for (int32_t* value :
-       {&d->numberPrefix, &d->secondNumberPrefix, &d->cardTime1Hour, &d->cardTime1Min,
-        &d->cardTime1Sec, &d->cardTime2Hour, &d->cardTime2Min, &d->cardTime2Sec,
-        &d->curStopCardByte, &d->destAttr, &d->destHour, &d->destMin, &d->destSec,
-        &d->destNumber, &d->infoIdx, &d->infoHour, &d->infoMin, &d->infoSec, &d->infoNumber,
-        &d->cardHeaderByte, &d->cardHeaderNumber, &d->dispNextAttr, &d->dispNextHour,
-        &d->dispNextMin, &d->dispNextNumber}) {
+  for (int32_t* value : {&d->numberPrefix,     &d->secondNumberPrefix,
+                         &d->cardTime1Hour,    &d->cardTime1Min,
+                         &d->cardTime1Sec,     &d->cardTime2Hour,
+                         &d->cardTime2Min,     &d->cardTime2Sec,
+                         &d->curStopCardByte,  &d->destAttr,
+                         &d->destHour,         &d->destMin,
+                         &d->destSec,          &d->destNumber,
+                         &d->infoIdx,          &d->infoHour,
+                         &d->infoMin,          &d->infoSec,
+                         &d->infoNumber,       &d->cardHeaderByte,
+                         &d->cardHeaderNumber, &d->dispNextAttr,
+                         &d->dispNextHour,     &d->dispNextMin,
+                         &d->dispNextNumber}) {
     *value = next++;
   }
   d->dispNextSec = 5 * next++;
@@ -56,8 +62,7 @@ std::unique_ptr<CRuva> distinctDisplay() {
 }
 
 // `hour` absent where the layout shows minutes and seconds only.
-void expectTime(const TimeCell& cell, std::optional<int32_t> hour, int32_t minute,
-                int32_t second) {
+void expectTime(const TimeCell& cell, std::optional<int32_t> hour, int32_t minute, int32_t second) {
   EXPECT_EQ(cell.hour, hour);
   EXPECT_EQ(cell.minute, minute);
   ASSERT_TRUE(cell.second);
@@ -95,19 +100,18 @@ TEST(PanelRoundTrip, EveryLayoutReadsBackWhatTheModuleWrote) {
   const CRuva& d = *display;
   for (int variantBits = 0; variantBits < 8; ++variantBits) {
     Layout layout;
-    layout.legacy = (variantBits & 1) != 0;
-    layout.fiveRowList = (variantBits & 2) != 0;
-    layout.unitDisplay = (variantBits & 4) != 0;
-    SCOPED_TRACE("legacy " + std::to_string(layout.legacy) + ", five rows " +
-                 std::to_string(layout.fiveRowList) + ", units " +
-                 std::to_string(layout.unitDisplay));
-    display->useLegacyDisp = layout.legacy;
+    layout.useLegacyDisp = (variantBits & 1) != 0;
+    layout.dispType = (variantBits & 2) != 0;
+    layout.unitDispEnable = (variantBits & 4) != 0;
+    SCOPED_TRACE("legacy " + std::to_string(layout.useLegacyDisp) + ", five rows " +
+                 std::to_string(layout.dispType) + ", units " +
+                 std::to_string(layout.unitDispEnable));
+    display->settings = layout;
     std::array<int32_t, kPanelSize> panelArray;
     panelArray.fill(kUntouched);
     std::array<int32_t, kSoundSize> soundArray;
     soundArray.fill(kUntouched);
-    writeLayoutPanel(d, PanelVariant{layout.fiveRowList, layout.unitDisplay, 0},
-                     panelArray.data());
+    writeLayoutPanel(d, panelArray.data());
     writeSoundArray(d, soundArray.data());
     const PanelView view = decodePanel(layout, panelArray, soundArray);
 
@@ -115,12 +119,12 @@ TEST(PanelRoundTrip, EveryLayoutReadsBackWhatTheModuleWrote) {
     EXPECT_EQ(view.kmHigh, 123);
     EXPECT_EQ(view.kmLow, 4);
     for (const auto& [index, value] : view.sounds) EXPECT_NE(value, kUntouched) << index;
-    if (layout.legacy) {
+    if (layout.useLegacyDisp) {
       ASSERT_TRUE(view.dest);
       EXPECT_EQ(view.dest->attr, d.destAttr);
       EXPECT_EQ(view.lastStop.attr, d.dispList7Attr[6]);
       EXPECT_EQ(view.units, std::vector<int32_t>(d.unitState.begin(), d.unitState.begin() + 4));
-      if (layout.fiveRowList) {
+      if (layout.dispType) {
         expectFiveRows(d, view, 4, 3);
         continue;
       }
@@ -136,8 +140,8 @@ TEST(PanelRoundTrip, EveryLayoutReadsBackWhatTheModuleWrote) {
       continue;
     }
 
-    EXPECT_EQ(view.units.empty(), !layout.unitDisplay);
-    if (layout.unitDisplay) {
+    EXPECT_EQ(view.units.empty(), !layout.unitDispEnable);
+    if (layout.unitDispEnable) {
       EXPECT_EQ(view.units, std::vector<int32_t>(d.unitState.begin(), d.unitState.end()));
     }
     EXPECT_EQ(view.modeLamp, true);
@@ -147,7 +151,7 @@ TEST(PanelRoundTrip, EveryLayoutReadsBackWhatTheModuleWrote) {
     expectTime(*view.secondTime2, d.cardTime2Hour, d.cardTime2Min, d.cardTime2Sec);
     EXPECT_EQ(view.stopByte, d.curStopCardByte);
     EXPECT_EQ(view.markerLamp, 1);
-    if (layout.fiveRowList) {
+    if (layout.dispType) {
       expectFiveRows(d, view, 5, 5);
       continue;
     }

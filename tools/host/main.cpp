@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 
+#include "plugin/settings.h"
 #include "tools/host/module_api.h"
 #include "tools/host/scenario.h"
 #include "tools/host/scenario_runner.h"
@@ -150,7 +151,7 @@ int main(int argc, char** argv) {
   settings.stepMs = options.stepMs;
   settings.snapshotFolder = options.out;
   const std::string specFile = (mirror.folder() / "RUVA_Spec.ini").string();
-  settings.readLayout = [specFile] { return readLayout(specFile); };
+  settings.readLayout = [specFile] { return readDisplaySettings(specFile.c_str()); };
   settings.out = options.quiet ? nullptr : &std::cout;
   settings.trace = trace.get();
 

@@ -1,7 +1,5 @@
 #include "tools/host/panel_view.h"
 
-#include "platform/platform.h"
-
 namespace {
 
 using Panel = std::array<int32_t, kPanelSize>;
@@ -39,7 +37,7 @@ void decodeFiveRows(const Panel& p, int gapRows, int columnRows, PanelView& view
 }
 
 void decodeStandard(const Layout& layout, const Panel& p, PanelView& view) {
-  if (layout.unitDisplay) {
+  if (layout.unitDispEnable) {
     view.units.assign(p.begin() + panel::kUnits, p.begin() + panel::kUnits + panel::kUnitCount);
   }
   view.kmHigh = p[panel::kKmWhole];
@@ -50,7 +48,7 @@ void decodeStandard(const Layout& layout, const Panel& p, PanelView& view) {
   view.secondTime2 = clockTime(p, panel::kSecondTime2, false);
   view.stopByte = p[panel::kStopCardByte];
   view.markerLamp = p[panel::kMarkerLamp];
-  if (!layout.fiveRowList) {
+  if (!layout.dispType) {
     view.dest = StopRecord{p[panel::kDestAttr], clockTime(p, panel::kDestTime, false),
                            p[panel::kDestNumber]};
     view.info = StopRecord{std::nullopt, clockTime(p, panel::kNextStopTime, false),
@@ -77,7 +75,7 @@ void decodeStandard(const Layout& layout, const Panel& p, PanelView& view) {
 void decodeLegacy(const Layout& layout, const Panel& p, PanelView& view) {
   view.dest = StopRecord{p[panel::kDestAttr], {}, std::nullopt};
   view.lastStop.attr = p[panel::kLastStopAttr];
-  if (layout.fiveRowList) {
+  if (layout.dispType) {
     decodeFiveRows(p, panel::kLegacyGapRows, panel::kLegacyColumnRows, view);
   } else {
     view.rows.resize(panel::kSevenRowsShown);
@@ -96,16 +94,6 @@ void decodeLegacy(const Layout& layout, const Panel& p, PanelView& view) {
 
 }  // namespace
 
-Layout readLayout(const std::string& settingsFile) {
-  const char* file = settingsFile.c_str();
-  Layout layout;
-  layout.legacy = platform::readProfileInt("Disp", "useLegacyDisp", 0, file) != 0;
-  layout.fiveRowList = platform::readProfileInt("Disp", "DispType", 0, file) != 0;
-  layout.unitDisplay = platform::readProfileInt("Disp", "UnitDispEnable", 0, file) != 0;
-  layout.nextStopType = platform::readProfileInt("Disp", "NextStopType", 0, file);
-  return layout;
-}
-
 PanelView decodePanel(const Layout& layout, const Panel& p,
                       const std::array<int32_t, kSoundSize>& sound) {
   PanelView view;
@@ -120,7 +108,7 @@ PanelView decodePanel(const Layout& layout, const Panel& p,
   view.kindType23 = p[panel::kKindType23];
   view.variantSum = p[panel::kVariantSum];
   view.number = numberAt(p, panel::kTrainNumber);
-  if (layout.legacy) {
+  if (layout.useLegacyDisp) {
     decodeLegacy(layout, p, view);
   } else {
     decodeStandard(layout, p, view);

@@ -10,23 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "display/display_settings.h"
 #include "plugin/panel_layout.h"
 
 constexpr int kPanelSize = 256;
 constexpr int kSoundSize = 256;
 static_assert(kPanelSize >= panel::kPanelMinSize && kSoundSize >= panel::kSoundMinSize);
 
-// The display settings that choose which panel indices carry what.
-struct Layout {
-  bool legacy = false;       // "useLegacyDisp"
-  bool fiveRowList = false;  // "DispType"
-  bool unitDisplay = false;  // "UnitDispEnable"
-  int32_t nextStopType = 0;  // "NextStopType"
-};
-
-// Reads the layout from a display settings file the way the module does; the
-// defaults when the file or a key is missing.
-Layout readLayout(const std::string& settingsFile);
+// The display settings choose which panel indices carry what; the tools read them
+// with the module's own reader (plugin/settings.h).
+using Layout = DisplaySettings;
 
 // A time on the display. A part that the layout does not show is absent; the values
 // are those of the panel (24 and 60 for nothing, 25 to 27 in the hour for marks).

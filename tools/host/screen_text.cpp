@@ -45,9 +45,9 @@ char unitLetter(int32_t state) {
 }  // namespace
 
 std::string layoutName(const Layout& layout) {
-  std::string name = layout.legacy ? "legacy layout" : "standard layout";
-  name += layout.fiveRowList ? ", five-row list" : ", seven-row list";
-  if (!layout.legacy && layout.unitDisplay) name += ", unit lamps";
+  std::string name = layout.useLegacyDisp ? "legacy layout" : "standard layout";
+  name += layout.dispType ? ", five-row list" : ", seven-row list";
+  if (!layout.useLegacyDisp && layout.unitDispEnable) name += ", unit lamps";
   return name;
 }
 
