@@ -1,5 +1,6 @@
 #include "plugin/frame_cycle.h"
 
+#include "base/blank_values.h"
 #include "display/pseudo_random.h"
 #include "display/safe_arithmetic.h"
 #include "plugin/globals.h"
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr int32_t kMsPerDay = 86400000;
-constexpr int32_t kBlankDigit = 10;
 constexpr int32_t kBrakeHeld = -2000;
 
 void writeClock(int32_t* panel) {

@@ -1,18 +1,19 @@
 #include "plugin/panel_map.h"
 
+#include "base/blank_values.h"
 #include "display/safe_arithmetic.h"
 #include "plugin/panel_layout.h"
 
 namespace {
 
-// The km post as three digits in one value plus the hundreds of metres; 300 and 10
-// without a card.
+// The km post as three digits in one value plus the hundreds of metres; blank without
+// a card.
 int32_t kmWhole(const CRuva& d) {
-  if (!d.cardMode) return 300;
+  if (!d.cardMode) return kNoKmWhole;
   return wrappingAdd(100 * (d.kmDigits[0] % 10) + 10 * (d.kmDigits[1] % 10), d.kmDigits[2]);
 }
 int32_t kmTenths(const CRuva& d) {
-  return d.cardMode ? d.kmDigits[3] : 10;
+  return d.cardMode ? d.kmDigits[3] : kNoKmTenths;
 }
 
 // Rows 0 to rows - 1 of a list at base + step × row.

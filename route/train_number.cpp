@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "base/blank_values.h"
 #include "platform/platform.h"
 
 namespace {
@@ -35,10 +36,6 @@ constexpr std::string_view kPrefixes[] = {
 // The marker character in front of a prefix; it lights a lamp instead of a picture.
 constexpr uint8_t kMarkerLead = 0x92;
 constexpr uint8_t kMarkerTrail = 0xCA;
-
-constexpr int32_t kNoPrefix = 50;
-constexpr int32_t kNoSuffix = 40;
-constexpr int32_t kBlankDigit = 10;
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/blank_values.h"
 #include "card/card_code.h"
 #include "card/csv_reader.h"
 #include "display/ruva.h"
@@ -10,8 +11,6 @@
 #include "platform/platform.h"
 
 namespace {
-
-constexpr int32_t kNoTime = 246060;
 
 std::string text(const std::string& bytes) {
   return platform::utf8FromCodePage932(bytes);
@@ -30,11 +29,11 @@ std::string clockText(int32_t hour, int32_t minute, int32_t second) {
     std::snprintf(out, sizeof out, "%02d", value);
     return out;
   };
-  std::string hourText = part(hour, 24);
+  std::string hourText = part(hour, kNoHour);
   if (hour == 25) hourText = "停";
-  if (hour == 26) hourText = "↓";
+  if (hour == kMarkHour) hourText = "↓";
   if (hour == 27) hourText = "〓";
-  return hourText + ":" + part(minute, 60) + ":" + part(second, 60);
+  return hourText + ":" + part(minute, kNoMinute) + ":" + part(second, kNoSecond);
 }
 
 std::string padRight(std::string value, std::size_t width) {
@@ -56,7 +55,7 @@ std::string stopName(const CardRecord& card, int32_t index) {
 }  // namespace
 
 std::string cardTimeText(int32_t time) {
-  if (time == kNoTime) return "--:--:--";
+  if (time == CardRecord::kNoTime) return "--:--:--";
   if (time == 256060) return "停";
   if (time == 266060) return "↓ (passes)";
   if (time == 276060) return "〓";

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/blank_values.h"
+
 namespace {
 
 // Display prefix codes 1 to 42, in code order.
@@ -18,8 +20,6 @@ constexpr std::string_view kSuffixes[] = {
     "A", "B", "C", "E", "F", "G", "H", "K", "M",  "P",  "R",  "S",  "T",  "Y",  "Z",  "I",  "J",
     "L", "N", "O", "Q", "U", "V", "W", "X", "甲", "乙", "丙", "デ", "KR", "SR", "HB", "CK", "入",
 };
-
-constexpr int32_t kBlankDigit = 10;
 
 std::string twoDigits(int32_t value) {
   if (value >= 0 && value < 10) return "0" + std::to_string(value);
@@ -58,13 +58,13 @@ std::string timeText(const TimeCell& cell) {
   std::string hour = "  ";
   if (cell.hour) {
     switch (*cell.hour) {
-      case 24:
+      case kNoHour:
         hour = "--";
         break;
       case 25:
         hour = "停";
         break;
-      case 26:
+      case kMarkHour:
         hour = "↓";
         break;
       case 27:
@@ -75,10 +75,10 @@ std::string timeText(const TimeCell& cell) {
     }
   }
   std::string minute = "  ";
-  if (cell.minute) minute = *cell.minute == 60 ? "--" : twoDigits(*cell.minute);
+  if (cell.minute) minute = *cell.minute == kNoMinute ? "--" : twoDigits(*cell.minute);
   std::string second = "  ";
   if (cell.second) {
-    const int32_t blank = cell.secondsInFives ? 12 : 60;
+    const int32_t blank = cell.secondsInFives ? kNoSecondInFives : kNoSecond;
     const int32_t seconds = cell.secondsInFives ? *cell.second * 5 : *cell.second;
     second = *cell.second == blank ? "--" : twoDigits(seconds);
   }
@@ -87,7 +87,7 @@ std::string timeText(const TimeCell& cell) {
 }
 
 std::string kmPostText(int32_t high, int32_t low) {
-  if (high == 300 && low == 10) return "-";
+  if (high == kNoKmWhole && low == kNoKmTenths) return "-";
   return std::to_string(high) + "." + std::to_string(low) + " km";
 }
 
