@@ -5,15 +5,19 @@
 #include "card/csv_reader.h"
 #include "platform/platform.h"
 
-CardRecord CCsvread::loadCard(int32_t code) {
-  const CardCodeParts parts = splitCardCode(code);
+std::string_view CCsvread::cardFolder(int32_t folderIndex) const {
   // Before Load the list is short; a folder that was never read is no folder.
-  const auto index = static_cast<std::size_t>(parts.folderIndex);
-  const std::string_view folder =
-      index < cardList.size() ? std::string_view(cardList[index]) : std::string_view("NULL");
+  const auto index = static_cast<std::size_t>(folderIndex);
+  return index < cardList.size() ? std::string_view(cardList[index]) : std::string_view("NULL");
+}
+
+bool CCsvread::cardFilePath(const CardCodeParts& parts, std::string& path) const {
+  return resolveCardPath(platform::appendPath(cardFolder(parts.folderIndex), parts.fileName), path);
+}
+
+CardRecord CCsvread::loadCard(int32_t code) {
   std::string path;
-  if (resolveCardPath(platform::appendPath(folder, parts.fileName), path) &&
-      platform::canOpenFile(path)) {
+  if (cardFilePath(splitCardCode(code), path) && platform::canOpenFile(path)) {
     cachedCard = parseCardFile(path);
   }
   return cachedCard;

@@ -218,13 +218,12 @@ bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out
   const std::string key = std::to_string(parts.folderIndex);
   platform::readProfileString("ICCard", key.c_str(), "NULL", written, sizeof written,
                               reader->cardListPath);
-  const auto index = static_cast<std::size_t>(parts.folderIndex);
-  const std::string entry = index < reader->cardList.size() ? reader->cardList[index] : "NULL";
+  const std::string entry(reader->cardFolder(parts.folderIndex));
   out << "Card list    " << reader->cardListPath << ": " << key << "=" << text(written);
   if (entry != written) out << " (no such folder: taken as NULL)";
   out << "\n";
   std::string path;
-  if (!reader->resolveCardPath(platform::appendPath(entry, parts.fileName), path)) {
+  if (!reader->cardFilePath(parts, path)) {
     out << "Path         cannot be made absolute\n";
     return false;
   }

@@ -4,22 +4,10 @@
 #include <string_view>
 
 #include "base/blank_values.h"
+#include "card/train_number_marks.h"
+#include "platform/host_text.h"
 
 namespace {
-
-// Display prefix codes 1 to 42, in code order.
-constexpr std::string_view kPrefixes[] = {
-    "荷",   "混",   "回",   "試",   "工",   "雪",   "救",   "配",   "単",   "試単", "延",
-    "延荷", "延混", "延回", "延試", "延工", "延配", "う",   "う荷", "う回", "構回", "構単",
-    "構貨", "試雪", "回雪", "構配", "入",   "出",   "在",   "転",   "現",   "現単", "現回",
-    "現試", "現配", "改",   "改単", "改回", "改試", "改配", "う単", "構試",
-};
-
-// Display suffix codes 0 to 33, in code order.
-constexpr std::string_view kSuffixes[] = {
-    "A", "B", "C", "E", "F", "G", "H", "K", "M",  "P",  "R",  "S",  "T",  "Y",  "Z",  "I",  "J",
-    "L", "N", "O", "Q", "U", "V", "W", "X", "甲", "乙", "丙", "デ", "KR", "SR", "HB", "CK", "入",
-};
 
 std::string twoDigits(int32_t value) {
   if (value >= 0 && value < 10) return "0" + std::to_string(value);
@@ -29,13 +17,11 @@ std::string twoDigits(int32_t value) {
 }  // namespace
 
 std::string prefixText(int32_t code) {
-  if (code < 1 || code > static_cast<int32_t>(std::size(kPrefixes))) return {};
-  return std::string(kPrefixes[code - 1]);
+  return platform::utf8FromCodePage932(displayPrefixText(code));
 }
 
 std::string suffixText(int32_t code) {
-  if (code < 0 || code >= static_cast<int32_t>(std::size(kSuffixes))) return {};
-  return std::string(kSuffixes[code]);
+  return platform::utf8FromCodePage932(displaySuffixText(code));
 }
 
 std::string digitText(int32_t code) {
