@@ -1,5 +1,5 @@
-// A card of plain stops for the stop-selection and reveal tests, with every per-stop value derived from the
-// stop's index so that a wrong index shows as a wrong value.
+// A card of plain stops for the stop-selection and reveal tests, with every per-stop
+// value derived from the stop's index so that a wrong index shows as a wrong value.
 #ifndef RUVA_TESTS_DISPLAY_TEST_CARD_H_
 #define RUVA_TESTS_DISPLAY_TEST_CARD_H_
 

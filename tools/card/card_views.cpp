@@ -9,6 +9,7 @@
 #include "display/ruva.h"
 #include "platform/host_text.h"
 #include "platform/platform.h"
+#include "tools/common/text_layout.h"
 
 namespace {
 
@@ -20,31 +21,6 @@ std::string fixed(double value, int decimals) {
   char out[32];
   std::snprintf(out, sizeof out, "%.*f", decimals, value);
   return out;
-}
-
-std::string clockText(int32_t hour, int32_t minute, int32_t second) {
-  auto part = [](int32_t value, int32_t blank) -> std::string {
-    if (value == blank) return "--";
-    char out[16];
-    std::snprintf(out, sizeof out, "%02d", value);
-    return out;
-  };
-  std::string hourText = part(hour, kNoHour);
-  if (hour == 25) hourText = "停";
-  if (hour == kMarkHour) hourText = "↓";
-  if (hour == 27) hourText = "〓";
-  return hourText + ":" + part(minute, kNoMinute) + ":" + part(second, kNoSecond);
-}
-
-std::string padRight(std::string value, std::size_t width) {
-  std::size_t shown = 0;
-  for (unsigned char byte : value) shown += (byte & 0xC0) != 0x80 ? 1 : 0;
-  if (shown < width) value.append(width - shown, ' ');
-  return value;
-}
-
-std::string padLeft(const std::string& value, std::size_t width) {
-  return value.size() < width ? std::string(width - value.size(), ' ') + value : value;
 }
 
 std::string stopName(const CardRecord& card, int32_t index) {

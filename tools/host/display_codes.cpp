@@ -6,15 +6,7 @@
 #include "base/blank_values.h"
 #include "card/train_number_marks.h"
 #include "platform/host_text.h"
-
-namespace {
-
-std::string twoDigits(int32_t value) {
-  if (value >= 0 && value < 10) return "0" + std::to_string(value);
-  return std::to_string(value);
-}
-
-}  // namespace
+#include "tools/common/text_layout.h"
 
 std::string prefixText(int32_t code) {
   return platform::utf8FromCodePage932(displayPrefixText(code));
@@ -41,32 +33,12 @@ std::string trainNumberText(const TrainNumberCodes& codes) {
 
 std::string timeText(const TimeCell& cell) {
   if (!cell.hour && !cell.minute && !cell.second) return {};
-  std::string hour = "  ";
-  if (cell.hour) {
-    switch (*cell.hour) {
-      case kNoHour:
-        hour = "--";
-        break;
-      case 25:
-        hour = "停";
-        break;
-      case kMarkHour:
-        hour = "↓";
-        break;
-      case 27:
-        hour = "〓";
-        break;
-      default:
-        hour = twoDigits(*cell.hour);
-    }
-  }
-  std::string minute = "  ";
-  if (cell.minute) minute = *cell.minute == kNoMinute ? "--" : twoDigits(*cell.minute);
+  const std::string hour = cell.hour ? hourText(*cell.hour) : "  ";
+  const std::string minute = cell.minute ? timePartText(*cell.minute, kNoMinute) : "  ";
   std::string second = "  ";
   if (cell.second) {
-    const int32_t blank = cell.secondsInFives ? kNoSecondInFives : kNoSecond;
-    const int32_t seconds = cell.secondsInFives ? *cell.second * 5 : *cell.second;
-    second = *cell.second == blank ? "--" : twoDigits(seconds);
+    // Seconds in steps of five read back as seconds; 12, no time, as 60.
+    second = timePartText(cell.secondsInFives ? *cell.second * 5 : *cell.second, kNoSecond);
   }
   if (!cell.hour) return minute + ":" + second;
   return hour + ":" + minute + ":" + second;
