@@ -151,7 +151,7 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
           static_cast<int64_t>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
     }
     case CommandKind::kWait: {
-      const double frames = c.byDistance ? c.integer : std::ceil(c.amount / stepMs - 1e-9);
+      const double frames = c.byFrames ? c.integer : std::ceil(c.amount / stepMs - 1e-9);
       return runFrames(
           static_cast<int64_t>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
     }
