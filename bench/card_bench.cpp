@@ -85,9 +85,9 @@ void BM_LoadCard(benchmark::State& state) {
 BENCHMARK(BM_LoadCard);
 
 void BM_CardBeacon(benchmark::State& state) {
-  attachModule(cardFolder().modulePath().c_str());
   // Other benchmarks of this program load the module's card list from elsewhere.
-  csvReader.cardList.clear();
+  resetModuleState();
+  attachModule(cardFolder().modulePath().c_str());
   Load();
   Initialize(0);
   BeaconRecord beacon{};

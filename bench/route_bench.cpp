@@ -7,14 +7,14 @@
 
 #include "display/ruva.h"
 #include "route/train_number.h"
-#include "tests/route/test_card.h"
+#include "tests/display/test_card.h"
 
 namespace {
 
 std::unique_ptr<CRuva> loadedDisplay() {
   auto r = std::make_unique<CRuva>();
   r->resetForTrain();
-  r->D01ABnum = 5;
+  r->settings.D01ABnum = 5;
   r->card = plainCard(63);
   r->card.trainNumber =
       "\x89\xF1"

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "card/train_number_marks.h"
+
 struct CardCodeParts {
   int32_t suffixCode = 0;   // code % 100
   int32_t prefixCode = 0;   // (code / 1000000) % 100
@@ -17,12 +19,6 @@ struct CardCodeParts {
   int32_t number = 0;       // code / 100 - prefixCode * 10000
   std::string fileName;     // prefix text + number + suffix text + ".csv", as bytes
 };
-
-// The suffix text of `suffixCode`; empty outside 0 to 32.
-std::string_view cardSuffixText(int32_t suffixCode);
-
-// The prefix text of `prefixCode`; empty outside 1 to 43.
-std::string_view cardPrefixText(int32_t prefixCode);
 
 // Splits any code, the most negative included, with division truncating towards zero
 // and remainders taking the sign of the code.

@@ -10,6 +10,11 @@
 #include <string>
 #include <vector>
 
+// True for 260000 to 269999: a first time in hour 26 marks the stop instead of timing it.
+inline bool isHour26Mark(int32_t hhmmss) {
+  return hhmmss >= 260000 && hhmmss <= 269999;
+}
+
 class CardRecord final {
  public:
   static constexpr int kStopSlots = 64;   // per-stop tables; at most 63 rows are ever filled

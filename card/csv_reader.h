@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "card/card_code.h"
 #include "card/card_diagnostics.h"
 #include "card/card_record.h"
 
@@ -28,6 +29,13 @@ class CCsvread {
   // The card that a card beacon's code names, parsed into `cachedCard` if its file
   // opens; a copy of `cachedCard` in every case.
   CardRecord loadCard(int32_t code);
+  // The card-list entry of card folder `folderIndex`: "NULL" for a folder that was never
+  // read (before Load) or lies past the list.
+  std::string_view cardFolder(int32_t folderIndex) const;
+  // The absolute path of the card file that the card code `parts` names: its file name
+  // in its card folder, made absolute as resolveCardPath does. False when the system
+  // cannot make it absolute.
+  bool cardFilePath(const CardCodeParts& parts, std::string& path) const;
   // Parses one card file; "NULL" and files that do not open give the prepared record.
   CardRecord parseCardFile(const std::string& path);
   // The same, telling `diagnostics` (null for no one) of every row and column that was

@@ -244,7 +244,7 @@ void takeStopMark(const Row& row, int32_t column, int32_t time1, int32_t& member
     member = value;
     return;
   }
-  member = time1 >= 260000 && time1 <= 269999 ? 1 : 0;
+  member = isHour26Mark(time1) ? 1 : 0;
   if (!row.listening()) return;
   const std::string stored = std::to_string(member);
   if (converted) {

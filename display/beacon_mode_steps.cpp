@@ -1,5 +1,6 @@
 // The per-frame steps while beacons drive the display: the stop data assembled from
 // beacons take effect when the train reaches the stop.
+#include "base/blank_values.h"
 #include "display/beacon_groups.h"
 #include "display/frame_rules.h"
 #include "display/ruva.h"
@@ -40,9 +41,9 @@ void CRuva::updateBeaconMode() {
       soundTriggers[1] = 1;
       stopCue = 0;
     }
-    dispNextAttr = (!heads && bcnNextTime1Hour7[1] != 26) ? 1 : 0;
+    dispNextAttr = (!heads && bcnNextTime1Hour7[1] != kMarkHour) ? 1 : 0;
   } else {
-    soundOut[1] = -10000;
+    soundOut[1] = kNoCue;
     dispNextAttr = 0;
   }
 

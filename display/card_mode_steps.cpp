@@ -1,5 +1,6 @@
 // The per-frame steps while a card drives the display: the train is followed from stop
 // to stop, and the card's event and range tables raise one-shot cues on entry.
+#include "base/blank_values.h"
 #include "display/frame_rules.h"
 #include "display/ruva.h"
 
@@ -49,7 +50,7 @@ int32_t stopAhead(const CRuva& r) {
 void CRuva::updateCardMode() {
   const double speedKmh = vehicleState->speed;
   const bool heads = coinShowsHeads(vehicleState->time);
-  soundOut[11] = -10000;
+  soundOut[11] = kNoCue;
 
   if (stopRemain < 0.0 || doorOpened) {
     // Past the stop or standing at it: the stop ahead becomes current. Just after a
@@ -135,7 +136,7 @@ void CRuva::updateCardMode() {
       soundTriggers[1] = kCueStart;
       stopCue = 0;
     }
-    stopAnnounce = (!heads && card.cardValue8 == 1 && list5Time1Hour[1] != 26) ? 1 : 0;
+    stopAnnounce = (!heads && card.cardValue8 == 1 && list5Time1Hour[1] != kMarkHour) ? 1 : 0;
   } else {
     stopAnnounce = 0;
   }

@@ -1,5 +1,7 @@
 // The state of a train just placed on the route. Uses constants only, so every restart
 // looks the same whatever the settings or the vehicle.
+#include "base/blank_values.h"
+#include "display/blank_lists.h"
 #include "display/ruva.h"
 
 void CRuva::resetForTrain() {
@@ -25,42 +27,21 @@ void CRuva::resetForTrain() {
   unitBrakeDelay.assign(8, 500);
 
   nextStopAttr = 0;
-  nextStopTime1Hour = 24;
-  nextStopTime1Min = 60;
-  nextStopTime1Sec = 60;
+  nextStopTime1Hour = kNoHour;
+  nextStopTime1Min = kNoMinute;
+  nextStopTime1Sec = kNoSecond;
   nextStopNumber = 0;
 
-  list7StopIdx.assign(7, 0);
-  list7Attr.assign(7, 0);
-  list7Time1Hour.assign(7, 24);
-  list7Time1Min.assign(7, 60);
-  list7Time1Sec.assign(7, 60);
-  list7Time2Hour.assign(7, 24);
-  list7Time2Min.assign(7, 60);
-  list7Time2Sec.assign(7, 60);
-  list7Extra.assign(7, 0);
-
-  list5StopIdx.assign(5, 0);
-  list5Attr.assign(5, 0);
-  list5Time1Hour.assign(5, 24);
-  list5Time1Min.assign(5, 60);
-  list5Time1Sec.assign(5, 60);
-  list5Time2Hour.assign(5, 24);
-  list5Time2Min.assign(5, 60);
-  list5Time2Sec.assign(5, 60);
-  list5Number.assign(5, 0);
-  list5GapMin.assign(5, 60);
-  list5GapSec.assign(5, 60);
-  list5ColA.assign(5, 0);
-  list5ColB.assign(5, 0);
+  blankLists(*this, kList7Lists);
+  blankLists(*this, kList5Lists);
 
   blankBeaconStops();
 
-  for (int32_t& trigger : soundTriggers) trigger = -10000;
+  for (int32_t& trigger : soundTriggers) trigger = kNoCue;
   doorOpened = false;
   cardMode = false;
   beaconMode = false;
-  useLegacyDisp = false;
+  settings.useLegacyDisp = false;
   auxIndicator = false;
   inhibitNearType3 = false;
   inhibitNearType2 = false;
@@ -73,21 +54,21 @@ void CRuva::resetForTrain() {
   infoNumber = 0;
   progressCode = 0;
 
-  numberPrefix = 50;
+  numberPrefix = kNoPrefix;
   numberDigits.assign(5, 40);
 
   unitState.assign(8, 0);
   unitPowerTime.assign(8, 0);
   unitIdleTime.assign(8, 0);
-  kmDigits.assign(4, 10);
-  secondNumberPrefix = 50;
+  kmDigits.assign(4, kBlankDigit);
+  secondNumberPrefix = kNoPrefix;
   secondNumberDigits.assign(5, 40);
-  cardTime1Hour = 24;
-  cardTime1Min = 60;
-  cardTime1Sec = 60;
-  cardTime2Hour = 24;
-  cardTime2Min = 60;
-  cardTime2Sec = 60;
+  cardTime1Hour = kNoHour;
+  cardTime1Min = kNoMinute;
+  cardTime1Sec = kNoSecond;
+  cardTime2Hour = kNoHour;
+  cardTime2Min = kNoMinute;
+  cardTime2Sec = kNoSecond;
   variantType0 = 0;
   variantType1 = 0;
   variantType23 = 0;
@@ -101,5 +82,5 @@ void CRuva::resetForTrain() {
   sectionRemain = 0.0;
   stopRemain = 0.0;
   frameDistance = 0.0;
-  for (int32_t& value : soundOut) value = -10000;
+  for (int32_t& value : soundOut) value = kNoCue;
 }

@@ -9,9 +9,11 @@
 
 #include <cstdint>
 
+#include "base/blank_values.h"
+#include "base/host_records.h"
 #include "card/card_record.h"
+#include "display/display_settings.h"
 #include "display/fixed_list.h"
-#include "plugin/host_records.h"
 
 class CRuva {
  public:
@@ -21,7 +23,8 @@ class CRuva {
   virtual ~CRuva() = default;
 
   // Puts the display into the state of a train just placed on the route: no stop,
-  // no mode, blank lists, silent cues. Leaves `card`, the links and D01ABnum alone.
+  // no mode, blank lists, silent cues, the standard layout. Leaves `card`, the links
+  // and the other settings alone.
   void resetForTrain();
   // One frame: distance run, stop changes or beacon promotion, cues, km post, units,
   // and the sound values. Reads the frame through `vehicleState` and `frameTime`.
@@ -54,7 +57,7 @@ class CRuva {
   // The dest record and the info record without a stop; the info number stays.
   void blankDestAndInfo();
   // Per-unit powering, braking or idle from the frame's traction value, each unit with
-  // its own random delays; reseeds the module's generator with the frame's host time.
+  // its own random delays from the frame's pseudo-random sequence.
   void updateUnitIndications();
   // Hands the one-shot cues to `soundOut` and leaves every cue at "no change".
   void emitSoundCues();
@@ -80,127 +83,125 @@ class CRuva {
 
   // Next stop, card mode.
   int32_t nextStopAttr = 0;
-  int32_t nextStopTime1Hour = 24;
-  int32_t nextStopTime1Min = 60;
-  int32_t nextStopTime1Sec = 60;
+  int32_t nextStopTime1Hour = kNoHour;
+  int32_t nextStopTime1Min = kNoMinute;
+  int32_t nextStopTime1Sec = kNoSecond;
   int32_t nextStopNumber = 0;
 
   // Seven-row stop list, card mode.
   FixedList list7StopIdx{7, 0};
   FixedList list7Attr{7, 0};
-  FixedList list7Time1Hour{7, 24};
-  FixedList list7Time1Min{7, 60};
-  FixedList list7Time1Sec{7, 60};
-  FixedList list7Time2Hour{7, 24};
-  FixedList list7Time2Min{7, 60};
-  FixedList list7Time2Sec{7, 60};
+  FixedList list7Time1Hour{7, kNoHour};
+  FixedList list7Time1Min{7, kNoMinute};
+  FixedList list7Time1Sec{7, kNoSecond};
+  FixedList list7Time2Hour{7, kNoHour};
+  FixedList list7Time2Min{7, kNoMinute};
+  FixedList list7Time2Sec{7, kNoSecond};
   FixedList list7Extra{7, 0};
 
   // Five-row stop list, card mode.
   FixedList list5StopIdx{5, 0};
   FixedList list5Attr{5, 0};
-  FixedList list5Time1Hour{5, 24};
-  FixedList list5Time1Min{5, 60};
-  FixedList list5Time1Sec{5, 60};
-  FixedList list5Time2Hour{5, 24};
-  FixedList list5Time2Min{5, 60};
-  FixedList list5Time2Sec{5, 60};
+  FixedList list5Time1Hour{5, kNoHour};
+  FixedList list5Time1Min{5, kNoMinute};
+  FixedList list5Time1Sec{5, kNoSecond};
+  FixedList list5Time2Hour{5, kNoHour};
+  FixedList list5Time2Min{5, kNoMinute};
+  FixedList list5Time2Sec{5, kNoSecond};
   FixedList list5Number{5, 0};
-  FixedList list5GapMin{5, 60};
+  FixedList list5GapMin{5, kNoMinute};
   FixedList list5GapSec{5, 12};
   FixedList list5ColA{5, 0};
   FixedList list5ColB{5, 0};
 
   // Beacon-mode stop in force.
   int32_t bcnCurCode = 0;
-  int32_t bcnCurHour = 24;
-  int32_t bcnCurMin = 60;
-  int32_t bcnCurSec = 60;
+  int32_t bcnCurHour = kNoHour;
+  int32_t bcnCurMin = kNoMinute;
+  int32_t bcnCurSec = kNoSecond;
   int32_t bcnCurCode2 = 0;
   FixedList bcnCurAttr7{7, 0};
-  FixedList bcnCurTime1Hour7{7, 24};
-  FixedList bcnCurTime1Min7{7, 60};
-  FixedList bcnCurTime1Sec7{7, 60};
-  FixedList bcnCurTime2Hour7{7, 24};
-  FixedList bcnCurTime2Min7{7, 60};
-  FixedList bcnCurTime2Sec7{7, 60};
+  FixedList bcnCurTime1Hour7{7, kNoHour};
+  FixedList bcnCurTime1Min7{7, kNoMinute};
+  FixedList bcnCurTime1Sec7{7, kNoSecond};
+  FixedList bcnCurTime2Hour7{7, kNoHour};
+  FixedList bcnCurTime2Min7{7, kNoMinute};
+  FixedList bcnCurTime2Sec7{7, kNoSecond};
   FixedList bcnCurExtra7{7, 0};
-  FixedList bcnCurGapMin5{5, 60};
+  FixedList bcnCurGapMin5{5, kNoMinute};
   FixedList bcnCurGapSec5{5, 12};
   FixedList bcnCurColA5{5, 0};
   FixedList bcnCurColB5{5, 0};
 
   // Beacon-mode stop being assembled; member for member like the group above.
   int32_t bcnNextCode = 0;
-  int32_t bcnNextHour = 24;
-  int32_t bcnNextMin = 60;
-  int32_t bcnNextSec = 60;
+  int32_t bcnNextHour = kNoHour;
+  int32_t bcnNextMin = kNoMinute;
+  int32_t bcnNextSec = kNoSecond;
   int32_t bcnNextCode2 = 0;
   FixedList bcnNextAttr7{7, 0};
-  FixedList bcnNextTime1Hour7{7, 24};
-  FixedList bcnNextTime1Min7{7, 60};
-  FixedList bcnNextTime1Sec7{7, 60};
-  FixedList bcnNextTime2Hour7{7, 24};
-  FixedList bcnNextTime2Min7{7, 60};
-  FixedList bcnNextTime2Sec7{7, 60};
+  FixedList bcnNextTime1Hour7{7, kNoHour};
+  FixedList bcnNextTime1Min7{7, kNoMinute};
+  FixedList bcnNextTime1Sec7{7, kNoSecond};
+  FixedList bcnNextTime2Hour7{7, kNoHour};
+  FixedList bcnNextTime2Min7{7, kNoMinute};
+  FixedList bcnNextTime2Sec7{7, kNoSecond};
   FixedList bcnNextExtra7{7, 0};
-  FixedList bcnNextGapMin5{5, 60};
+  FixedList bcnNextGapMin5{5, kNoMinute};
   FixedList bcnNextGapSec5{5, 12};
   FixedList bcnNextColA5{5, 0};
   FixedList bcnNextColB5{5, 0};
 
   // Cues and mode flags.
-  int32_t soundTriggers[10] = {-10000, -10000, -10000, -10000, -10000,
-                               -10000, -10000, -10000, -10000, -10000};
+  int32_t soundTriggers[10] = {kNoCue, kNoCue, kNoCue, kNoCue, kNoCue,
+                               kNoCue, kNoCue, kNoCue, kNoCue, kNoCue};
   bool doorOpened = false;
   bool cardMode = false;
   bool beaconMode = false;
-  bool useLegacyDisp = false;
   bool auxIndicator = false;
   bool inhibitNearType3 = false;
   bool inhibitNearType2 = false;
-  int32_t D01ABnum = 0;
   int32_t curStopCardByte = 0;
   int32_t cardHeaderByte = 0;
   int32_t cardHeaderNumber = 0;
 
   // Displayed stop records.
   int32_t dispNextAttr = 0;
-  int32_t dispNextHour = 24;
-  int32_t dispNextMin = 60;
-  int32_t dispNextSec = 60;
+  int32_t dispNextHour = kNoHour;
+  int32_t dispNextMin = kNoMinute;
+  int32_t dispNextSec = kNoSecond;
   int32_t dispNextNumber = 0;
   int32_t destAttr = 0;
-  int32_t destHour = 24;
-  int32_t destMin = 60;
-  int32_t destSec = 60;
+  int32_t destHour = kNoHour;
+  int32_t destMin = kNoMinute;
+  int32_t destSec = kNoSecond;
   int32_t destNumber = 0;
   int32_t infoIdx = 0;
-  int32_t infoHour = 24;
-  int32_t infoMin = 60;
-  int32_t infoSec = 60;
+  int32_t infoHour = kNoHour;
+  int32_t infoMin = kNoMinute;
+  int32_t infoSec = kNoSecond;
   int32_t infoNumber = 0;
   int32_t progressCode = 0;
 
   // Displayed lists.
   FixedList numberDigits{5, 20};
   FixedList dispList7Attr{7, 0};
-  FixedList dispList7Time1Hour{7, 24};
-  FixedList dispList7Time1Min{7, 60};
-  FixedList dispList7Time1Sec{7, 60};
-  FixedList dispList7Time2Hour{7, 24};
-  FixedList dispList7Time2Min{7, 60};
-  FixedList dispList7Time2Sec{7, 60};
+  FixedList dispList7Time1Hour{7, kNoHour};
+  FixedList dispList7Time1Min{7, kNoMinute};
+  FixedList dispList7Time1Sec{7, kNoSecond};
+  FixedList dispList7Time2Hour{7, kNoHour};
+  FixedList dispList7Time2Min{7, kNoMinute};
+  FixedList dispList7Time2Sec{7, kNoSecond};
   FixedList dispList7Extra{7, 0};
   FixedList dispList5Attr{5, 0};
-  FixedList dispList5Time1Hour{5, 24};
-  FixedList dispList5Time1Min{5, 60};
-  FixedList dispList5Time1Sec{5, 60};
-  FixedList dispList5Time2Hour{5, 24};
-  FixedList dispList5Time2Min{5, 60};
-  FixedList dispList5Time2Sec{5, 60};
+  FixedList dispList5Time1Hour{5, kNoHour};
+  FixedList dispList5Time1Min{5, kNoMinute};
+  FixedList dispList5Time1Sec{5, kNoSecond};
+  FixedList dispList5Time2Hour{5, kNoHour};
+  FixedList dispList5Time2Min{5, kNoMinute};
+  FixedList dispList5Time2Sec{5, kNoSecond};
   FixedList dispList5Number{5, 0};
-  FixedList dispList5GapMin{5, 60};
+  FixedList dispList5GapMin{5, kNoMinute};
   FixedList dispList5GapSec{5, 12};
   FixedList dispList5ColA{5, 0};
   FixedList dispList5ColB{5, 0};
@@ -209,15 +210,15 @@ class CRuva {
   FixedList unitState{8, 0};
   FixedList unitPowerTime{8, 0};
   FixedList unitIdleTime{8, 0};
-  FixedList kmDigits{4, 10};
+  FixedList kmDigits{4, kBlankDigit};
   int32_t secondNumberPrefix = 0;
   FixedList secondNumberDigits{5, 20};
-  int32_t cardTime1Hour = 24;
-  int32_t cardTime1Min = 60;
-  int32_t cardTime1Sec = 60;
-  int32_t cardTime2Hour = 24;
-  int32_t cardTime2Min = 60;
-  int32_t cardTime2Sec = 60;
+  int32_t cardTime1Hour = kNoHour;
+  int32_t cardTime1Min = kNoMinute;
+  int32_t cardTime1Sec = kNoSecond;
+  int32_t cardTime2Hour = kNoHour;
+  int32_t cardTime2Min = kNoMinute;
+  int32_t cardTime2Sec = kNoSecond;
   int32_t variantType0 = 0;
   int32_t variantType1 = 0;
   int32_t variantType23 = 0;
@@ -232,12 +233,13 @@ class CRuva {
   double travelled = 0.0;
   double sectionRemain = 0.0;
   double stopRemain = 0.0;
+  DisplaySettings settings;
   const VehicleStateRecord* vehicleState = nullptr;
   const int32_t* frameTime = nullptr;
   double frameDistance = 0.0;
   CardRecord card;
-  int32_t soundOut[12] = {-10000, -10000, -10000, -10000, -10000, -10000,
-                          -10000, -10000, -10000, -10000, -10000, -10000};
+  int32_t soundOut[12] = {kNoCue, kNoCue, kNoCue, kNoCue, kNoCue, kNoCue,
+                          kNoCue, kNoCue, kNoCue, kNoCue, kNoCue, kNoCue};
 };
 
 #endif  // RUVA_DISPLAY_RUVA_H_

@@ -16,9 +16,9 @@ constexpr int32_t kBraking = 2;
 constexpr double kTractionBand = 10.0;
 
 // A delay from 500 to 1099 ms; the two draws come in this order.
-int32_t drawDelay() {
-  const int32_t first = drawPseudoRandom();
-  const int32_t second = drawPseudoRandom();
+int32_t drawDelay(PseudoRandom& random) {
+  const int32_t first = random.draw();
+  const int32_t second = random.draw();
   return ((first + 190) * second) % 600 + 500;
 }
 
@@ -27,7 +27,7 @@ int32_t drawDelay() {
 void CRuva::updateUnitIndications() {
   const double traction = vehicleState->traction;
   const int32_t dt = *frameTime;
-  seedPseudoRandom(vehicleState->time);
+  PseudoRandom random = frameSequence(*vehicleState);
 
   const std::size_t units = std::min({unitState.size(), unitPowerTime.size(), unitIdleTime.size(),
                                       unitPowerDelay.size(), unitBrakeDelay.size()});
@@ -36,11 +36,11 @@ void CRuva::updateUnitIndications() {
       unitPowerTime[i] = saturatingAdd(unitPowerTime[i], dt);
       unitIdleTime[i] = 0;
       if (unitPowerDelay[i] == 0 && traction > 0.0) {
-        unitPowerDelay[i] = drawDelay();
+        unitPowerDelay[i] = drawDelay(random);
         unitBrakeDelay[i] = 0;
       }
       if (unitBrakeDelay[i] == 0 && traction < 0.0) {
-        unitBrakeDelay[i] = drawDelay();
+        unitBrakeDelay[i] = drawDelay(random);
         unitPowerDelay[i] = 0;
       }
     } else {
@@ -54,7 +54,7 @@ void CRuva::updateUnitIndications() {
         (unitPowerTime[i] > unitBrakeDelay[i] || unitState[i] == kBraking)) {
       unitState[i] = kBraking;
     }
-    const int32_t idleThreshold = (drawPseudoRandom() * 193) % 200 + 520;
+    const int32_t idleThreshold = (random.draw() * 193) % 200 + 520;
     if (unitIdleTime[i] > idleThreshold) unitState[i] = kIdle;
   }
 }

@@ -2,8 +2,9 @@
 
 #include <cstring>
 
-#include "plugin/globals.h"
+#include "platform/module_entry.h"
 #include "platform/platform.h"
+#include "plugin/globals.h"
 
 namespace {
 
@@ -34,4 +35,8 @@ void attachModule(const char* moduleFileName) {
   }
   ruva.vehicleState = &lastVehicleState;
   ruva.frameTime = &deltaTime;
+}
+
+void platform::moduleAttached(const char* moduleFileName) {
+  attachModule(moduleFileName);
 }

@@ -35,7 +35,7 @@ RUVA_EXPORT void Initialize(int32_t) {
   try {
     speed = 0.0f;
     ruva.resetForTrain();
-    readDisplaySettings();
+    ruva.settings = readDisplaySettings(specFilePath);
     speedDigitCountdown = 0;
   } catch (...) {
   }

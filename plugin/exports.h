@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "plugin/host_records.h"
+#include "base/host_records.h"
 
 #if defined(_WIN32)
 #define RUVA_EXPORT extern "C" __declspec(dllexport)
@@ -36,5 +36,14 @@ RUVA_EXPORT void DoorOpen();
 RUVA_EXPORT void DoorClose();
 RUVA_EXPORT void SetSignal(int32_t signal);
 RUVA_EXPORT void SetBeaconData(BeaconRecord beacon);
+
+// The sixteen names, in the order above: host programs resolve the entry points through
+// this list, and the build writes the linker's export lists from it.
+// clang-format off
+#define RUVA_EXPORT_NAMES(X)                                                              \
+  X(Load) X(Dispose) X(GetPluginVersion) X(SetVehicleSpec) X(Initialize) X(Elapse)        \
+  X(SetPower) X(SetBrake) X(SetReverser) X(KeyDown) X(KeyUp) X(HornBlow) X(DoorOpen)      \
+  X(DoorClose) X(SetSignal) X(SetBeaconData)
+// clang-format on
 
 #endif  // RUVA_PLUGIN_EXPORTS_H_

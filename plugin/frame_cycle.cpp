@@ -1,41 +1,41 @@
 #include "plugin/frame_cycle.h"
 
+#include "base/blank_values.h"
 #include "display/pseudo_random.h"
 #include "display/safe_arithmetic.h"
 #include "plugin/globals.h"
+#include "plugin/panel_layout.h"
 #include "plugin/panel_map.h"
 
 namespace {
 
 constexpr int32_t kMsPerDay = 86400000;
-constexpr int32_t kBlankDigit = 10;
 constexpr int32_t kBrakeHeld = -2000;
 
 void writeClock(int32_t* panel) {
   const int32_t ofDay = lastTime % kMsPerDay;
   const int32_t seconds = ofDay / 1000;
   const int32_t minutes = seconds / 60;
-  panel[10] = minutes / 60;
-  panel[11] = minutes % 60;
-  panel[12] = seconds % 60;
+  panel[panel::kClockHour] = minutes / 60;
+  panel[panel::kClockHour + 1] = minutes % 60;
+  panel[panel::kClockHour + 2] = seconds % 60;
 }
 
 // The shown speed as a whole and as hundreds, tens and ones. The thresholds test the
 // speed itself, so a negative speed shows blanks and a ones digit of zero or below.
 void writeSpeedDigits(int32_t* panel) {
   const int32_t n = truncateToInt32(speed);
-  panel[230] = n;
-  panel[231] = speed >= 100.0f ? n / 100 : kBlankDigit;
-  panel[232] = speed >= 10.0f ? n / 10 - 10 * (n / 100) : kBlankDigit;
-  panel[233] = n % 10;
+  panel[panel::kSpeedWhole] = n;
+  panel[panel::kSpeedWhole + 1] = speed >= 100.0f ? n / 100 : kBlankDigit;
+  panel[panel::kSpeedWhole + 2] = speed >= 10.0f ? n / 10 - 10 * (n / 100) : kBlankDigit;
+  panel[panel::kSpeedWhole + 3] = n % 10;
 }
 
-// The next refresh comes after 121 to 579 ms, drawn from a sequence seeded with the
-// frame's host time.
+// The next refresh comes after 121 to 579 ms, drawn from the frame's sequence.
 int32_t nextSpeedRefreshInterval() {
-  seedPseudoRandom(lastTime);
-  int32_t product = drawPseudoRandom();
-  for (int draw = 1; draw < 4; ++draw) product = wrappingMul(product, drawPseudoRandom());
+  PseudoRandom random = frameSequence(lastVehicleState);
+  int32_t product = random.draw();
+  for (int draw = 1; draw < 4; ++draw) product = wrappingMul(product, random.draw());
   return product % 230 + 350;
 }
 
@@ -56,8 +56,8 @@ HandleCommand runFrame(const VehicleStateRecord& state, int32_t* panel, int32_t*
 
   if (panel != nullptr) {
     writeClock(panel);
-    panel[198] = ruva.variantType0;
-    panel[199] = ruva.progressCode;
+    panel[panel::kVariantType0] = ruva.variantType0;
+    panel[panel::kProgressCode] = ruva.progressCode;
   }
   // A frame of length zero leaves the countdown as it is.
   speedDigitCountdown = saturatingAdd(speedDigitCountdown, -deltaTime);
@@ -66,12 +66,12 @@ HandleCommand runFrame(const VehicleStateRecord& state, int32_t* panel, int32_t*
     speedDigitCountdown = nextSpeedRefreshInterval();
   }
   if (panel != nullptr) {
-    panel[248] = ruva.kindType23;
-    panel[81] = wrappingAdd(ruva.variantType1, ruva.variantType23);
+    panel[panel::kKindType23] = ruva.kindType23;
+    panel[panel::kVariantSum] = wrappingAdd(ruva.variantType1, ruva.variantType23);
     // Taken after the update, so the update always sees the previous frame's inputs.
-    ruva.inhibitNearType3 = panel[82] != 0;
-    ruva.inhibitNearType2 = panel[83] != 0;
-    writeLayoutPanel(ruva, PanelVariant{dispType, unitDispEnable, nextStopTypeSetting}, panel);
+    ruva.inhibitNearType3 = panel[panel::kInhibitNearType3] != 0;
+    ruva.inhibitNearType2 = panel[panel::kInhibitNearType2] != 0;
+    writeLayoutPanel(ruva, panel);
   }
   if (sound != nullptr) writeSoundArray(ruva, sound);
   return handleOutput;

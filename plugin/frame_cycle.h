@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "plugin/host_records.h"
+#include "base/host_records.h"
 
 // Runs the frame for `state` and returns the handle positions; writes through `panel`
 // and `sound` only when they are not null.

@@ -1,17 +1,19 @@
 #include "plugin/panel_map.h"
 
+#include "base/blank_values.h"
 #include "display/safe_arithmetic.h"
+#include "plugin/panel_layout.h"
 
 namespace {
 
-// The km post as three digits in one value plus the hundreds of metres; 300 and 10
-// without a card.
+// The km post as three digits in one value plus the hundreds of metres; blank without
+// a card.
 int32_t kmWhole(const CRuva& d) {
-  if (!d.cardMode) return 300;
+  if (!d.cardMode) return kNoKmWhole;
   return wrappingAdd(100 * (d.kmDigits[0] % 10) + 10 * (d.kmDigits[1] % 10), d.kmDigits[2]);
 }
 int32_t kmTenths(const CRuva& d) {
-  return d.cardMode ? d.kmDigits[3] : 10;
+  return d.cardMode ? d.kmDigits[3] : kNoKmTenths;
 }
 
 // Rows 0 to rows - 1 of a list at base + step × row.
@@ -47,119 +49,123 @@ void writePairRows(int32_t* panel, int base, const FixedList& first, const Fixed
 }
 
 void writeTrainNumber(const CRuva& d, int32_t* panel) {
-  panel[100] = d.numberPrefix;
-  writeRows(panel, 101, 1, d.numberDigits, 5);
+  panel[panel::kTrainNumber] = d.numberPrefix;
+  writeRows(panel, panel::kTrainNumber + 1, 1, d.numberDigits, 5);
 }
 
 void writeNextStop(const CRuva& d, int32_t nextAttr, int32_t* panel) {
-  panel[110] = nextAttr;
-  panel[111] = d.dispNextHour;
-  panel[112] = d.dispNextMin;
-  panel[113] = d.dispNextSec / 5;
-  panel[115] = d.dispNextNumber;
+  panel[panel::kNextStop] = nextAttr;
+  panel[panel::kNextStopTime] = d.dispNextHour;
+  panel[panel::kNextStopTime + 1] = d.dispNextMin;
+  panel[panel::kNextStopTime + 2] = d.dispNextSec / 5;
+  panel[panel::kNextStopNumber] = d.dispNextNumber;
 }
 
-void writeStandard(const CRuva& d, const PanelVariant& variant, int32_t* panel) {
-  if (variant.unitDispEnable) writeRows(panel, 20, 1, d.unitState, 8);
-  panel[98] = kmWhole(d);
-  panel[99] = kmTenths(d);
-  writeTrainNumber(d, panel);
-  panel[114] = (d.cardMode || d.beaconMode) ? 1 : 0;
-  panel[116] = d.secondNumberPrefix;
-  writeRows(panel, 117, 1, d.secondNumberDigits, 5);
-  panel[122] = d.cardTime1Hour;
-  panel[123] = d.cardTime1Min;
-  panel[124] = d.cardTime1Sec;
-  panel[125] = d.cardTime2Hour;
-  panel[126] = d.cardTime2Min;
-  panel[127] = d.cardTime2Sec;
-  panel[128] = d.curStopCardByte;
-  panel[129] = d.auxIndicator ? 1 : 0;
+void writeDestAndLastAttr(const CRuva& d, int32_t* panel) {
+  panel[panel::kDestAttr] = d.destAttr;
+  panel[panel::kLastStopAttr] = d.dispList7Attr[6];
+}
 
-  if (variant.dispType) {
-    // The five-row family has no sixth row: 135, 155 to 157, 175 to 177 and 195 stay.
-    writeNextStop(d, d.stopAnnounce == 1 ? variant.nextStopType : d.dispNextAttr, panel);
-    writeRows(panel, 130, 1, d.dispList5Attr, 5);
-    writeTimeRows(panel, 140, d.dispList5Time1Hour, d.dispList5Time1Min, d.dispList5Time1Sec, 5);
-    writeTimeRows(panel, 160, d.dispList5Time2Hour, d.dispList5Time2Min, d.dispList5Time2Sec, 5);
-    writePairRows(panel, 180, d.dispList5GapMin, d.dispList5GapSec, 5, 5);
-    writeRows(panel, 190, 1, d.dispList5Number, 5);
-    writePairRows(panel, 200, d.dispList5ColA, d.dispList5ColB, 5, 1);
+// The five-row list after the next-stop record; the layouts differ only in how many
+// rows of gaps and of columns A and B they show.
+void writeFiveRows(const CRuva& d, int gapRows, int columnRows, int32_t* panel) {
+  writeRows(panel, panel::kListAttr, 1, d.dispList5Attr, panel::kFiveRows);
+  writeTimeRows(panel, panel::kListTime1, d.dispList5Time1Hour, d.dispList5Time1Min,
+                d.dispList5Time1Sec, panel::kFiveRows);
+  writeTimeRows(panel, panel::kListTime2, d.dispList5Time2Hour, d.dispList5Time2Min,
+                d.dispList5Time2Sec, panel::kFiveRows);
+  writePairRows(panel, panel::kListGap, d.dispList5GapMin, d.dispList5GapSec, gapRows, 5);
+  writeRows(panel, panel::kListNumber, 1, d.dispList5Number, panel::kFiveRows);
+  writePairRows(panel, panel::kListColumns, d.dispList5ColA, d.dispList5ColB, columnRows, 1);
+}
+
+void writeStandard(const CRuva& d, int32_t* panel) {
+  if (d.settings.unitDispEnable) writeRows(panel, panel::kUnits, 1, d.unitState, panel::kUnitCount);
+  panel[panel::kKmWhole] = kmWhole(d);
+  panel[panel::kKmTenths] = kmTenths(d);
+  writeTrainNumber(d, panel);
+  panel[panel::kModeLamp] = (d.cardMode || d.beaconMode) ? 1 : 0;
+  panel[panel::kSecondNumber] = d.secondNumberPrefix;
+  writeRows(panel, panel::kSecondNumber + 1, 1, d.secondNumberDigits, 5);
+  panel[panel::kSecondTime1] = d.cardTime1Hour;
+  panel[panel::kSecondTime1 + 1] = d.cardTime1Min;
+  panel[panel::kSecondTime1 + 2] = d.cardTime1Sec;
+  panel[panel::kSecondTime2] = d.cardTime2Hour;
+  panel[panel::kSecondTime2 + 1] = d.cardTime2Min;
+  panel[panel::kSecondTime2 + 2] = d.cardTime2Sec;
+  panel[panel::kStopCardByte] = d.curStopCardByte;
+  panel[panel::kMarkerLamp] = d.auxIndicator ? 1 : 0;
+
+  if (d.settings.dispType) {
+    // The five-row family has no sixth row: the places of row 5 keep what the host left.
+    writeNextStop(d, d.stopAnnounce == 1 ? d.settings.nextStopTypeSetting : d.dispNextAttr, panel);
+    writeFiveRows(d, panel::kStandardGapRows, panel::kStandardColumnRows, panel);
     return;
   }
-  panel[106] = d.destAttr;
-  panel[107] = d.dispList7Attr[6];
-  panel[110] = d.infoIdx;
-  panel[111] = d.infoHour;
-  panel[112] = d.infoMin;
-  panel[113] = d.infoSec;
-  panel[115] = d.infoNumber;
-  writeRows(panel, 130, 1, d.dispList7Attr, 6);
-  writeTimeRows(panel, 140, d.dispList5Time1Hour, d.dispList5Time1Min, d.dispList5Time1Sec, 5);
+  writeDestAndLastAttr(d, panel);
+  panel[panel::kNextStop] = d.infoIdx;
+  panel[panel::kNextStopTime] = d.infoHour;
+  panel[panel::kNextStopTime + 1] = d.infoMin;
+  panel[panel::kNextStopTime + 2] = d.infoSec;
+  panel[panel::kNextStopNumber] = d.infoNumber;
+  writeRows(panel, panel::kListAttr, 1, d.dispList7Attr, panel::kSevenRowsShown);
+  writeTimeRows(panel, panel::kListTime1, d.dispList5Time1Hour, d.dispList5Time1Min,
+                d.dispList5Time1Sec, panel::kFiveRows);
   // Row 5 of the first times shows minutes and seconds only, the second times no hours.
-  panel[156] = d.dispList7Time1Min[5];
-  panel[157] = d.dispList7Time1Sec[5] / 5;
-  writeMinuteSecondRows(panel, 161, d.dispList7Time2Min, d.dispList7Time2Sec, 6);
-  panel[178] = d.cardHeaderByte;
-  panel[179] = d.cardHeaderNumber;
-  panel[180] = d.destNumber;
-  panel[181] = d.destHour;
-  panel[182] = d.destMin;
-  panel[183] = d.destSec;
-  panel[184] = d.dispList7Time2Hour[6];
-  panel[185] = d.dispList7Time2Min[6];
-  panel[186] = d.dispList7Time2Sec[6];
-  writeRows(panel, 190, 1, d.dispList7Extra, 6);
+  panel[panel::kRow5Time1] = d.dispList7Time1Min[5];
+  panel[panel::kRow5Time1 + 1] = d.dispList7Time1Sec[5] / 5;
+  writeMinuteSecondRows(panel, panel::kListTime2 + 1, d.dispList7Time2Min, d.dispList7Time2Sec,
+                        panel::kSevenRowsShown);
+  panel[panel::kHeaderByte] = d.cardHeaderByte;
+  panel[panel::kHeaderNumber] = d.cardHeaderNumber;
+  panel[panel::kDestNumber] = d.destNumber;
+  panel[panel::kDestTime] = d.destHour;
+  panel[panel::kDestTime + 1] = d.destMin;
+  panel[panel::kDestTime + 2] = d.destSec;
+  panel[panel::kLastStopTime2] = d.dispList7Time2Hour[6];
+  panel[panel::kLastStopTime2 + 1] = d.dispList7Time2Min[6];
+  panel[panel::kLastStopTime2 + 2] = d.dispList7Time2Sec[6];
+  writeRows(panel, panel::kListNumber, 1, d.dispList7Extra, panel::kSevenRowsShown);
 }
 
-void writeLegacy(const CRuva& d, const PanelVariant& variant, int32_t* panel) {
+void writeLegacy(const CRuva& d, int32_t* panel) {
   writeTrainNumber(d, panel);
-  panel[106] = d.destAttr;
-  panel[107] = d.dispList7Attr[6];
+  writeDestAndLastAttr(d, panel);
 
-  if (variant.dispType) {
+  if (d.settings.dispType) {
     int32_t nextAttr = d.dispNextAttr;
     if (d.stopAnnounce == 1) {
-      nextAttr = variant.nextStopType != 0 ? wrappingAdd(variant.nextStopType, d.dispNextAttr) : 0;
+      const int32_t type = d.settings.nextStopTypeSetting;
+      nextAttr = type != 0 ? wrappingAdd(type, d.dispNextAttr) : 0;
     }
     writeNextStop(d, nextAttr, panel);
-    panel[116] = d.dispNextAttr;
-    writeRows(panel, 130, 1, d.dispList5Attr, 5);
-    writeTimeRows(panel, 140, d.dispList5Time1Hour, d.dispList5Time1Min, d.dispList5Time1Sec, 5);
-    writeTimeRows(panel, 160, d.dispList5Time2Hour, d.dispList5Time2Min, d.dispList5Time2Sec, 5);
-    writePairRows(panel, 180, d.dispList5GapMin, d.dispList5GapSec, 4, 5);
-    writeRows(panel, 190, 1, d.dispList5Number, 5);
-    writePairRows(panel, 200, d.dispList5ColA, d.dispList5ColB, 3, 1);
+    panel[panel::kLegacyNextAttr] = d.dispNextAttr;
+    writeFiveRows(d, panel::kLegacyGapRows, panel::kLegacyColumnRows, panel);
   } else {
-    writeRows(panel, 130, 1, d.dispList7Attr, 6);
-    writeTimeRows(panel, 140, d.dispList7Time1Hour, d.dispList7Time1Min, d.dispList7Time1Sec, 6);
-    writeTimeRows(panel, 160, d.dispList7Time2Hour, d.dispList7Time2Min, d.dispList7Time2Sec, 6);
+    writeRows(panel, panel::kListAttr, 1, d.dispList7Attr, panel::kSevenRowsShown);
+    writeTimeRows(panel, panel::kListTime1, d.dispList7Time1Hour, d.dispList7Time1Min,
+                  d.dispList7Time1Sec, panel::kSevenRowsShown);
+    writeTimeRows(panel, panel::kListTime2, d.dispList7Time2Hour, d.dispList7Time2Min,
+                  d.dispList7Time2Sec, panel::kSevenRowsShown);
   }
 
-  panel[207] = kmWhole(d);
-  panel[208] = kmTenths(d);
-  writeRows(panel, 213, 1, d.unitState, 4);
+  panel[panel::kLegacyKmWhole] = kmWhole(d);
+  panel[panel::kLegacyKmTenths] = kmTenths(d);
+  writeRows(panel, panel::kLegacyUnits, 1, d.unitState, panel::kLegacyUnitCount);
 }
 
 }  // namespace
 
-void writeLayoutPanel(const CRuva& display, const PanelVariant& variant, int32_t* panel) {
-  if (display.useLegacyDisp) {
-    writeLegacy(display, variant, panel);
+void writeLayoutPanel(const CRuva& display, int32_t* panel) {
+  if (display.settings.useLegacyDisp) {
+    writeLegacy(display, panel);
   } else {
-    writeStandard(display, variant, panel);
+    writeStandard(display, panel);
   }
 }
 
 void writeSoundArray(const CRuva& display, int32_t* sound) {
-  sound[14] = display.soundOut[0];
-  sound[15] = display.soundOut[2];
-  sound[16] = display.soundOut[1];
-  sound[60] = display.soundOut[5];
-  sound[61] = display.soundOut[6];
-  sound[62] = display.soundOut[7];
-  sound[63] = display.soundOut[9];
-  sound[64] = display.soundOut[10];
-  sound[65] = display.soundOut[11];
-  sound[66] = display.soundOut[8];
+  for (const panel::SoundSlot& slot : panel::kSoundSlots) {
+    sound[slot.index] = display.soundOut[slot.cue];
+  }
 }

@@ -6,20 +6,14 @@
 #include <cstdint>
 
 #include "display/ruva.h"
+#include "plugin/panel_layout.h"
 
-// The settings that pick the variant besides CRuva's own `useLegacyDisp`.
-struct PanelVariant {
-  bool dispType;         // five-row family when true, seven-row family when false
-  bool unitDispEnable;   // standard layout: write the unit lamps 20 to 27
-  int32_t nextStopType;  // shown at 110 while a stop announcement is chosen
-};
-
-// Writes the route and stop indices of the layout that `display.useLegacyDisp` and
-// `variant` choose into `panel` (at least 249 elements). Indices the variant does not
+// Writes the route and stop indices of the layout that `display.settings` chooses into
+// `panel` (at least panel::kPanelMinSize elements). Indices the variant does not
 // own keep what the host left there.
-void writeLayoutPanel(const CRuva& display, const PanelVariant& variant, int32_t* panel);
+void writeLayoutPanel(const CRuva& display, int32_t* panel);
 
-// Writes the sound values into `sound` (at least 67 elements).
+// Writes the sound values into `sound` (at least panel::kSoundMinSize elements).
 void writeSoundArray(const CRuva& display, int32_t* sound);
 
 #endif  // RUVA_PLUGIN_PANEL_MAP_H_

@@ -12,7 +12,3 @@ ClockTime splitTimeClamped(int32_t hhmmss) {
   const int32_t hour = std::max(0, hhmmss / 10000);
   return {hour, std::max(0, hhmmss / 100 - hour * 100), std::max(0, hhmmss - (hhmmss / 100) * 100)};
 }
-
-bool isHour26Mark(int32_t hhmmss) {
-  return hhmmss >= 260000 && hhmmss <= 269999;
-}

@@ -19,7 +19,4 @@ ClockTime splitTime(int32_t hhmmss);
 // clamped hour), so a negative card time never shows as a negative digit.
 ClockTime splitTimeClamped(int32_t hhmmss);
 
-// True for 260000 to 269999: a first time in hour 26 marks the stop instead of timing it.
-bool isHour26Mark(int32_t hhmmss);
-
 #endif  // RUVA_ROUTE_CLOCK_TIME_H_

@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/blank_values.h"
+
 struct TrainNumberCode {
-  int32_t prefix = 50;                   // 1-42; 50 = no prefix
-  int32_t digits[4] = {10, 10, 10, 10};  // thousands, hundreds, tens, ones; 10 = blank
-  int32_t suffix = 40;                   // 0-33; 40 = no suffix
-  bool markerFound = false;              // the prefix began with the marker character
+  int32_t prefix = kNoPrefix;  // 1-42
+  // Thousands, hundreds, tens, ones.
+  int32_t digits[4] = {kBlankDigit, kBlankDigit, kBlankDigit, kBlankDigit};
+  int32_t suffix = kNoSuffix;  // 0-33
+  bool markerFound = false;    // the prefix began with the marker character
 };
 
 // Decodes `text` (bytes in the ANSI code page): the last byte is the suffix, the four

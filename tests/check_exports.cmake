@@ -1,10 +1,14 @@
 # Fails unless the module exports exactly the host's sixteen entry points and, for the
 # Windows module, imports nothing but DLLs that every Windows installation has.
-# Usage: cmake -DNM=<nm> -DMODULE=<ruva.so> -P check_exports.cmake
-#        cmake -DOBJDUMP=<objdump> -DMODULE=<ruva.dll> -P check_exports.cmake
+# Usage: cmake -DNM=<nm> -DMODULE=<ruva.so> -DEXPECTED=<names> -P check_exports.cmake
+#        cmake -DOBJDUMP=<objdump> -DMODULE=<ruva.dll> -DEXPECTED=<names> -P check_exports.cmake
+# EXPECTED: the entry points' names, comma-separated, as plugin/exports.h lists them.
 cmake_minimum_required(VERSION 3.25)
-set(expected DoorClose DoorOpen Elapse GetPluginVersion HornBlow Initialize KeyDown KeyUp
-    Load Dispose SetBeaconData SetBrake SetPower SetReverser SetSignal SetVehicleSpec)
+string(REPLACE "," ";" expected "${EXPECTED}")
+list(LENGTH expected count)
+if(NOT count EQUAL 16)
+  message(FATAL_ERROR "expected sixteen entry point names, got '${EXPECTED}'")
+endif()
 list(SORT expected)
 
 # The C runtime and the core system libraries; anything else (the compiler's runtime

@@ -2,14 +2,14 @@
 // a library to a Windows process.
 #include <dlfcn.h>
 
-#include "plugin/attach.h"
+#include "platform/module_entry.h"
 
 namespace {
 
 __attribute__((constructor)) void onModuleLoad() {
   Dl_info info{};
   const bool found = dladdr(reinterpret_cast<void*>(&onModuleLoad), &info) != 0;
-  attachModule(found && info.dli_fname != nullptr ? info.dli_fname : "");
+  platform::moduleAttached(found && info.dli_fname != nullptr ? info.dli_fname : "");
 }
 
 }  // namespace

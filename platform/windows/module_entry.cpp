@@ -3,7 +3,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include "plugin/attach.h"
+#include "platform/module_entry.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   // The paths are set once, when the process attaches the module. Hosts start and end
@@ -14,6 +14,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(instance, path, MAX_PATH);
   // A name cut at the buffer's end is no usable path; leave the paths empty instead.
-  attachModule(length > 0 && length < MAX_PATH ? path : "");
+  platform::moduleAttached(length > 0 && length < MAX_PATH ? path : "");
   return TRUE;
 }

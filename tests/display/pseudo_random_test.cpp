@@ -7,6 +7,12 @@
 
 namespace {
 
+VehicleStateRecord frameAt(int32_t hostTime) {
+  VehicleStateRecord frame{};
+  frame.time = hostTime;
+  return frame;
+}
+
 TEST(PseudoRandom, SeededSequencesAreFixed) {
   const struct {
     int32_t seed;
@@ -17,19 +23,19 @@ TEST(PseudoRandom, SeededSequencesAreFixed) {
       {-1, {35, 29739, 3374, 11141, 31308}},  // all 32 bits of the seed count
   };
   for (const auto& c : cases) {
-    seedPseudoRandom(c.seed);
+    PseudoRandom random = frameSequence(frameAt(c.seed));
     std::vector<int32_t> got;
-    for (std::size_t i = 0; i < c.draws.size(); ++i) got.push_back(drawPseudoRandom());
+    for (std::size_t i = 0; i < c.draws.size(); ++i) got.push_back(random.draw());
     EXPECT_EQ(got, c.draws) << "seed " << c.seed;
   }
 }
 
 TEST(PseudoRandom, DrawsStayWithinFifteenBits) {
-  seedPseudoRandom(123456789);
+  PseudoRandom random = frameSequence(frameAt(123456789));
   int32_t lowest = 32767;
   int32_t highest = 0;
   for (int i = 0; i < 100000; ++i) {
-    const int32_t draw = drawPseudoRandom();
+    const int32_t draw = random.draw();
     lowest = std::min(lowest, draw);
     highest = std::max(highest, draw);
   }

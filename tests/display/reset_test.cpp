@@ -26,12 +26,11 @@ struct IntValue {
 };
 
 constexpr bool CRuva::*kFlags[] = {
-    &CRuva::kmCountUp,    &CRuva::windowType0,      &CRuva::windowType1,
-    &CRuva::windowType2,  &CRuva::windowType3,      &CRuva::nearType2,
-    &CRuva::nearType3,    &CRuva::rangeStopWindow,  &CRuva::rangeKmWindow,
-    &CRuva::pairPhase,    &CRuva::approachSeen,     &CRuva::doorOpened,
-    &CRuva::cardMode,     &CRuva::beaconMode,       &CRuva::useLegacyDisp,
-    &CRuva::auxIndicator, &CRuva::inhibitNearType3, &CRuva::inhibitNearType2,
+    &CRuva::kmCountUp,        &CRuva::windowType0, &CRuva::windowType1,  &CRuva::windowType2,
+    &CRuva::windowType3,      &CRuva::nearType2,   &CRuva::nearType3,    &CRuva::rangeStopWindow,
+    &CRuva::rangeKmWindow,    &CRuva::pairPhase,   &CRuva::approachSeen, &CRuva::doorOpened,
+    &CRuva::cardMode,         &CRuva::beaconMode,  &CRuva::auxIndicator, &CRuva::inhibitNearType3,
+    &CRuva::inhibitNearType2,
 };
 
 const IntValue kInts[] = {
@@ -194,11 +193,12 @@ TEST(ResetForTrain, EveryMemberAfterAnyState) {
   const int32_t frame = 0;
   r.vehicleState = &state;
   r.frameTime = &frame;
-  r.D01ABnum = 3;
+  r.settings.D01ABnum = 3;
   r.card.stopCount = 12;
   r.card.trainNumber = "1234M";
   // Every member away from its reset value, lists at other lengths.
   for (bool CRuva::*flag : kFlags) r.*flag = true;
+  r.settings.useLegacyDisp = true;
   for (const IntValue& v : kInts) r.*v.member = 12345;
   for (const ListValue& v : kLists) (r.*v.member).assign(v.size == 7 ? 3 : 7, -9);
   for (double CRuva::*distance : kDistances) r.*distance = 9.5;
@@ -207,7 +207,8 @@ TEST(ResetForTrain, EveryMemberAfterAnyState) {
 
   r.resetForTrain();
   expectResetValues(r);
-  EXPECT_EQ(r.D01ABnum, 3);
+  EXPECT_FALSE(r.settings.useLegacyDisp);
+  EXPECT_EQ(r.settings.D01ABnum, 3);
   EXPECT_EQ(r.vehicleState, &state);
   EXPECT_EQ(r.frameTime, &frame);
   EXPECT_EQ(r.card.stopCount, 12);
@@ -225,7 +226,7 @@ TEST(ResetForTrain, OnAFreshObjectChangesOnlyTheMarkedMembers) {
   for (const ListValue& v : kLists) {
     EXPECT_EQ(fresh.*v.member == r.*v.member, !v.changed) << "list " << &v - kLists;
   }
-  EXPECT_EQ(r.D01ABnum, fresh.D01ABnum);
+  EXPECT_EQ(r.settings.D01ABnum, fresh.settings.D01ABnum);
 }
 
 }  // namespace

@@ -25,13 +25,11 @@ class LongModulePath : public ::testing::Test {
     folder.write(relative + "/cards/1234A.csv", "3,1234A\n7,0,First,83000\n7,0,Last,90000\n");
   }
 
-  // Attaches the module file `modulePath`, starts a run, loads card 1234A and runs one frame. Returns
-  // Load's result.
+  // Attaches the module file `modulePath`, starts a run, loads card 1234A and runs one
+  // frame. Returns Load's result.
   bool runAt(const std::string& modulePath) {
+    resetModuleState();
     attachModule(modulePath.c_str());
-    // As a freshly loaded module: no card list yet, no card parsed.
-    csvReader.cardList.clear();
-    csvReader.cachedCard = CardRecord();
     const bool loaded = Load();
     Initialize(0);
     BeaconRecord beacon{};
@@ -74,7 +72,7 @@ TEST_F(LongModulePath, RunsOnDefaultsWithoutACard) {
   EXPECT_STREQ(specFilePath, "");
   EXPECT_EQ(csvReader.cardList, std::vector<std::string>(32, "NULL"));
   // The standard layout, no mode: the km post blank at 98 and 99, the legacy 207 untouched.
-  EXPECT_FALSE(ruva.useLegacyDisp);
+  EXPECT_FALSE(ruva.settings.useLegacyDisp);
   EXPECT_FALSE(ruva.cardMode);
   EXPECT_EQ(panel[98], 300);
   EXPECT_EQ(panel[99], 10);
@@ -87,7 +85,7 @@ TEST_F(LongModulePath, TheLongestPathThatFitsStillWorks) {
   const std::string deep = folderForModulePath(251);
   fillVehicle(deep);
   EXPECT_TRUE(runAt(folder.prefix() + deep + "/ruva.so"));
-  EXPECT_TRUE(ruva.useLegacyDisp);
+  EXPECT_TRUE(ruva.settings.useLegacyDisp);
   EXPECT_TRUE(ruva.cardMode);
   EXPECT_EQ(ruva.card.trainNumber, "1234A");
   EXPECT_EQ(panel[207], 0);

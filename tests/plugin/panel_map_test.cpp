@@ -96,9 +96,10 @@ void fiveRowFamily(Expected& e, const CRuva& r, int gapRows, int columnRows) {
   e.rows(201, 2, r.dispList5ColB, columnRows);
 }
 
-Expected expectedFor(const CRuva& r, const PanelVariant& v) {
+Expected expectedFor(const CRuva& r) {
+  const DisplaySettings& v = r.settings;
   Expected e;
-  if (!r.useLegacyDisp) {
+  if (!v.useLegacyDisp) {
     e = standardCommon(r, v.unitDispEnable);
     if (v.dispType) {
       e.put(110, r.dispNextAttr);
@@ -161,11 +162,10 @@ TEST(PanelMap, EachVariantWritesExactlyItsIndices) {
       for (bool units : {false, true}) {
         CRuva r;
         giveDistinctValues(r);
-        r.useLegacyDisp = legacy;
-        const PanelVariant variant{dispType, units, 9};
+        r.settings = DisplaySettings{legacy, 5, dispType, units, 9};
         auto panel = untouchedPanel();
-        writeLayoutPanel(r, variant, panel.data());
-        const Expected e = expectedFor(r, variant);
+        writeLayoutPanel(r, panel.data());
+        const Expected e = expectedFor(r);
         for (int i = 0; i < 256; ++i) {
           const auto found = e.at.find(i);
           EXPECT_EQ(panel[i], found == e.at.end() ? kUntouched : found->second)
@@ -180,16 +180,16 @@ TEST(PanelMap, EachVariantWritesExactlyItsIndices) {
 TEST(PanelMap, KmPostAndModeLampWithoutACard) {
   for (bool legacy : {false, true}) {
     CRuva r;
-    r.useLegacyDisp = legacy;
+    r.settings.useLegacyDisp = legacy;
     r.kmDigits.assign(4, 7);
     auto panel = untouchedPanel();
-    writeLayoutPanel(r, PanelVariant{false, false, 0}, panel.data());
+    writeLayoutPanel(r, panel.data());
     EXPECT_EQ(panel[legacy ? 207 : 98], 300);
     EXPECT_EQ(panel[legacy ? 208 : 99], 10);
     if (!legacy) {
       EXPECT_EQ(panel[114], 0);
       r.beaconMode = true;
-      writeLayoutPanel(r, PanelVariant{false, false, 0}, panel.data());
+      writeLayoutPanel(r, panel.data());
       EXPECT_EQ(panel[114], 1);
       EXPECT_EQ(panel[98], 300);
     }
@@ -208,17 +208,20 @@ TEST(PanelMap, NextStopTypeWhileAStopIsAnnounced) {
   };
   for (const auto& c : cases) {
     CRuva r;
-    r.useLegacyDisp = c.legacy;
+    r.settings.useLegacyDisp = c.legacy;
     r.dispNextAttr = 3;
     r.stopAnnounce = c.announce;
     auto panel = untouchedPanel();
-    writeLayoutPanel(r, PanelVariant{true, false, c.nextStopType}, panel.data());
+    r.settings.dispType = true;
+    r.settings.nextStopTypeSetting = c.nextStopType;
+    writeLayoutPanel(r, panel.data());
     EXPECT_EQ(panel[110], c.shown) << c.legacy << " " << c.announce << " " << c.nextStopType;
     if (c.legacy) {
       EXPECT_EQ(panel[116], 3);
     }
     // The seven-row family has no such rule.
-    writeLayoutPanel(r, PanelVariant{false, false, c.nextStopType}, panel.data());
+    r.settings.dispType = false;
+    writeLayoutPanel(r, panel.data());
     if (!c.legacy) {
       EXPECT_EQ(panel[110], r.infoIdx);
     }
@@ -228,12 +231,13 @@ TEST(PanelMap, NextStopTypeWhileAStopIsAnnounced) {
 TEST(PanelMap, NoTimeSecondsShowAsTwelveWhereDivided) {
   CRuva r;
   auto panel = untouchedPanel();
-  writeLayoutPanel(r, PanelVariant{false, false, 0}, panel.data());
+  writeLayoutPanel(r, panel.data());
   EXPECT_EQ(panel[142], 12);
   EXPECT_EQ(panel[157], 12);
   EXPECT_EQ(panel[113], 60);  // the info second is not divided
   EXPECT_EQ(panel[186], 60);
-  writeLayoutPanel(r, PanelVariant{true, false, 0}, panel.data());
+  r.settings.dispType = true;
+  writeLayoutPanel(r, panel.data());
   EXPECT_EQ(panel[113], 12);
 }
 

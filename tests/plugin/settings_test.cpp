@@ -25,14 +25,9 @@ void attachIn(const VehicleFolder& folder) {
   attachModule((folder.prefix() + "ruva.so").c_str());
 }
 
-Settings readWithDirtyGlobals() {
-  ruva.useLegacyDisp = !ruva.useLegacyDisp;
-  ruva.D01ABnum = 99;
-  dispType = !dispType;
-  unitDispEnable = !unitDispEnable;
-  nextStopTypeSetting = 12345;
-  readDisplaySettings();
-  return {ruva.useLegacyDisp, ruva.D01ABnum, dispType, unitDispEnable, nextStopTypeSetting};
+Settings readFromSettingsPath() {
+  const DisplaySettings s = readDisplaySettings(specFilePath);
+  return {s.useLegacyDisp, s.D01ABnum, s.dispType, s.unitDispEnable, s.nextStopTypeSetting};
 }
 
 TEST(DisplaySettings, ValuesAndDefaults) {
@@ -91,7 +86,7 @@ TEST(DisplaySettings, ValuesAndDefaults) {
     VehicleFolder folder;
     if (c.file != nullptr) folder.write("RUVA_Spec.ini", c.file);
     attachIn(folder);
-    const Settings got = readWithDirtyGlobals();
+    const Settings got = readFromSettingsPath();
     EXPECT_EQ(got.legacy, c.expected.legacy);
     EXPECT_EQ(got.rows, c.expected.rows);
     EXPECT_EQ(got.dispType, c.expected.dispType);
@@ -110,21 +105,21 @@ TEST(DisplaySettings, InitializeResetsThenReadsAndRereadsOnlyWhenCalled) {
   speedDigitCountdown = 400;
   Initialize(0);
   // The reset clears the layout flag with the others; the settings then set it again.
-  EXPECT_TRUE(ruva.useLegacyDisp);
-  EXPECT_EQ(ruva.D01ABnum, 3);
-  EXPECT_TRUE(dispType);
+  EXPECT_TRUE(ruva.settings.useLegacyDisp);
+  EXPECT_EQ(ruva.settings.D01ABnum, 3);
+  EXPECT_TRUE(ruva.settings.dispType);
   EXPECT_FALSE(ruva.cardMode);
   EXPECT_EQ(ruva.progressBase, 0);
   EXPECT_EQ(speed, 0.0f);
   EXPECT_EQ(speedDigitCountdown, 0);
 
   folder.write("RUVA_Spec.ini", "[Disp]\nD01ABnum=4\n");
-  EXPECT_TRUE(ruva.useLegacyDisp);
-  EXPECT_EQ(ruva.D01ABnum, 3);
+  EXPECT_TRUE(ruva.settings.useLegacyDisp);
+  EXPECT_EQ(ruva.settings.D01ABnum, 3);
   Initialize(0);
-  EXPECT_FALSE(ruva.useLegacyDisp);
-  EXPECT_EQ(ruva.D01ABnum, 5);
-  EXPECT_FALSE(dispType);
+  EXPECT_FALSE(ruva.settings.useLegacyDisp);
+  EXPECT_EQ(ruva.settings.D01ABnum, 5);
+  EXPECT_FALSE(ruva.settings.dispType);
 }
 
 }  // namespace

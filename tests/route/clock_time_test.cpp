@@ -37,9 +37,4 @@ TEST(ClockTime, SplitsWithAndWithoutClamping) {
   }
 }
 
-TEST(ClockTime, Hour26MarkRange) {
-  for (int32_t t : {260000, 261234, 269999}) EXPECT_TRUE(isHour26Mark(t)) << t;
-  for (int32_t t : {259999, 270000, 246060, -260000, 0}) EXPECT_FALSE(isHour26Mark(t)) << t;
-}
-
 }  // namespace

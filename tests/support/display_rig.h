@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/host_records.h"
 #include "display/fixed_list.h"
 #include "display/ruva.h"
-#include "plugin/host_records.h"
 
 struct DisplayRig {
   DisplayRig() {

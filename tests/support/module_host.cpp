@@ -12,16 +12,6 @@ namespace fs = std::filesystem;
 
 std::string moduleFileName() { return fs::path(RUVA_MODULE_FILE).filename().string(); }
 
-namespace {
-
-template <typename Function>
-void resolve(const platform::SharedLibrary& library, const char* name, Function& out) {
-  out = reinterpret_cast<Function>(library.symbol(name));
-  if (out == nullptr) ADD_FAILURE() << "the module does not export " << name;
-}
-
-}  // namespace
-
 ModuleHost::ModuleHost(const VehicleFolder& folder, std::string_view subfolder) {
   // The copy is written and loaded through the ANSI code page, like every file that the
   // module itself opens, so a Japanese vehicle folder reaches the module's own path.
@@ -44,22 +34,10 @@ ModuleHost::ModuleHost(const VehicleFolder& folder, std::string_view subfolder) 
     ADD_FAILURE() << error;
     return;
   }
-  resolve(library_, "Load", api.Load);
-  resolve(library_, "Dispose", api.Dispose);
-  resolve(library_, "GetPluginVersion", api.GetPluginVersion);
-  resolve(library_, "SetVehicleSpec", api.SetVehicleSpec);
-  resolve(library_, "Initialize", api.Initialize);
-  resolve(library_, "Elapse", api.Elapse);
-  resolve(library_, "SetPower", api.SetPower);
-  resolve(library_, "SetBrake", api.SetBrake);
-  resolve(library_, "SetReverser", api.SetReverser);
-  resolve(library_, "KeyDown", api.KeyDown);
-  resolve(library_, "KeyUp", api.KeyUp);
-  resolve(library_, "HornBlow", api.HornBlow);
-  resolve(library_, "DoorOpen", api.DoorOpen);
-  resolve(library_, "DoorClose", api.DoorClose);
-  resolve(library_, "SetSignal", api.SetSignal);
-  resolve(library_, "SetBeaconData", api.SetBeaconData);
+  std::string missing;
+  if (!resolveModuleApi(library_, api, missing)) {
+    ADD_FAILURE() << "the module does not export " << missing;
+  }
 }
 
 bool ModuleHost::start() {

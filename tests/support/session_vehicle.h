@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <new>
 #include <random>
 #include <string>
 #include <string_view>
@@ -135,24 +134,7 @@ class SessionVehicle {
 // Gives the module in this process the state of a copy just loaded from `moduleFile`:
 // both static objects built anew, every global at its load-time value, then attached.
 inline void restartModuleInProcess(const std::string& moduleFile) {
-  ruva.~CRuva();
-  new (&ruva) CRuva();
-  csvReader.~CCsvread();
-  new (&csvReader) CCsvread();
-  lastVehicleSpec = {};
-  lastVehicleState = {};
-  speed = 0.0f;
-  lastTime = 0;
-  deltaTime = 0;
-  speedDigitCountdown = 0;
-  brakeNotch = 0;
-  powerNotch = 0;
-  reverser = 0;
-  handleOutput = {};
-  dispType = false;
-  unitDispEnable = false;
-  nextStopTypeSetting = 0;
-  specFilePath[0] = '\0';
+  resetModuleState();
   attachModule(moduleFile.c_str());
 }
 

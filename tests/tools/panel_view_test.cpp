@@ -23,9 +23,9 @@ Panel numberedPanel() {
 
 Layout layoutOf(bool legacy, bool fiveRows, bool units = false) {
   Layout layout;
-  layout.legacy = legacy;
-  layout.fiveRowList = fiveRows;
-  layout.unitDisplay = units;
+  layout.useLegacyDisp = legacy;
+  layout.dispType = fiveRows;
+  layout.unitDispEnable = units;
   return layout;
 }
 

@@ -3,15 +3,15 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/blank_values.h"
 #include "card/card_code.h"
 #include "card/csv_reader.h"
 #include "display/ruva.h"
 #include "platform/host_text.h"
 #include "platform/platform.h"
+#include "tools/common/text_layout.h"
 
 namespace {
-
-constexpr int32_t kNoTime = 246060;
 
 std::string text(const std::string& bytes) {
   return platform::utf8FromCodePage932(bytes);
@@ -23,31 +23,6 @@ std::string fixed(double value, int decimals) {
   return out;
 }
 
-std::string clockText(int32_t hour, int32_t minute, int32_t second) {
-  auto part = [](int32_t value, int32_t blank) -> std::string {
-    if (value == blank) return "--";
-    char out[16];
-    std::snprintf(out, sizeof out, "%02d", value);
-    return out;
-  };
-  std::string hourText = part(hour, 24);
-  if (hour == 25) hourText = "停";
-  if (hour == 26) hourText = "↓";
-  if (hour == 27) hourText = "〓";
-  return hourText + ":" + part(minute, 60) + ":" + part(second, 60);
-}
-
-std::string padRight(std::string value, std::size_t width) {
-  std::size_t shown = 0;
-  for (unsigned char byte : value) shown += (byte & 0xC0) != 0x80 ? 1 : 0;
-  if (shown < width) value.append(width - shown, ' ');
-  return value;
-}
-
-std::string padLeft(const std::string& value, std::size_t width) {
-  return value.size() < width ? std::string(width - value.size(), ' ') + value : value;
-}
-
 std::string stopName(const CardRecord& card, int32_t index) {
   if (index < 0 || index >= card.stopCount) return "";
   return text(card.stopName[static_cast<std::size_t>(index)]);
@@ -56,7 +31,7 @@ std::string stopName(const CardRecord& card, int32_t index) {
 }  // namespace
 
 std::string cardTimeText(int32_t time) {
-  if (time == kNoTime) return "--:--:--";
+  if (time == CardRecord::kNoTime) return "--:--:--";
   if (time == 256060) return "停";
   if (time == 266060) return "↓ (passes)";
   if (time == 276060) return "〓";
@@ -135,7 +110,7 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
   // A display state of its own, driven the way a run drives the module's.
   auto display = std::make_unique<CRuva>();
   display->resetForTrain();
-  display->D01ABnum = rows == 3 ? 3 : 5;
+  display->settings.D01ABnum = rows == 3 ? 3 : 5;
   display->card = CardRecord(card);
   const int32_t revealed = 1000;  // every row of the reveal has come up
 
@@ -219,13 +194,12 @@ bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out
   const std::string key = std::to_string(parts.folderIndex);
   platform::readProfileString("ICCard", key.c_str(), "NULL", written, sizeof written,
                               reader->cardListPath);
-  const auto index = static_cast<std::size_t>(parts.folderIndex);
-  const std::string entry = index < reader->cardList.size() ? reader->cardList[index] : "NULL";
+  const std::string entry(reader->cardFolder(parts.folderIndex));
   out << "Card list    " << reader->cardListPath << ": " << key << "=" << text(written);
   if (entry != written) out << " (no such folder: taken as NULL)";
   out << "\n";
   std::string path;
-  if (!reader->resolveCardPath(platform::appendPath(entry, parts.fileName), path)) {
+  if (!reader->cardFilePath(parts, path)) {
     out << "Path         cannot be made absolute\n";
     return false;
   }

@@ -3,15 +3,14 @@
 // something or `code` found no file, 2 for bad input.
 #include <charconv>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "card/parser.h"
 #include "tools/card/card_check.h"
 #include "tools/card/card_views.h"
+#include "tools/common/text_file.h"
 
 namespace {
 
@@ -32,15 +31,6 @@ constexpr const char* kUsage =
 int inputError(const std::string& message) {
   std::cerr << "ruvacard: " << message << '\n';
   return kExitInput;
-}
-
-bool readBytes(const std::string& file, std::string& bytes) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream all;
-  all << in.rdbuf();
-  bytes = all.str();
-  return true;
 }
 
 bool parseInt(const std::string& text, int32_t& value) {
@@ -68,7 +58,7 @@ int runCheck(const std::vector<std::string>& args) {
   int reported = 0;
   for (const std::string& file : files) {
     std::string bytes;
-    if (!readBytes(file, bytes)) return inputError("cannot read " + file);
+    if (!readWholeFile(file, bytes)) return inputError("cannot read " + file);
     const CheckCounts counts = checkCard(file, bytes, notes, std::cout);
     const CardRecord card = parseCardText(bytes);
     std::cout << file << ": " << static_cast<int>(card.stopCount) << " stops; " << counts.ignored
@@ -97,7 +87,7 @@ int runShowOrPreview(const std::string& command, const std::vector<std::string>&
   }
   if (file.empty()) return inputError(command + " needs a card file");
   std::string bytes;
-  if (!readBytes(file, bytes)) return inputError("cannot read " + file);
+  if (!readWholeFile(file, bytes)) return inputError("cannot read " + file);
   const CardRecord card = parseCardText(bytes);
   if (command == "show") {
     showCard(card, std::cout);

@@ -3,39 +3,17 @@
 #include <cstdio>
 #include <string_view>
 
-namespace {
-
-// Display prefix codes 1 to 42, in code order.
-constexpr std::string_view kPrefixes[] = {
-    "荷",   "混",   "回",   "試",   "工",   "雪",   "救",   "配",   "単",   "試単", "延",
-    "延荷", "延混", "延回", "延試", "延工", "延配", "う",   "う荷", "う回", "構回", "構単",
-    "構貨", "試雪", "回雪", "構配", "入",   "出",   "在",   "転",   "現",   "現単", "現回",
-    "現試", "現配", "改",   "改単", "改回", "改試", "改配", "う単", "構試",
-};
-
-// Display suffix codes 0 to 33, in code order.
-constexpr std::string_view kSuffixes[] = {
-    "A", "B", "C", "E", "F", "G", "H", "K", "M",  "P",  "R",  "S",  "T",  "Y",  "Z",  "I",  "J",
-    "L", "N", "O", "Q", "U", "V", "W", "X", "甲", "乙", "丙", "デ", "KR", "SR", "HB", "CK", "入",
-};
-
-constexpr int32_t kBlankDigit = 10;
-
-std::string twoDigits(int32_t value) {
-  if (value >= 0 && value < 10) return "0" + std::to_string(value);
-  return std::to_string(value);
-}
-
-}  // namespace
+#include "base/blank_values.h"
+#include "card/train_number_marks.h"
+#include "platform/host_text.h"
+#include "tools/common/text_layout.h"
 
 std::string prefixText(int32_t code) {
-  if (code < 1 || code > static_cast<int32_t>(std::size(kPrefixes))) return {};
-  return std::string(kPrefixes[code - 1]);
+  return platform::utf8FromCodePage932(displayPrefixText(code));
 }
 
 std::string suffixText(int32_t code) {
-  if (code < 0 || code >= static_cast<int32_t>(std::size(kSuffixes))) return {};
-  return std::string(kSuffixes[code]);
+  return platform::utf8FromCodePage932(displaySuffixText(code));
 }
 
 std::string digitText(int32_t code) {
@@ -55,39 +33,19 @@ std::string trainNumberText(const TrainNumberCodes& codes) {
 
 std::string timeText(const TimeCell& cell) {
   if (!cell.hour && !cell.minute && !cell.second) return {};
-  std::string hour = "  ";
-  if (cell.hour) {
-    switch (*cell.hour) {
-      case 24:
-        hour = "--";
-        break;
-      case 25:
-        hour = "停";
-        break;
-      case 26:
-        hour = "↓";
-        break;
-      case 27:
-        hour = "〓";
-        break;
-      default:
-        hour = twoDigits(*cell.hour);
-    }
-  }
-  std::string minute = "  ";
-  if (cell.minute) minute = *cell.minute == 60 ? "--" : twoDigits(*cell.minute);
+  const std::string hour = cell.hour ? hourText(*cell.hour) : "  ";
+  const std::string minute = cell.minute ? timePartText(*cell.minute, kNoMinute) : "  ";
   std::string second = "  ";
   if (cell.second) {
-    const int32_t blank = cell.secondsInFives ? 12 : 60;
-    const int32_t seconds = cell.secondsInFives ? *cell.second * 5 : *cell.second;
-    second = *cell.second == blank ? "--" : twoDigits(seconds);
+    // Seconds in steps of five read back as seconds; 12, no time, as 60.
+    second = timePartText(cell.secondsInFives ? *cell.second * 5 : *cell.second, kNoSecond);
   }
   if (!cell.hour) return minute + ":" + second;
   return hour + ":" + minute + ":" + second;
 }
 
 std::string kmPostText(int32_t high, int32_t low) {
-  if (high == 300 && low == 10) return "-";
+  if (high == kNoKmWhole && low == kNoKmTenths) return "-";
   return std::to_string(high) + "." + std::to_string(low) + " km";
 }
 

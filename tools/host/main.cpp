@@ -6,9 +6,10 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
-#include "tools/host/module_api.h"
+#include "plugin/settings.h"
+#include "tools/common/module_api.h"
+#include "tools/common/text_file.h"
 #include "tools/host/scenario.h"
 #include "tools/host/scenario_runner.h"
 #include "tools/host/vehicle_mirror.h"
@@ -114,14 +115,14 @@ int main(int argc, char** argv) {
     return inputError(error);
   }
 
-  std::ifstream scriptFile(options.scenario, std::ios::binary);
-  if (!scriptFile) return inputError("scenario not found: " + options.scenario.string());
-  std::ostringstream scriptText;
-  scriptText << scriptFile.rdbuf();
+  std::string scriptText;
+  if (!readWholeFile(options.scenario, scriptText)) {
+    return inputError("scenario not found: " + options.scenario.string());
+  }
   Scenario scenario;
   scenario.name = options.scenario.string();
   ScenarioError parseError;
-  if (!parseScenario(scriptText.str(), scenario, parseError)) {
+  if (!parseScenario(scriptText, scenario, parseError)) {
     return inputError(scenario.name + ":" + std::to_string(parseError.line) + ": " +
                       parseError.message);
   }
@@ -150,7 +151,7 @@ int main(int argc, char** argv) {
   settings.stepMs = options.stepMs;
   settings.snapshotFolder = options.out;
   const std::string specFile = (mirror.folder() / "RUVA_Spec.ini").string();
-  settings.readLayout = [specFile] { return readLayout(specFile); };
+  settings.readLayout = [specFile] { return readDisplaySettings(specFile.c_str()); };
   settings.out = options.quiet ? nullptr : &std::cout;
   settings.trace = trace.get();
 

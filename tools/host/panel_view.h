@@ -10,20 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "display/display_settings.h"
+#include "plugin/panel_layout.h"
+
 constexpr int kPanelSize = 256;
 constexpr int kSoundSize = 256;
+static_assert(kPanelSize >= panel::kPanelMinSize && kSoundSize >= panel::kSoundMinSize);
 
-// The display settings that choose which panel indices carry what.
-struct Layout {
-  bool legacy = false;       // "useLegacyDisp"
-  bool fiveRowList = false;  // "DispType"
-  bool unitDisplay = false;  // "UnitDispEnable"
-  int32_t nextStopType = 0;  // "NextStopType"
-};
-
-// Reads the layout from a display settings file the way the module does; the
-// defaults when the file or a key is missing.
-Layout readLayout(const std::string& settingsFile);
+// The display settings choose which panel indices carry what; the tools read them
+// with the module's own reader (plugin/settings.h).
+using Layout = DisplaySettings;
 
 // A time on the display. A part that the layout does not show is absent; the values
 // are those of the panel (24 and 60 for nothing, 25 to 27 in the hour for marks).
@@ -59,22 +55,22 @@ struct TrainNumberCodes {
 struct PanelView {
   Layout layout;
   int32_t clockHour = 0, clockMinute = 0, clockSecond = 0;
-  std::array<int32_t, 4> speedDigits{};  // panel 230 to 233 as last refreshed
+  std::array<int32_t, 4> speedDigits{};  // whole, hundreds, tens, ones as last refreshed
   std::optional<bool> modeLamp;
   int32_t kmHigh = 300;  // whole kilometres, 300 without a card
   int32_t kmLow = 10;    // hundreds of metres, 10 without a card
   int32_t progressCode = 0;
-  int32_t variantType0 = 0;  // panel 198
-  int32_t kindType23 = 0;    // panel 248
-  int32_t variantSum = 0;    // panel 81
+  int32_t variantType0 = 0;
+  int32_t kindType23 = 0;
+  int32_t variantSum = 0;
   TrainNumberCodes number;
   std::optional<TrainNumberCodes> secondNumber;
   std::optional<TimeCell> secondTime1;
   std::optional<TimeCell> secondTime2;
-  std::optional<int32_t> stopByte;      // panel 128
-  std::optional<int32_t> markerLamp;    // panel 129
-  std::optional<int32_t> headerByte;    // panel 178
-  std::optional<int32_t> headerNumber;  // panel 179
+  std::optional<int32_t> stopByte;
+  std::optional<int32_t> markerLamp;
+  std::optional<int32_t> headerByte;
+  std::optional<int32_t> headerNumber;
   std::optional<StopRecord> next;
   std::optional<StopRecord> dest;
   std::optional<StopRecord> info;
@@ -89,19 +85,7 @@ struct PanelView {
 PanelView decodePanel(const Layout& layout, const std::array<int32_t, kPanelSize>& panel,
                       const std::array<int32_t, kSoundSize>& sound);
 
-// The sound indices the module writes, with what each one cues.
-struct SoundName {
-  int index;
-  const char* name;
-};
-constexpr SoundName kSoundNames[] = {
-    {14, "arrival cue 1"},    {15, "arrival cue 2"},    {16, "brake tone"},
-    {60, "type-0 event cue"}, {61, "type-1 event cue"}, {62, "type-2/3 event cue"},
-    {63, "range stop cue"},   {64, "km range cue"},     {65, "blank-screen tone"},
-    {66, "near-point cue"},
-};
-
-// "arrival cue 1" for 14; empty for an index the module does not write.
+// What the sound index cues, e.g. "arrival cue 1"; empty for an index the module does not write.
 const char* soundName(int index);
 
 #endif  // RUVA_TOOLS_HOST_PANEL_VIEW_H_

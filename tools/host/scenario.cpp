@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "plugin/panel_layout.h"
+
 namespace {
 
 constexpr int32_t kMaxStepMs = 60000;
@@ -86,199 +88,252 @@ std::string joinFrom(std::string_view line, const std::vector<std::string_view>&
   return std::string(line.substr(start, end - start));
 }
 
-// Parses one line that holds a command; false with `message` set when it is bad.
-bool parseCommand(std::string_view line, const std::vector<std::string_view>& w, Command& c,
-                  std::string& message) {
-  const std::string_view verb = w[0];
-  const std::size_t n = w.size();
-  auto fail = [&message](std::string text) {
-    message = std::move(text);
-    return false;
-  };
+// A command line: its text with the comment cut, and its words, the verb first.
+struct Line {
+  std::string_view text;
+  const std::vector<std::string_view>& w;
+  std::size_t n() const { return w.size(); }
+};
 
-  if (verb == "step") {
-    c.kind = CommandKind::kStep;
-    if (n != 2 || !parseInteger(w[1], c.integer) || c.integer <= 0 || c.integer > kMaxStepMs) {
-      return fail("bad frame step: expected 'step MS' with MS from 1 to 60000");
+bool fail(std::string& message, std::string text) {
+  message = std::move(text);
+  return false;
+}
+
+bool parseStep(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kStep;
+  if (l.n() != 2 || !parseInteger(l.w[1], c.integer) || c.integer <= 0 || c.integer > kMaxStepMs) {
+    return fail(message, "bad frame step: expected 'step MS' with MS from 1 to 60000");
+  }
+  return true;
+}
+
+bool parseTime(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kTime;
+  if (l.n() != 2 || !parseClockTime(l.w[1], c.integer)) {
+    return fail(message, "bad time: expected 'time HH:MM:SS' or 'time MS'");
+  }
+  return true;
+}
+
+bool parseSpeed(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kSpeed;
+  double kmh = 0.0;
+  if (l.n() == 3 && l.w[2] != "km/h") {
+    return fail(message, "bad speed unit '" + std::string(l.w[2]) + "': use km/h");
+  }
+  if ((l.n() != 2 && l.n() != 3) || !parseNumber(l.w[1], kmh)) {
+    return fail(message, "bad speed: expected 'speed KMH'");
+  }
+  c.number = kmh;
+  return true;
+}
+
+// "accelerate" and "brake".
+bool parseRamp(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kRamp;
+  const std::string verb(l.w[0]);
+  const std::string usage =
+      "expected '" + verb + " to KMH over DISTANCE m' or '" + verb + " to KMH in DURATION s'";
+  const std::size_t n = l.n();
+  std::size_t at = 3;
+  if (n < 5 || l.w[1] != "to" || !parseNumber(l.w[2], c.number)) {
+    return fail(message, "bad speed change: " + usage);
+  }
+  if (at < n && l.w[at] == "km/h") ++at;
+  if (at + 1 >= n) return fail(message, "bad speed change: " + usage);
+  if (l.w[at] == "over") {
+    c.byDistance = true;
+    if (!parseQuantity(l.w, at + 1, kDistanceUnits, c.amount) || c.amount <= 0.0) {
+      return fail(message, "bad distance: " + usage);
+    }
+  } else if (l.w[at] == "in") {
+    if (!parseQuantity(l.w, at + 1, kDurationUnits, c.amount) || c.amount <= 0.0) {
+      return fail(message, "bad duration: " + usage);
+    }
+  } else {
+    return fail(message, "bad speed change: " + usage);
+  }
+  return true;
+}
+
+bool parseDrive(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kDrive;
+  if (!parseQuantity(l.w, 1, kDistanceUnits, c.amount)) {
+    return fail(message, "bad distance: expected 'drive DISTANCE m' or 'drive DISTANCE km'");
+  }
+  return true;
+}
+
+bool parseWait(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kWait;
+  if (l.n() == 3 && l.w[1] == "until") {
+    c.kind = CommandKind::kWaitUntil;
+    if (!parseClockTime(l.w[2], c.integer)) {
+      return fail(message, "bad time: expected 'wait until HH:MM:SS'");
     }
     return true;
   }
-  if (verb == "time") {
-    c.kind = CommandKind::kTime;
-    if (n != 2 || !parseClockTime(w[1], c.integer)) {
-      return fail("bad time: expected 'time HH:MM:SS' or 'time MS'");
+  if (l.n() == 3 && (l.w[2] == "frames" || l.w[2] == "frame")) {
+    c.byFrames = true;
+    if (!parseInteger(l.w[1], c.integer) || c.integer < 0) {
+      return fail(message, "bad frame count");
     }
     return true;
   }
-  if (verb == "speed") {
-    c.kind = CommandKind::kSpeed;
-    double kmh = 0.0;
-    if (n == 3 && w[2] != "km/h")
-      return fail("bad speed unit '" + std::string(w[2]) + "': use km/h");
-    if ((n != 2 && n != 3) || !parseNumber(w[1], kmh))
-      return fail("bad speed: expected 'speed KMH'");
-    c.number = kmh;
+  if (!parseQuantity(l.w, 1, kDurationUnits, c.amount)) {
+    return fail(message,
+                "bad duration: expected 'wait DURATION s', 'wait DURATION ms' or 'wait N frames'");
+  }
+  return true;
+}
+
+bool parseDoor(const Line& l, Command& c, std::string& message) {
+  if (l.n() == 2 && l.w[1] == "open") {
+    c.kind = CommandKind::kDoorOpen;
     return true;
   }
-  if (verb == "accelerate" || verb == "brake") {
-    c.kind = CommandKind::kRamp;
-    const std::string usage = "expected '" + std::string(verb) + " to KMH over DISTANCE m' or '" +
-                              std::string(verb) + " to KMH in DURATION s'";
-    std::size_t at = 3;
-    if (n < 5 || w[1] != "to" || !parseNumber(w[2], c.number))
-      return fail("bad speed change: " + usage);
-    if (at < n && w[at] == "km/h") ++at;
-    if (at + 1 >= n) return fail("bad speed change: " + usage);
-    if (w[at] == "over") {
-      c.byDistance = true;
-      if (!parseQuantity(w, at + 1, kDistanceUnits, c.amount) || c.amount <= 0.0) {
-        return fail("bad distance: " + usage);
-      }
-    } else if (w[at] == "in") {
-      if (!parseQuantity(w, at + 1, kDurationUnits, c.amount) || c.amount <= 0.0) {
-        return fail("bad duration: " + usage);
-      }
-    } else {
-      return fail("bad speed change: " + usage);
-    }
+  if (l.n() == 2 && l.w[1] == "close") {
+    c.kind = CommandKind::kDoorClose;
     return true;
   }
-  if (verb == "drive") {
-    c.kind = CommandKind::kDrive;
-    if (!parseQuantity(w, 1, kDistanceUnits, c.amount)) {
-      return fail("bad distance: expected 'drive DISTANCE m' or 'drive DISTANCE km'");
-    }
-    return true;
+  return fail(message, "expected 'door open' or 'door close'");
+}
+
+bool parseBeacon(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kBeacon;
+  if (l.n() != 3 || !parseInteger(l.w[1], c.integer) || !parseInteger(l.w[2], c.value)) {
+    return fail(message, "bad beacon: expected 'beacon TYPE DATA' with two integers");
   }
-  if (verb == "wait") {
-    c.kind = CommandKind::kWait;
-    if (n == 3 && w[1] == "until") {
-      c.kind = CommandKind::kWaitUntil;
-      if (!parseClockTime(w[2], c.integer)) return fail("bad time: expected 'wait until HH:MM:SS'");
-      return true;
-    }
-    if (n == 3 && (w[2] == "frames" || w[2] == "frame")) {
-      c.byDistance = true;
-      if (!parseInteger(w[1], c.integer) || c.integer < 0) return fail("bad frame count");
-      return true;
-    }
-    if (!parseQuantity(w, 1, kDurationUnits, c.amount)) {
-      return fail(
-          "bad duration: expected 'wait DURATION s', 'wait DURATION ms' or 'wait N frames'");
-    }
-    return true;
+  return true;
+}
+
+bool parseHandle(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kHandle;
+  if (l.n() != 3 || !parseInteger(l.w[2], c.value)) {
+    return fail(message, "bad handle: expected 'handle power|brake|reverser N'");
   }
-  if (verb == "door") {
-    if (n == 2 && w[1] == "open") {
-      c.kind = CommandKind::kDoorOpen;
-      return true;
-    }
-    if (n == 2 && w[1] == "close") {
-      c.kind = CommandKind::kDoorClose;
-      return true;
-    }
-    return fail("expected 'door open' or 'door close'");
+  if (l.w[1] == "power") {
+    c.handle = Handle::kPower;
+  } else if (l.w[1] == "brake") {
+    c.handle = Handle::kBrake;
+  } else if (l.w[1] == "reverser") {
+    c.handle = Handle::kReverser;
+  } else {
+    return fail(message,
+                "unknown handle '" + std::string(l.w[1]) + "': use power, brake or reverser");
   }
-  if (verb == "beacon") {
-    c.kind = CommandKind::kBeacon;
-    if (n != 3 || !parseInteger(w[1], c.integer) || !parseInteger(w[2], c.value)) {
-      return fail("bad beacon: expected 'beacon TYPE DATA' with two integers");
-    }
-    return true;
+  return true;
+}
+
+bool parseTraction(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kTraction;
+  if (l.n() != 2 || !parseNumber(l.w[1], c.number)) {
+    return fail(message, "bad traction: expected 'traction VALUE'");
   }
-  if (verb == "handle") {
-    c.kind = CommandKind::kHandle;
-    if (n != 3 || !parseInteger(w[2], c.value)) {
-      return fail("bad handle: expected 'handle power|brake|reverser N'");
-    }
-    if (w[1] == "power") {
-      c.handle = Handle::kPower;
-    } else if (w[1] == "brake") {
-      c.handle = Handle::kBrake;
-    } else if (w[1] == "reverser") {
-      c.handle = Handle::kReverser;
-    } else {
-      return fail("unknown handle '" + std::string(w[1]) + "': use power, brake or reverser");
-    }
-    return true;
+  return true;
+}
+
+// "restart" and "show".
+bool parseBare(const Line& l, Command& c, std::string& message) {
+  c.kind = l.w[0] == "restart" ? CommandKind::kRestart : CommandKind::kShow;
+  if (l.n() != 1) return fail(message, "'" + std::string(l.w[0]) + "' takes nothing after it");
+  return true;
+}
+
+// The panel indices that the module reads from the host.
+bool parseInput(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kInput;
+  const std::string first = std::to_string(panel::kInhibitNearType3);
+  const std::string second = std::to_string(panel::kInhibitNearType2);
+  const bool withEquals = l.n() == 4 && l.w[2] == "=";
+  if ((l.n() != 3 && !withEquals) || !parseInteger(l.w[1], c.integer) ||
+      !parseInteger(l.w[withEquals ? 3 : 2], c.value)) {
+    return fail(message,
+                "bad input: expected 'input " + first + " = V' or 'input " + second + " = V'");
   }
-  if (verb == "traction") {
-    c.kind = CommandKind::kTraction;
-    if (n != 2 || !parseNumber(w[1], c.number))
-      return fail("bad traction: expected 'traction VALUE'");
-    return true;
+  if (c.integer != panel::kInhibitNearType3 && c.integer != panel::kInhibitNearType2) {
+    return fail(message, "panel " + std::to_string(c.integer) + " is not an input: only " + first +
+                             " and " + second + " are");
   }
-  if (verb == "restart") {
-    c.kind = CommandKind::kRestart;
-    if (n != 1) return fail("'restart' takes nothing after it");
-    return true;
+  return true;
+}
+
+bool parseSnapshot(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kSnapshot;
+  if (l.n() != 2) return fail(message, "expected 'snapshot FILE.svg'");
+  c.text = std::string(l.w[1]);
+  return true;
+}
+
+bool parseExpect(const Line& l, Command& c, std::string& message) {
+  c.kind = CommandKind::kExpect;
+  const std::string usage =
+      "expected 'expect panel N = V', 'expect sound N = V' or "
+      "'expect panel N-M = V...'";
+  const std::size_t n = l.n();
+  if (n < 5 || l.w[3] != "=") return fail(message, "bad expectation: " + usage);
+  if (l.w[1] == "panel") {
+    c.array = HostArray::kPanel;
+  } else if (l.w[1] == "sound") {
+    c.array = HostArray::kSound;
+  } else {
+    return fail(message, "unknown array '" + std::string(l.w[1]) + "': use panel or sound");
   }
-  if (verb == "input") {
-    c.kind = CommandKind::kInput;
-    const bool withEquals = n == 4 && w[2] == "=";
-    if ((n != 3 && !withEquals) || !parseInteger(w[1], c.integer) ||
-        !parseInteger(w[withEquals ? 3 : 2], c.value)) {
-      return fail("bad input: expected 'input 82 = V' or 'input 83 = V'");
+  const std::string range(l.w[2]);
+  const std::size_t dash = range.find('-', 1);
+  int32_t first = 0;
+  int32_t last = 0;
+  if (dash == std::string::npos) {
+    if (!parseInteger(range, first)) return fail(message, "bad index '" + range + "'");
+    last = first;
+  } else if (!parseInteger(std::string_view(range).substr(0, dash), first) ||
+             !parseInteger(std::string_view(range).substr(dash + 1), last) || last < first) {
+    return fail(message, "bad index range '" + range + "'");
+  }
+  if (first < 0 || last > 255) return fail(message, "index out of 0..255: '" + range + "'");
+  c.integer = first;
+  for (std::size_t at = 4; at < n; ++at) {
+    int32_t value = 0;
+    if (!parseInteger(l.w[at], value)) {
+      return fail(message, "bad value '" + std::string(l.w[at]) + "'");
     }
-    if (c.integer != 82 && c.integer != 83) {
-      return fail("panel " + std::to_string(c.integer) + " is not an input: only 82 and 83 are");
-    }
-    return true;
+    c.values.push_back(value);
   }
-  if (verb == "show") {
-    c.kind = CommandKind::kShow;
-    if (n != 1) return fail("'show' takes nothing after it");
-    return true;
+  if (c.values.size() != static_cast<std::size_t>(last - first + 1)) {
+    return fail(message, "expected " + std::to_string(last - first + 1) + " values for '" + range +
+                             "', got " + std::to_string(c.values.size()));
   }
-  if (verb == "snapshot") {
-    c.kind = CommandKind::kSnapshot;
-    if (n != 2) return fail("expected 'snapshot FILE.svg'");
-    c.text = std::string(w[1]);
-    return true;
+  return true;
+}
+
+bool parseNote(const Line& l, Command& c, std::string&) {
+  c.kind = CommandKind::kNote;
+  c.text = joinFrom(l.text, l.w, 1);
+  return true;
+}
+
+struct Verb {
+  std::string_view name;
+  bool (*parse)(const Line& line, Command& command, std::string& message);
+};
+
+constexpr Verb kVerbs[] = {
+    {"step", parseStep},       {"time", parseTime},         {"speed", parseSpeed},
+    {"accelerate", parseRamp}, {"brake", parseRamp},        {"drive", parseDrive},
+    {"wait", parseWait},       {"door", parseDoor},         {"beacon", parseBeacon},
+    {"handle", parseHandle},   {"traction", parseTraction}, {"restart", parseBare},
+    {"input", parseInput},     {"show", parseBare},         {"snapshot", parseSnapshot},
+    {"expect", parseExpect},   {"note", parseNote},
+};
+
+// Parses one line that holds a command; false with `message` set when it is bad.
+bool parseCommand(std::string_view line, const std::vector<std::string_view>& words, Command& c,
+                  std::string& message) {
+  for (const Verb& verb : kVerbs) {
+    if (verb.name == words[0]) return verb.parse(Line{line, words}, c, message);
   }
-  if (verb == "expect") {
-    c.kind = CommandKind::kExpect;
-    const std::string usage =
-        "expected 'expect panel N = V', 'expect sound N = V' or "
-        "'expect panel N-M = V...'";
-    if (n < 5 || w[3] != "=") return fail("bad expectation: " + usage);
-    if (w[1] == "panel") {
-      c.array = HostArray::kPanel;
-    } else if (w[1] == "sound") {
-      c.array = HostArray::kSound;
-    } else {
-      return fail("unknown array '" + std::string(w[1]) + "': use panel or sound");
-    }
-    const std::string_view range = w[2];
-    const std::size_t dash = range.find('-', 1);
-    int32_t first = 0;
-    int32_t last = 0;
-    if (dash == std::string_view::npos) {
-      if (!parseInteger(range, first)) return fail("bad index '" + std::string(range) + "'");
-      last = first;
-    } else if (!parseInteger(range.substr(0, dash), first) ||
-               !parseInteger(range.substr(dash + 1), last) || last < first) {
-      return fail("bad index range '" + std::string(range) + "'");
-    }
-    if (first < 0 || last > 255) return fail("index out of 0..255: '" + std::string(range) + "'");
-    c.integer = first;
-    for (std::size_t at = 4; at < n; ++at) {
-      int32_t value = 0;
-      if (!parseInteger(w[at], value)) return fail("bad value '" + std::string(w[at]) + "'");
-      c.values.push_back(value);
-    }
-    if (c.values.size() != static_cast<std::size_t>(last - first + 1)) {
-      return fail("expected " + std::to_string(last - first + 1) + " values for '" +
-                  std::string(range) + "', got " + std::to_string(c.values.size()));
-    }
-    return true;
-  }
-  if (verb == "note") {
-    c.kind = CommandKind::kNote;
-    c.text = joinFrom(line, w, 1);
-    return true;
-  }
-  return fail("unknown command '" + std::string(verb) + "'");
+  return fail(message, "unknown command '" + std::string(words[0]) + "'");
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ struct Command {
   int line = 0;
   double number = 0.0;
   double amount = 0.0;
-  bool byDistance = false;  // kRamp: `amount` is metres (else ms); kWait: frames (else ms)
+  bool byDistance = false;  // kRamp: `amount` is metres (else ms)
+  bool byFrames = false;    // kWait: `integer` frames (else `amount` ms)
   int32_t integer = 0;
   int32_t value = 0;
   Handle handle = Handle::kPower;

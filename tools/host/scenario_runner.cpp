@@ -58,8 +58,8 @@ void ScenarioRunner::frame(double speedKmh) {
   shown_ = false;
   // The distance the module counts for a frame of the fixed step.
   odometerM_ += state.speed / 3.6 * stepMs_ / 1000.0;
-  for (const SoundName& entry : kSoundNames) {
-    if (sound_[entry.index] == 1) soundsStarted_.push_back({entry.index, frames_});
+  for (const panel::SoundSlot& slot : panel::kSoundSlots) {
+    if (sound_[slot.index] == 1) soundsStarted_.push_back({slot.index, frames_});
   }
   if (settings_.trace != nullptr) settings_.trace->frame(frames_, state.time, panel_, sound_);
 }
@@ -151,7 +151,7 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
           static_cast<int64_t>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
     }
     case CommandKind::kWait: {
-      const double frames = c.byDistance ? c.integer : std::ceil(c.amount / stepMs - 1e-9);
+      const double frames = c.byFrames ? c.integer : std::ceil(c.amount / stepMs - 1e-9);
       return runFrames(
           static_cast<int64_t>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
     }

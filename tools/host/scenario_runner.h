@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/host/module_api.h"
+#include "tools/common/module_api.h"
 #include "tools/host/panel_view.h"
 #include "tools/host/scenario.h"
 #include "tools/host/screen.h"

@@ -1,30 +1,24 @@
 #include <cstdio>
 #include <sstream>
 
+#include "tools/common/text_layout.h"
 #include "tools/host/display_codes.h"
 #include "tools/host/screen.h"
 
 namespace {
 
-std::string padded(std::string text, std::size_t width) {
-  // Width counts characters, not bytes: a UTF-8 continuation byte adds nothing.
-  std::size_t shown = 0;
-  for (unsigned char byte : text) shown += (byte & 0xC0) != 0x80 ? 1 : 0;
-  if (shown < width) text.append(width - shown, ' ');
-  return text;
-}
-
 std::string numberLine(const TrainNumberCodes& codes) {
   std::string digits;
   for (int32_t digit : codes.digits) digits += " " + std::to_string(digit);
-  return padded(trainNumberText(codes), 10) + "(prefix " + std::to_string(codes.prefix) +
+  return padRight(trainNumberText(codes), 10) + "(prefix " + std::to_string(codes.prefix) +
          ", digits" + digits + ", suffix " + std::to_string(codes.suffix) + ")";
 }
 
 std::string recordLine(const char* label, const StopRecord& record, const char* attrLabel) {
-  std::string line = padded(label, 12);
-  if (record.attr) line += padded(std::string(attrLabel) + " " + std::to_string(*record.attr), 10);
-  if (record.time.minute) line += padded(timeText(record.time), 11);
+  std::string line = padRight(label, 12);
+  if (record.attr)
+    line += padRight(std::string(attrLabel) + " " + std::to_string(*record.attr), 10);
+  if (record.time.minute) line += padRight(timeText(record.time), 11);
   if (record.number) line += "no. " + std::to_string(*record.number);
   return line;
 }
@@ -45,9 +39,9 @@ char unitLetter(int32_t state) {
 }  // namespace
 
 std::string layoutName(const Layout& layout) {
-  std::string name = layout.legacy ? "legacy layout" : "standard layout";
-  name += layout.fiveRowList ? ", five-row list" : ", seven-row list";
-  if (!layout.legacy && layout.unitDisplay) name += ", unit lamps";
+  std::string name = layout.useLegacyDisp ? "legacy layout" : "standard layout";
+  name += layout.dispType ? ", five-row list" : ", seven-row list";
+  if (!layout.useLegacyDisp && layout.unitDispEnable) name += ", unit lamps";
   return name;
 }
 
@@ -90,9 +84,9 @@ std::string renderText(const PanelView& view, const ScreenContext& context) {
   out << "Row  Attr  Time 1     Time 2   " << (gaps ? "  Gap  " : "") << "   No."
       << (columns ? "    A    B" : "") << "\n";
   auto rowLine = [&](const std::string& label, const ListRow& row) {
-    out << padded(label, 5) << padded(optionalText(row.attr), 6) << padded(timeText(row.time1), 11)
-        << padded(timeText(row.time2), 11);
-    if (gaps) out << padded(row.gap.minute ? timeText(row.gap) : "", 7);
+    out << padRight(label, 5) << padRight(optionalText(row.attr), 6)
+        << padRight(timeText(row.time1), 11) << padRight(timeText(row.time2), 11);
+    if (gaps) out << padRight(row.gap.minute ? timeText(row.gap) : "", 7);
     std::snprintf(line, sizeof line, "%4s", optionalText(row.number).c_str());
     out << line;
     if (columns && row.colA) {

@@ -5,6 +5,7 @@
 // Runs once or twice per frame; a few hundred integer copies, no heap.
 #include <cstddef>
 
+#include "base/blank_values.h"
 #include "display/ruva.h"
 
 namespace {
@@ -80,7 +81,7 @@ void copyRow(CRuva& r, const Column* columns, std::size_t count, std::size_t row
 // The seven-row display shows a first time only as the hour-26 mark: any other hour
 // goes blank, while its minutes and seconds stay as copied.
 void applyHourRule(CRuva& r, std::size_t row) {
-  if (r.dispList7Time1Hour[row] != 26) r.dispList7Time1Hour[row] = 24;
+  if (r.dispList7Time1Hour[row] != kMarkHour) r.dispList7Time1Hour[row] = kNoHour;
 }
 
 template <std::size_t N7, std::size_t N5>

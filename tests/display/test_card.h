@@ -1,7 +1,7 @@
-// A card of plain stops for the route tests, with every per-stop value derived from the
-// stop's index so that a wrong index shows as a wrong value.
-#ifndef RUVA_TESTS_ROUTE_TEST_CARD_H_
-#define RUVA_TESTS_ROUTE_TEST_CARD_H_
+// A card of plain stops for the stop-selection and reveal tests, with every per-stop
+// value derived from the stop's index so that a wrong index shows as a wrong value.
+#ifndef RUVA_TESTS_DISPLAY_TEST_CARD_H_
+#define RUVA_TESTS_DISPLAY_TEST_CARD_H_
 
 #include <string>
 #include <vector>
@@ -37,4 +37,4 @@ inline std::vector<int32_t> items(const FixedList& list) {
   return {list.begin(), list.end()};
 }
 
-#endif  // RUVA_TESTS_ROUTE_TEST_CARD_H_
+#endif  // RUVA_TESTS_DISPLAY_TEST_CARD_H_

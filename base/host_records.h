@@ -2,8 +2,8 @@
 //
 // They are a binary interface: little-endian, naturally aligned, no padding. The
 // module reads only the fields that are named; the others are kept in copies.
-#ifndef RUVA_PLUGIN_HOST_RECORDS_H_
-#define RUVA_PLUGIN_HOST_RECORDS_H_
+#ifndef RUVA_BASE_HOST_RECORDS_H_
+#define RUVA_BASE_HOST_RECORDS_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -52,4 +52,4 @@ static_assert(offsetof(HandleCommand, power) == 4);
 static_assert(offsetof(HandleCommand, reverser) == 8);
 static_assert(offsetof(HandleCommand, constant) == 12);
 
-#endif  // RUVA_PLUGIN_HOST_RECORDS_H_
+#endif  // RUVA_BASE_HOST_RECORDS_H_

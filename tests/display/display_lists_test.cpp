@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "display/ruva.h"
-#include "tests/route/test_card.h"
+#include "tests/display/test_card.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ using Rows = std::vector<int32_t>;
 
 void loadCard(CRuva& r, CardRecord card) {
   r.resetForTrain();
-  r.D01ABnum = 5;
+  r.settings.D01ABnum = 5;
   r.card = std::move(card);
   r.selectStop(0);
 }

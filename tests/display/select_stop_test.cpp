@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "display/ruva.h"
-#include "tests/route/test_card.h"
+#include "tests/display/test_card.h"
 #include "tests/support/allocation_counter.h"
 
 namespace {
@@ -18,7 +18,7 @@ class SelectStop : public ::testing::Test {
  protected:
   void load(CardRecord card, int32_t rowCount = 5) {
     r.resetForTrain();
-    r.D01ABnum = rowCount;
+    r.settings.D01ABnum = rowCount;
     r.card = std::move(card);
   }
   CRuva r;

@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <string>
 
+#include "base/blank_values.h"
 #include "card/number_conversion.h"
+#include "display/blank_lists.h"
 #include "display/ruva.h"
 #include "route/clock_time.h"
 #include "route/train_number.h"
@@ -71,7 +73,7 @@ void fillList7Row(CRuva& r, std::size_t row, int32_t idx) {
 }
 
 void blankList7Times(CRuva& r, std::size_t row) {
-  const ClockTime none{24, 60, 60};
+  const ClockTime none{kNoHour, kNoMinute, kNoSecond};
   setTime(r.list7Time1Hour, r.list7Time1Min, r.list7Time1Sec, row, none);
   setTime(r.list7Time2Hour, r.list7Time2Min, r.list7Time2Sec, row, none);
 }
@@ -89,26 +91,17 @@ void setInfoRecord(CRuva& r) {
 void buildList5AndNextStop(CRuva& r, int32_t k, int32_t count) {
   const CardRecord& card = r.card;
   r.nextStopAttr = 0;
-  r.nextStopTime1Hour = 24;
-  r.nextStopTime1Min = 60;
-  r.nextStopTime1Sec = 60;
+  r.nextStopTime1Hour = kNoHour;
+  r.nextStopTime1Min = kNoMinute;
+  r.nextStopTime1Sec = kNoSecond;
   r.nextStopNumber = 0;
 
+  blankLists(r, kList5Lists);
   // Seven elements here (five elsewhere) for the columns that share their layout with
   // the seven-row list; only rows 0 to 4 are ever filled or shown.
-  r.list5StopIdx.assign(7, 0);
-  r.list5Attr.assign(7, 0);
-  r.list5Number.assign(7, 0);
-  r.list5Time1Hour.assign(7, 24);
-  r.list5Time2Hour.assign(7, 24);
-  r.list5Time1Min.assign(7, 60);
-  r.list5Time1Sec.assign(7, 60);
-  r.list5Time2Min.assign(7, 60);
-  r.list5Time2Sec.assign(7, 60);
-  r.list5GapMin.assign(5, 60);
-  r.list5GapSec.assign(5, 60);
-  r.list5ColA.assign(5, 0);
-  r.list5ColB.assign(5, 0);
+  for (std::size_t i = 0; i < kList5SevenRowColumns; ++i) {
+    (r.*kList5Lists[i].list).assign(7, kList5Lists[i].value);
+  }
 
   std::size_t row = 0;
   bool found = false;
@@ -148,17 +141,10 @@ void buildList5AndNextStop(CRuva& r, int32_t k, int32_t count) {
 // beyond them; row 6: the last stop of the run, shown only when there is a further stop.
 void buildList7(CRuva& r, int32_t k, int32_t count) {
   const CardRecord& card = r.card;
+  blankLists(r, kList7Lists);
   r.list7StopIdx.assign(7, kNoStop);
-  r.list7Attr.assign(7, 0);
-  r.list7Extra.assign(7, 0);
-  r.list7Time1Hour.assign(7, 24);
-  r.list7Time2Hour.assign(7, 24);
-  r.list7Time1Min.assign(7, 60);
-  r.list7Time1Sec.assign(7, 60);
-  r.list7Time2Min.assign(7, 60);
-  r.list7Time2Sec.assign(7, 60);
 
-  const std::size_t rows = r.D01ABnum == 3 ? 3 : 5;
+  const std::size_t rows = r.settings.D01ABnum == 3 ? 3 : 5;
   std::size_t row = 0;
   bool far = false;
   for (int32_t idx = k; idx < count; ++idx) {
@@ -184,9 +170,9 @@ void buildList7(CRuva& r, int32_t k, int32_t count) {
 void buildDestRecord(CRuva& r, int32_t k) {
   const CardRecord& card = r.card;
   r.destAttr = 0;
-  r.destHour = 24;
-  r.destMin = 60;
-  r.destSec = 60;
+  r.destHour = kNoHour;
+  r.destMin = kNoMinute;
+  r.destSec = kNoSecond;
   if (card.stopTime2[k] < kNotClockTime2 && !isHour26Mark(card.stopTime1[k])) return;
   for (int32_t j = k - 1; j >= 0; --j) {
     if (card.stopTime2[j] >= kNotClockTime2 || isHour26Mark(card.stopTime1[j])) continue;

@@ -1,0 +1,27 @@
+// Text for people from the tools: display times and columns padded for a terminal.
+// Texts are UTF-8.
+#ifndef RUVA_TOOLS_COMMON_TEXT_LAYOUT_H_
+#define RUVA_TOOLS_COMMON_TEXT_LAYOUT_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// One part of a display time: two digits, or "--" when it holds `blank`, the value of
+// no time for that part.
+std::string timePartText(int32_t value, int32_t blank);
+
+// The hour of a display time: two digits, "--" for no time, and the marks of hours 25
+// to 27 as their pictures ("停", "↓", "〓").
+std::string hourText(int32_t hour);
+
+// A display time as "08:30:05", each part as above.
+std::string clockText(int32_t hour, int32_t minute, int32_t second);
+
+// `text` followed by spaces up to `width` characters (not bytes).
+std::string padRight(std::string text, std::size_t width);
+
+// `text` behind spaces up to `width` bytes.
+std::string padLeft(const std::string& text, std::size_t width);
+
+#endif  // RUVA_TOOLS_COMMON_TEXT_LAYOUT_H_
