@@ -36,7 +36,8 @@ std::string renderSvg(const PanelView& view, const ScreenContext& context);
 // the start tag of the <svg> element without its namespace (an HTML page needs none),
 // the rest are its children. The line of frame, host time, speed and run is the text
 // element with id "frame-line"; the clock and the train number have ids "clock" and
-// "train".
+// "train", and list row K its times and stop name "row-K-time1", "row-K-time2" and
+// "row-K-name" ("row-last-..." for the last stop).
 std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& context);
 
 // The layout in words, e.g. "standard layout, five-row list, unit lamps".

@@ -135,18 +135,19 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
     picture.text(kNameX, y, "stop", 16, "#a0b4d0");
   y += kRowHeight;
   auto row = [&](const std::string& label, const ListRow& r, bool shaded, const std::string& name) {
+    const std::string id = "row-" + label + "-";
     if (shaded) picture.rect(8, y - 19, kWidth - 16, kRowHeight, "#161d2b");
     picture.text(16, y, label, 18, "#a0b4d0");
     picture.text(70, y, optionalText(r.attr), 18);
-    picture.text(130, y, timeText(r.time1), 18);
-    picture.text(270, y, timeText(r.time2), 18);
+    picture.text(130, y, timeText(r.time1), 18, "#e8f0ff", "start", (id + "time1").c_str());
+    picture.text(270, y, timeText(r.time2), 18, "#e8f0ff", "start", (id + "time2").c_str());
     if (gaps && r.gap.minute) picture.text(410, y, timeText(r.gap), 18);
     picture.text(numberX, y, optionalText(r.number), 18);
     if (r.colA) {
       picture.text(580, y, "A " + std::to_string(*r.colA), 18, "#c8d8f0");
       picture.text(660, y, "B " + std::to_string(*r.colB), 18, "#c8d8f0");
     }
-    if (!name.empty()) picture.text(kNameX, y, name, 18, "#ffffff");
+    if (!name.empty()) picture.text(kNameX, y, name, 18, "#ffffff", "start", (id + "name").c_str());
     y += kRowHeight;
   };
   for (std::size_t k = 0; k < view.rows.size(); ++k) {
