@@ -9,18 +9,12 @@
 #include <sstream>
 
 #include "tests/support/module_host.h"
+#include "tests/tools/source_file.h"
 #include "tools/host/panel_meanings.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readSource(const std::string& relative) {
-  std::ifstream in(std::string(RUVA_SOURCE_DIR) + "/" + relative, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 TEST(ChangeList, KeepsChangesAsRunsOfEqualSteps) {
   struct Case {
