@@ -108,7 +108,7 @@ class Page:
     def check_display(self, panel, frame):
         """Frame, address, clock, train number and list rows against the trace."""
         check(self.frame() == frame, "page shows frame %d, expected %d" % (self.frame(), frame))
-        check(self.driver.current_url.endswith("#frame=%d" % frame), "address " + self.driver.current_url)
+        self.wait(lambda: self.driver.current_url.endswith("#frame=%d" % frame), "the address")
         clock = "%02d:%02d:%02d" % (panel(10, frame), panel(11, frame), panel(12, frame))
         check(self.text("clock") == clock, "clock %s at frame %d, trace says %s" %
               (self.text("clock"), frame, clock))
