@@ -3,6 +3,7 @@
 // per frame, which element strings this drawing produced. The page only puts those
 // strings together and fills in the one live line (frame, time, speed, run), so a
 // snapshot and the page at the same frame cannot show different things.
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -131,8 +132,10 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
   picture.text(270, y, "time 2", 16, "#a0b4d0");
   if (gaps) picture.text(410, y, "gap", 16, "#a0b4d0");
   picture.text(numberX, y, "no.", 16, "#a0b4d0");
-  if (!context.rowNames.empty() || !context.lastStopName.empty())
-    picture.text(kNameX, y, "stop", 16, "#a0b4d0");
+  const bool named = !context.lastStopName.empty() ||
+                     std::any_of(context.rowNames.begin(), context.rowNames.end(),
+                                 [](const std::string& name) { return !name.empty(); });
+  if (named) picture.text(kNameX, y, "stop", 16, "#a0b4d0");
   y += kRowHeight;
   auto row = [&](const std::string& label, const ListRow& r, bool shaded, const std::string& name) {
     const std::string id = "row-" + label + "-";
