@@ -1,7 +1,7 @@
 # The two commands of a fresh machine, `make demo` and `make test`. Both install what
 # is missing first. The demo needs only the native build; the tests build and test the
 # native module and the Windows DLL (cross-built, tested under Wine).
-.PHONY: demo test build native
+.PHONY: demo test build native report-picture
 
 DEMO_OUT := build/demo
 
@@ -15,15 +15,26 @@ build: native
 	cmake --preset windows
 	cmake --build --preset windows
 
-# Replays the example card run: prints the display at each stop and writes an SVG
-# picture of it to $(DEMO_OUT)/card_run/.
+# Replays the example card run: prints the display at each stop, writes an SVG picture
+# of it to $(DEMO_OUT)/card_run/ and the whole run as one page, $(DEMO_OUT)/card_run.html.
 demo: native
 	@echo "== Replaying examples/scenarios/card_run.scn in examples/vehicle"
-	build/default/ruvahost --out $(DEMO_OUT) examples/vehicle examples/scenarios/card_run.scn
+	@mkdir -p $(DEMO_OUT)
+	build/default/ruvahost --out $(DEMO_OUT) --html $(DEMO_OUT)/card_run.html \
+	  examples/vehicle examples/scenarios/card_run.scn
 	@echo "== SVG snapshots of every stop: $(DEMO_OUT)/card_run/"
+	@echo "== The whole run, frame by frame, in a browser: $(DEMO_OUT)/card_run.html"
+
+# Takes the README's picture of the replay page again (the browser test's screenshot).
+report-picture: native
+	scripts/install-deps.sh browser
+	@mkdir -p docs/images
+	/usr/bin/python3 tests/tools/report_browser_test.py --ruvahost build/default/ruvahost \
+	  --vehicle examples/vehicle --scenario examples/scenarios/card_run.scn \
+	  --work build/report-picture --screenshot docs/images/report.png
 
 test:
-	scripts/install-deps.sh native windows
+	scripts/install-deps.sh native windows browser
 	cmake --workflow --preset default
 	cmake --workflow --preset windows
 	scripts/run-fuzz.sh 60

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build and the tests need, if any is missing.
-# Usage: scripts/install-deps.sh [native|windows|fuzz]...
+# Usage: scripts/install-deps.sh [native|windows|fuzz|browser]...
 # "windows" also generates the ja_JP.UTF-8 locale: Wine maps code-page-932 file names
 # onto the names on disk only under an installed Japanese UTF-8 locale.
 set -euo pipefail
@@ -26,6 +26,8 @@ for extra in "$@"; do
       want_locale=true
       ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    # The replay page's test: headless Chromium driven from Python, Japanese fonts.
+    browser) packages+=(chromium chromium-driver python3 python3-selenium fonts-ipafont) ;;
     *) echo "unknown package set: $extra" >&2; exit 2 ;;
   esac
 done

@@ -9,16 +9,10 @@
 
 #include "card/parser.h"
 #include "tests/support/vehicle_folder.h"
+#include "tests/tools/source_file.h"
 #include "tools/card/card_views.h"
 
 namespace {
-
-std::string readSource(const std::string& relative) {
-  std::ifstream in(std::string(RUVA_SOURCE_DIR) + "/" + relative, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 TEST(CardCheck, ReportsEveryRemarkOfTheBrokenExampleCard) {
   const std::string card = readSource("examples/broken_card.csv");

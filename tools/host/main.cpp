@@ -10,6 +10,7 @@
 #include "plugin/settings.h"
 #include "tools/common/module_api.h"
 #include "tools/common/text_file.h"
+#include "tools/host/html_report.h"
 #include "tools/host/scenario.h"
 #include "tools/host/scenario_runner.h"
 #include "tools/host/vehicle_mirror.h"
@@ -28,6 +29,7 @@ constexpr const char* kUsage =
     "  --module FILE   the built module (default: the one built with ruvahost)\n"
     "  --step MS       frame step in milliseconds (default 16)\n"
     "  --trace FILE    write every panel or sound change per frame as CSV\n"
+    "  --html FILE     write the whole run as one page to scrub through, frame by frame\n"
     "  --out FOLDER    where snapshot pictures go (default: the current folder)\n"
     "  --quiet         do not print what show and note print\n";
 
@@ -49,6 +51,7 @@ struct Options {
   fs::path vehicle;
   fs::path scenario;
   fs::path trace;
+  fs::path html;
   fs::path out = ".";
   int32_t stepMs = 16;
   bool quiet = false;
@@ -60,7 +63,7 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool takesValue =
-        arg == "--module" || arg == "--step" || arg == "--trace" || arg == "--out";
+        arg == "--module" || arg == "--step" || arg == "--trace" || arg == "--html" || arg == "--out";
     if (takesValue && i + 1 >= argc) {
       error = arg + " needs a value";
       return false;
@@ -69,6 +72,8 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
       options.module = argv[++i];
     } else if (arg == "--trace") {
       options.trace = argv[++i];
+    } else if (arg == "--html") {
+      options.html = argv[++i];
     } else if (arg == "--out") {
       options.out = argv[++i];
     } else if (arg == "--step") {
@@ -147,6 +152,14 @@ int main(int argc, char** argv) {
     trace = std::make_unique<TraceWriter>(*traceFile);
   }
 
+  std::unique_ptr<std::ofstream> htmlFile;
+  if (!options.html.empty()) {
+    htmlFile = std::make_unique<std::ofstream>(options.html, std::ios::binary | std::ios::trunc);
+    if (!*htmlFile) return inputError("cannot write the page " + options.html.string());
+  }
+  StopNames stopNames(mirror.module().string());
+  ReportRecorder recorder(&stopNames);
+
   RunSettings settings;
   settings.stepMs = options.stepMs;
   settings.snapshotFolder = options.out;
@@ -154,6 +167,12 @@ int main(int argc, char** argv) {
   settings.readLayout = [specFile] { return readDisplaySettings(specFile.c_str()); };
   settings.out = options.quiet ? nullptr : &std::cout;
   settings.trace = trace.get();
+  settings.stopNames = &stopNames;
+  if (htmlFile) {
+    // The page shows every failed expectation, so the run goes on past them.
+    settings.observer = &recorder;
+    settings.keepGoing = true;
+  }
 
   ScenarioRunner runner(api, settings);
   runner.start();
@@ -161,6 +180,12 @@ int main(int argc, char** argv) {
   const bool passed = runner.run(scenario, failure);
   std::cout.flush();
   if (traceFile) traceFile->flush();
+  if (htmlFile) {
+    recorder.writeHtml(*htmlFile, options.scenario.filename().string() + " in " +
+                                      options.vehicle.filename().string() + ": ruvahost replay");
+    htmlFile->flush();
+    if (!*htmlFile) return inputError("cannot write the page " + options.html.string());
+  }
   if (!passed) {
     std::cerr << "ruvahost: " << scenario.name << ":" << failure.line << ": " << failure.message
               << '\n';

@@ -35,8 +35,15 @@ PanelView ScenarioRunner::view() const {
   return decodePanel(layout_, panel_, sound_);
 }
 
+NamedLists ScenarioRunner::names() const {
+  return settings_.stopNames != nullptr ? settings_.stopNames->find(view()) : NamedLists{};
+}
+
 ScreenContext ScenarioRunner::context() const {
   ScreenContext context;
+  NamedLists named = names();
+  context.rowNames = std::move(named.rowNames);
+  context.lastStopName = std::move(named.lastStopName);
   context.frame = frames_;
   context.hostTimeMs = static_cast<int32_t>(timeMs_);
   context.speedKmh = speedKmh_;
@@ -62,6 +69,7 @@ void ScenarioRunner::frame(double speedKmh) {
     if (sound_[slot.index] == 1) soundsStarted_.push_back({slot.index, frames_});
   }
   if (settings_.trace != nullptr) settings_.trace->frame(frames_, state.time, panel_, sound_);
+  if (settings_.observer != nullptr) settings_.observer->frameDone(*this);
 }
 
 bool ScenarioRunner::runFrames(int64_t count, const std::function<double(int64_t)>& speedOf,
@@ -173,6 +181,8 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       beacon.type = c.integer;
       beacon.data = c.value;
       api_.SetBeaconData(beacon);
+      if (settings_.stopNames != nullptr) settings_.stopNames->beacon(c.integer, c.value);
+      if (settings_.observer != nullptr) settings_.observer->beaconPassed(frames_, c.integer, c.value);
       return true;
     }
     case CommandKind::kHandle:
@@ -216,8 +226,19 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
 }
 
 bool ScenarioRunner::run(const Scenario& scenario, RunFailure& failure) {
+  bool failed = false;
   for (const Command& command : scenario.commands) {
-    if (!execute(command, failure)) return false;
+    RunFailure now;
+    if (execute(command, now)) continue;
+    if (now.expectation && settings_.observer != nullptr)
+      settings_.observer->expectationFailed(frames_, now);
+    // A command that cannot run ends the run whatever failed before it.
+    if (!now.expectation || !settings_.keepGoing) {
+      failure = now;
+      return false;
+    }
+    if (!failed) failure = now;
+    failed = true;
   }
-  return true;
+  return !failed;
 }

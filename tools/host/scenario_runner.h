@@ -16,7 +16,23 @@
 #include "tools/host/panel_view.h"
 #include "tools/host/scenario.h"
 #include "tools/host/screen.h"
+#include "tools/host/stop_names.h"
 #include "tools/host/trace_writer.h"
+
+class ScenarioRunner;
+struct RunFailure;
+
+// Watches a run from outside, e.g. to record it for the replay page.
+class RunObserver {
+ public:
+  virtual ~RunObserver() = default;
+  // After each frame, with the arrays as the module left them.
+  virtual void frameDone(const ScenarioRunner& runner) = 0;
+  // A beacon passed after frame `frame`; it acts on the next one.
+  virtual void beaconPassed(uint64_t frame, int32_t type, int32_t data) = 0;
+  // An `expect` line did not hold.
+  virtual void expectationFailed(uint64_t frame, const RunFailure& failure) = 0;
+};
 
 struct RunSettings {
   int32_t stepMs = 16;
@@ -24,6 +40,10 @@ struct RunSettings {
   std::function<Layout()> readLayout;          // asked after every Initialize
   std::ostream* out = nullptr;                 // `show` and `note` text; none when null
   TraceWriter* trace = nullptr;
+  StopNames* stopNames = nullptr;  // names the rows in pictures; told of every beacon
+  RunObserver* observer = nullptr;
+  // Play on after a failed `expect` (the run still fails, with the first of them).
+  bool keepGoing = false;
 };
 
 struct RunFailure {
@@ -38,11 +58,15 @@ class ScenarioRunner {
 
   // The host's start: Load, SetVehicleSpec (all zeros), Initialize.
   void start();
-  // Runs every command in order; stops at the first failure and describes it.
+  // Runs every command in order; stops at the first failure and describes it (with
+  // `keepGoing`, a failed expectation stops nothing and the first one is described).
   bool run(const Scenario& scenario, RunFailure& failure);
 
   // What the display shows now, in the layout in force.
   PanelView view() const;
+
+  // The card stops beside the rows of view(), when the settings name stops.
+  NamedLists names() const;
 
   const std::array<int32_t, kPanelSize>& panel() const { return panel_; }
   const std::array<int32_t, kSoundSize>& sound() const { return sound_; }

@@ -1,3 +1,9 @@
+// The display as an SVG picture. One drawing serves both the snapshot files and the
+// replay page (html_report.cpp): the picture is a list of elements, and the page stores,
+// per frame, which element strings this drawing produced. The page only puts those
+// strings together and fills in the one live line (frame, time, speed, run), so a
+// snapshot and the page at the same frame cannot show different things.
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -6,7 +12,8 @@
 
 namespace {
 
-constexpr int kWidth = 760;
+constexpr int kWidth = 880;
+constexpr int kNameX = 720;  // stop names beside the rows
 constexpr int kRowHeight = 26;
 
 std::string escaped(const std::string& text) {
@@ -35,31 +42,39 @@ std::string escaped(const std::string& text) {
 class Picture {
  public:
   void text(int x, int y, const std::string& content, int size = 16, const char* colour = "#e8f0ff",
-            const char* anchor = "start") {
-    body_ << "<text x=\"" << x << "\" y=\"" << y << "\" font-size=\"" << size << "\" fill=\""
-          << colour << "\" text-anchor=\"" << anchor << "\">" << escaped(content) << "</text>\n";
+            const char* anchor = "start", const char* id = nullptr) {
+    std::ostringstream element;
+    element << "<text";
+    if (id != nullptr) element << " id=\"" << id << "\"";
+    element << " x=\"" << x << "\" y=\"" << y << "\" font-size=\"" << size << "\" fill=\""
+            << colour << "\" text-anchor=\"" << anchor << "\">" << escaped(content) << "</text>\n";
+    elements_.push_back(element.str());
   }
   void rect(int x, int y, int w, int h, const char* fill, const char* stroke = "none") {
-    body_ << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"" << w << "\" height=\"" << h
-          << "\" fill=\"" << fill << "\" stroke=\"" << stroke << "\"/>\n";
+    std::ostringstream element;
+    element << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"" << w << "\" height=\"" << h
+            << "\" fill=\"" << fill << "\" stroke=\"" << stroke << "\"/>\n";
+    elements_.push_back(element.str());
   }
   void lamp(int x, int y, bool on, const char* colour) {
-    body_ << "<circle cx=\"" << x << "\" cy=\"" << y << "\" r=\"8\" fill=\""
-          << (on ? colour : "#2a3140") << "\" stroke=\"#8090a8\"/>\n";
+    std::ostringstream element;
+    element << "<circle cx=\"" << x << "\" cy=\"" << y << "\" r=\"8\" fill=\""
+            << (on ? colour : "#2a3140") << "\" stroke=\"#8090a8\"/>\n";
+    elements_.push_back(element.str());
   }
-  std::string finish(int height) const {
-    std::ostringstream out;
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kWidth << "\" height=\""
-        << height << "\" viewBox=\"0 0 " << kWidth << " " << height
-        << "\" font-family=\"monospace\">\n"
-        << "<rect width=\"100%\" height=\"100%\" fill=\"#10151f\"/>\n"
-        << body_.str() << "</svg>\n";
-    return out.str();
+  // The start tag (without a namespace, which only the file needs) and the background
+  // go first, now that the height is known.
+  std::vector<std::string> finish(int height) {
+    std::ostringstream start;
+    start << "<svg width=\"" << kWidth << "\" height=\"" << height << "\" viewBox=\"0 0 " << kWidth
+          << " " << height << "\" font-family=\"" << kScreenFonts << "\">\n";
+    elements_.insert(elements_.begin(),
+                     {start.str(), "<rect width=\"100%\" height=\"100%\" fill=\"#10151f\"/>\n"});
+    return std::move(elements_);
   }
 
  private:
-  std::ostringstream body_;
+  std::vector<std::string> elements_;
 };
 
 const char* unitColour(int32_t state) {
@@ -68,15 +83,15 @@ const char* unitColour(int32_t state) {
 
 }  // namespace
 
-std::string renderSvg(const PanelView& view, const ScreenContext& context) {
+std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& context) {
   Picture picture;
   char line[128];
 
   picture.rect(0, 0, kWidth, 64, "#1d3a6e");
   std::snprintf(line, sizeof line, "%02d:%02d:%02d", view.clockHour, view.clockMinute,
                 view.clockSecond);
-  picture.text(16, 42, line, 30, "#ffffff");
-  picture.text(200, 42, trainNumberText(view.number), 30, "#ffd860");
+  picture.text(16, 42, line, 30, "#ffffff", "start", "clock");
+  picture.text(200, 42, trainNumberText(view.number), 30, "#ffd860", "start", "train");
   std::snprintf(line, sizeof line, "%d km/h", view.speedDigits[0]);
   picture.text(470, 42, line, 26, "#ffffff");
   picture.text(kWidth - 16, 28, "km post " + kmPostText(view.kmHigh, view.kmLow), 16, "#c8d8f0",
@@ -117,24 +132,33 @@ std::string renderSvg(const PanelView& view, const ScreenContext& context) {
   picture.text(270, y, "time 2", 16, "#a0b4d0");
   if (gaps) picture.text(410, y, "gap", 16, "#a0b4d0");
   picture.text(numberX, y, "no.", 16, "#a0b4d0");
+  const bool named = !context.lastStopName.empty() ||
+                     std::any_of(context.rowNames.begin(), context.rowNames.end(),
+                                 [](const std::string& name) { return !name.empty(); });
+  if (named) picture.text(kNameX, y, "stop", 16, "#a0b4d0");
   y += kRowHeight;
-  auto row = [&](const std::string& label, const ListRow& r, bool shaded) {
+  auto row = [&](const std::string& label, const ListRow& r, bool shaded, const std::string& name) {
+    const std::string id = "row-" + label + "-";
     if (shaded) picture.rect(8, y - 19, kWidth - 16, kRowHeight, "#161d2b");
     picture.text(16, y, label, 18, "#a0b4d0");
     picture.text(70, y, optionalText(r.attr), 18);
-    picture.text(130, y, timeText(r.time1), 18);
-    picture.text(270, y, timeText(r.time2), 18);
+    picture.text(130, y, timeText(r.time1), 18, "#e8f0ff", "start", (id + "time1").c_str());
+    picture.text(270, y, timeText(r.time2), 18, "#e8f0ff", "start", (id + "time2").c_str());
     if (gaps && r.gap.minute) picture.text(410, y, timeText(r.gap), 18);
     picture.text(numberX, y, optionalText(r.number), 18);
     if (r.colA) {
       picture.text(580, y, "A " + std::to_string(*r.colA), 18, "#c8d8f0");
       picture.text(660, y, "B " + std::to_string(*r.colB), 18, "#c8d8f0");
     }
+    if (!name.empty()) picture.text(kNameX, y, name, 18, "#ffffff", "start", (id + "name").c_str());
     y += kRowHeight;
   };
-  for (std::size_t k = 0; k < view.rows.size(); ++k)
-    row(std::to_string(k), view.rows[k], k % 2 == 1);
-  if (view.lastStop.attr) row("last", view.lastStop, view.rows.size() % 2 == 1);
+  for (std::size_t k = 0; k < view.rows.size(); ++k) {
+    row(std::to_string(k), view.rows[k], k % 2 == 1,
+        k < context.rowNames.size() ? context.rowNames[k] : std::string());
+  }
+  if (view.lastStop.attr)
+    row("last", view.lastStop, view.rows.size() % 2 == 1, context.lastStopName);
 
   y += 16;
   std::snprintf(line, sizeof line, "progress %d   cues 198=%d 81=%d 248=%d", view.progressCode,
@@ -165,8 +189,16 @@ std::string renderSvg(const PanelView& view, const ScreenContext& context) {
   std::snprintf(line, sizeof line, "frame %llu  host time %s  speed %.1f km/h  run %.1f m",
                 static_cast<unsigned long long>(context.frame),
                 hostTimeText(context.hostTimeMs).c_str(), context.speedKmh, context.odometerM);
-  picture.text(16, y, line, 12, "#7080a0");
+  picture.text(16, y, line, 12, "#7080a0", "start", "frame-line");
   y += 16;
   picture.text(16, y, layoutName(view.layout), 12, "#7080a0");
   return picture.finish(y + 12);
+}
+
+std::string renderSvg(const PanelView& view, const ScreenContext& context) {
+  const std::vector<std::string> elements = drawScreen(view, context);
+  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+  svg += elements[0].substr(4);
+  for (std::size_t i = 1; i < elements.size(); ++i) svg += elements[i];
+  return svg + "</svg>\n";
 }
