@@ -45,6 +45,7 @@ void CRuva::blankDisplay() {
   nextStopTime1Min = kNoMinute;
   nextStopTime1Sec = kNoSecond;
   nextStopNumber = 0;
+  nextStopIdx = -1;
   blankLists(*this, kList7Lists);
   blankLists(*this, kList5Lists);
   // The empty screen's gap seconds read 12, unlike after a reset.

@@ -31,6 +31,7 @@ void CRuva::resetForTrain() {
   nextStopTime1Min = kNoMinute;
   nextStopTime1Sec = kNoSecond;
   nextStopNumber = 0;
+  nextStopIdx = -1;
 
   blankLists(*this, kList7Lists);
   blankLists(*this, kList5Lists);

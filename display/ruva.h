@@ -87,6 +87,8 @@ class CRuva {
   int32_t nextStopTime1Min = kNoMinute;
   int32_t nextStopTime1Sec = kNoSecond;
   int32_t nextStopNumber = 0;
+  // The card stop of the record, -1 for none: kept for the tools that name it.
+  int32_t nextStopIdx = -1;
 
   // Seven-row stop list, card mode.
   FixedList list7StopIdx{7, 0};

@@ -95,6 +95,7 @@ void buildList5AndNextStop(CRuva& r, int32_t k, int32_t count) {
   r.nextStopTime1Min = kNoMinute;
   r.nextStopTime1Sec = kNoSecond;
   r.nextStopNumber = 0;
+  r.nextStopIdx = kNoStop;
 
   blankLists(r, kList5Lists);
   // Seven elements here (five elsewhere) for the columns that share their layout with
@@ -131,6 +132,7 @@ void buildList5AndNextStop(CRuva& r, int32_t k, int32_t count) {
       r.nextStopTime1Min = t.minute;
       r.nextStopTime1Sec = t.second;
       stopTextNumber(card.stopText5[idx], r.nextStopNumber);
+      r.nextStopIdx = idx;
       found = true;
     }
     if (row == 5 && found) break;  // nothing later can change either

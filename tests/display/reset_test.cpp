@@ -43,6 +43,7 @@ const IntValue kInts[] = {
     {&CRuva::nextStopTime1Min, 60},
     {&CRuva::nextStopTime1Sec, 60},
     {&CRuva::nextStopNumber, 0},
+    {&CRuva::nextStopIdx, -1},
     {&CRuva::bcnCurCode, 0},
     {&CRuva::bcnCurHour, 24},
     {&CRuva::bcnCurMin, 60},

@@ -53,6 +53,7 @@ TEST_F(SelectStop, TenPlainStopsFromTheFirst) {
   EXPECT_EQ(r.nextStopTime1Min, 1);
   EXPECT_EQ(r.nextStopTime1Sec, 30);
   EXPECT_EQ(r.nextStopNumber, 101);
+  EXPECT_EQ(r.nextStopIdx, 1);
 
   EXPECT_EQ(items(r.list7StopIdx), (Rows{0, 1, 2, 3, 4, 5, 9}));
   EXPECT_EQ(items(r.list7Attr), (Rows{1, 2, 3, 4, 5, 6, 10}));
@@ -108,6 +109,7 @@ TEST_F(SelectStop, FlaggedStopsAndMarks) {
   EXPECT_EQ(r.nextStopAttr, 0);
   EXPECT_EQ(r.nextStopTime1Hour, 11);
   EXPECT_EQ(r.nextStopNumber, 103);
+  EXPECT_EQ(r.nextStopIdx, 3);
 
   // Row 5 looks past row 4 and ignores the flag; row 6 is the last stop.
   EXPECT_EQ(items(r.list7StopIdx), (Rows{0, 2, 3, 5, 6, 8, 9}));
@@ -229,6 +231,7 @@ TEST_F(SelectStop, LastStop) {
   EXPECT_EQ(r.nextStopAttr, 0);
   EXPECT_EQ(r.nextStopTime1Hour, 24);
   EXPECT_EQ(r.nextStopNumber, 0);
+  EXPECT_EQ(r.nextStopIdx, -1);
   EXPECT_EQ(r.stopCue, 9);
   EXPECT_EQ(r.kmPost, 19000.0);
   EXPECT_FALSE(r.kmCountUp);
