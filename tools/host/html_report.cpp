@@ -150,13 +150,12 @@ void ReportRecorder::frameDone(const ScenarioRunner& runner) {
     const PanelView view = runner.view();
     if (frame == 1) layout_ = view.layout;
     if (names_ != nullptr) {
-      NamedLists named = names_->find(view);
-      if (named.current >= 0 && named.current != lastStop_) {
-        markers_.push_back({frame, "stop", names_->stops()[static_cast<std::size_t>(named.current)]});
-        lastStop_ = named.current;
+      context.stops = names_->find(view);
+      const int current = context.stops.current;
+      if (current >= 0 && current != lastStop_) {
+        markers_.push_back({frame, "stop", names_->stops()[static_cast<std::size_t>(current)]});
+        lastStop_ = current;
       }
-      context.rowNames = std::move(named.rowNames);
-      context.lastStopName = std::move(named.lastStopName);
     }
     const std::vector<std::string> elements = drawScreen(view, context);
     if (picture_.size() < elements.size()) picture_.resize(elements.size(), ChangeList(-1));

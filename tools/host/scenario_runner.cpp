@@ -41,9 +41,7 @@ NamedLists ScenarioRunner::names() const {
 
 ScreenContext ScenarioRunner::context() const {
   ScreenContext context;
-  NamedLists named = names();
-  context.rowNames = std::move(named.rowNames);
-  context.lastStopName = std::move(named.lastStopName);
+  context.stops = names();
   context.frame = frames_;
   context.hostTimeMs = static_cast<int32_t>(timeMs_);
   context.speedKmh = speedKmh_;
@@ -59,6 +57,7 @@ void ScenarioRunner::frame(double speedKmh) {
   state.speed = static_cast<float>(speedKmh);
   state.time = static_cast<int32_t>(timeMs_);
   state.traction = static_cast<float>(traction_);
+  frameTimeMs_ = state.time;
   api_.Elapse(state, panel_.data(), sound_.data());
   ++frames_;
   if (shown_) soundsStarted_.clear();
@@ -108,6 +107,11 @@ bool ScenarioRunner::expect(const Command& command, RunFailure& failure) const {
                  valuesText(command.values) + ", got " + valuesText(got) + " (frame " +
                  std::to_string(frames_) + ")"};
   return false;
+}
+
+void ScenarioRunner::note(int line, const std::string& text) {
+  if (settings_.out != nullptr) *settings_.out << "-- " << text << '\n';
+  if (settings_.trace != nullptr) settings_.trace->note(frames_, frameTimeMs_, line, text);
 }
 
 bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
@@ -181,7 +185,10 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       beacon.type = c.integer;
       beacon.data = c.value;
       api_.SetBeaconData(beacon);
-      if (settings_.stopNames != nullptr) settings_.stopNames->beacon(c.integer, c.value);
+      if (settings_.stopNames != nullptr) {
+        if (const std::optional<CardLoad> load = settings_.stopNames->beacon(c.integer, c.value))
+          note(c.line, cardLoadText(*load));
+      }
       if (settings_.observer != nullptr) settings_.observer->beaconPassed(frames_, c.integer, c.value);
       return true;
     }
@@ -217,9 +224,10 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       return true;
     }
     case CommandKind::kExpect:
+      ++expectationsChecked_;
       return expect(c, failure);
     case CommandKind::kNote:
-      if (settings_.out != nullptr) *settings_.out << "-- " << c.text << '\n';
+      note(c.line, c.text);
       return true;
   }
   return true;
@@ -230,6 +238,7 @@ bool ScenarioRunner::run(const Scenario& scenario, RunFailure& failure) {
   for (const Command& command : scenario.commands) {
     RunFailure now;
     if (execute(command, now)) continue;
+    if (now.expectation) failedExpectations_.push_back(now);
     if (now.expectation && settings_.observer != nullptr)
       settings_.observer->expectationFailed(frames_, now);
     // A command that cannot run ends the run whatever failed before it.

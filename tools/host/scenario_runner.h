@@ -38,9 +38,9 @@ struct RunSettings {
   int32_t stepMs = 16;
   std::filesystem::path snapshotFolder = ".";  // where `snapshot` files go
   std::function<Layout()> readLayout;          // asked after every Initialize
-  std::ostream* out = nullptr;                 // `show` and `note` text; none when null
-  TraceWriter* trace = nullptr;
-  StopNames* stopNames = nullptr;  // names the rows in pictures; told of every beacon
+  std::ostream* out = nullptr;  // `show` text and notes (the script's, the card beacons'); none when null
+  TraceWriter* trace = nullptr;    // gets the notes too
+  StopNames* stopNames = nullptr;  // names the stops on the display; told of every beacon
   RunObserver* observer = nullptr;
   // Play on after a failed `expect` (the run still fails, with the first of them).
   bool keepGoing = false;
@@ -62,6 +62,12 @@ class ScenarioRunner {
   // `keepGoing`, a failed expectation stops nothing and the first one is described).
   bool run(const Scenario& scenario, RunFailure& failure);
 
+  // The failed expectations of run(), in the order they failed: all of them with
+  // `keepGoing`, else at most the one that stopped the run.
+  const std::vector<RunFailure>& failedExpectations() const { return failedExpectations_; }
+  // How many `expect` lines run() has checked.
+  int expectationsChecked() const { return expectationsChecked_; }
+
   // What the display shows now, in the layout in force.
   PanelView view() const;
 
@@ -82,6 +88,8 @@ class ScenarioRunner {
                  RunFailure& failure);
   void frame(double speedKmh);
   bool expect(const Command& command, RunFailure& failure) const;
+  // Prints `text` as a note and writes it to the trace, for script line `line`.
+  void note(int line, const std::string& text);
   void initialize();
   ScreenContext context() const;
 
@@ -92,6 +100,7 @@ class ScenarioRunner {
   std::array<int32_t, kSoundSize> sound_{};
   int32_t stepMs_;
   int64_t timeMs_ = 0;
+  int32_t frameTimeMs_ = 0;  // host time of the last frame run
   bool timeSet_ = false;  // `time` fixed the next frame's time
   double speedKmh_ = 0.0;
   double traction_ = 0.0;
@@ -99,6 +108,8 @@ class ScenarioRunner {
   uint64_t frames_ = 0;
   std::vector<SoundStart> soundsStarted_;  // since the frame after the last show or snapshot
   bool shown_ = false;                     // a show or snapshot has seen soundsStarted_
+  std::vector<RunFailure> failedExpectations_;
+  int expectationsChecked_ = 0;
 };
 
 #endif  // RUVA_TOOLS_HOST_SCENARIO_RUNNER_H_

@@ -14,6 +14,20 @@ struct SoundStart {
   uint64_t frame;
 };
 
+// The card stop behind something the display shows.
+struct NamedStop {
+  int32_t row = -1;  // the stop's row among the card's stop rows, counted from 0; -1: unknown
+  std::string name;  // UTF-8
+};
+
+// The card stops behind the lists and the next-stop record of a frame.
+struct NamedLists {
+  int current = -1;            // the current stop, an index of StopNames::stops(); -1: none
+  std::vector<NamedStop> rows;  // per row of PanelView::rows
+  NamedStop lastStop;
+  NamedStop nextStop;
+};
+
 // When and where the screen was taken, and the sounds started since the last one.
 struct ScreenContext {
   uint64_t frame = 0;
@@ -21,8 +35,7 @@ struct ScreenContext {
   double speedKmh = 0.0;
   double odometerM = 0.0;
   std::vector<SoundStart> soundsStarted;
-  std::vector<std::string> rowNames;  // the card stop beside each list row, "" for none
-  std::string lastStopName;
+  NamedLists stops;  // shown beside the codes where known
 };
 
 // Fonts of the pictures and the page: Japanese ones first (stop names, prefixes, marks).
@@ -36,8 +49,9 @@ std::string renderSvg(const PanelView& view, const ScreenContext& context);
 // the start tag of the <svg> element without its namespace (an HTML page needs none),
 // the rest are its children. The line of frame, host time, speed and run is the text
 // element with id "frame-line"; the clock and the train number have ids "clock" and
-// "train", and list row K its times and stop name "row-K-time1", "row-K-time2" and
-// "row-K-name" ("row-last-..." for the last stop).
+// "train", list row K its times, card row and stop name "row-K-time1", "row-K-time2",
+// "row-K-card" and "row-K-name" ("row-last-..." for the last stop), and the next stop's
+// card row and name "next-card" and "next-name".
 std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& context);
 
 // The layout in words, e.g. "standard layout, five-row list, unit lamps".

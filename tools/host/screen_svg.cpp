@@ -13,7 +13,8 @@
 namespace {
 
 constexpr int kWidth = 880;
-constexpr int kNameX = 720;  // stop names beside the rows
+constexpr int kCardRowX = 720;  // the card stops beside the rows: card row, then name
+constexpr int kNameX = 756;
 constexpr int kRowHeight = 26;
 
 std::string escaped(const std::string& text) {
@@ -101,6 +102,13 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
     picture.text(kWidth - 16, 51, "mode", 14, "#c8d8f0", "end");
   }
 
+  // A card stop's row and name, with ids `id` + "card" and `id` + "name".
+  auto cardStop = [&](int y0, const NamedStop& stop, const std::string& id) {
+    if (stop.row < 0) return;
+    picture.text(kCardRowX, y0, std::to_string(stop.row), 18, "#a0b4d0", "start",
+                 (id + "card").c_str());
+    picture.text(kNameX, y0, stop.name, 18, "#ffffff", "start", (id + "name").c_str());
+  };
   int y = 92;
   auto record = [&](const char* label, const std::optional<StopRecord>& stop) {
     if (!stop) return;
@@ -111,6 +119,7 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
     picture.text(16, y, content, 18);
     y += 26;
   };
+  if (view.next) cardStop(y, context.stops.nextStop, "next-");
   record("Next stop", view.next);
   record("Dest     ", view.dest);
   record("Info     ", view.info);
@@ -132,12 +141,13 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
   picture.text(270, y, "time 2", 16, "#a0b4d0");
   if (gaps) picture.text(410, y, "gap", 16, "#a0b4d0");
   picture.text(numberX, y, "no.", 16, "#a0b4d0");
-  const bool named = !context.lastStopName.empty() ||
-                     std::any_of(context.rowNames.begin(), context.rowNames.end(),
-                                 [](const std::string& name) { return !name.empty(); });
-  if (named) picture.text(kNameX, y, "stop", 16, "#a0b4d0");
+  const std::vector<NamedStop>& stops = context.stops.rows;
+  const bool named = context.stops.lastStop.row >= 0 ||
+                     std::any_of(stops.begin(), stops.end(),
+                                 [](const NamedStop& stop) { return stop.row >= 0; });
+  if (named) picture.text(kCardRowX, y, "card stop", 16, "#a0b4d0");
   y += kRowHeight;
-  auto row = [&](const std::string& label, const ListRow& r, bool shaded, const std::string& name) {
+  auto row = [&](const std::string& label, const ListRow& r, bool shaded, const NamedStop& stop) {
     const std::string id = "row-" + label + "-";
     if (shaded) picture.rect(8, y - 19, kWidth - 16, kRowHeight, "#161d2b");
     picture.text(16, y, label, 18, "#a0b4d0");
@@ -150,15 +160,13 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
       picture.text(580, y, "A " + std::to_string(*r.colA), 18, "#c8d8f0");
       picture.text(660, y, "B " + std::to_string(*r.colB), 18, "#c8d8f0");
     }
-    if (!name.empty()) picture.text(kNameX, y, name, 18, "#ffffff", "start", (id + "name").c_str());
+    cardStop(y, stop, id);
     y += kRowHeight;
   };
-  for (std::size_t k = 0; k < view.rows.size(); ++k) {
-    row(std::to_string(k), view.rows[k], k % 2 == 1,
-        k < context.rowNames.size() ? context.rowNames[k] : std::string());
-  }
+  for (std::size_t k = 0; k < view.rows.size(); ++k)
+    row(std::to_string(k), view.rows[k], k % 2 == 1, k < stops.size() ? stops[k] : NamedStop{});
   if (view.lastStop.attr)
-    row("last", view.lastStop, view.rows.size() % 2 == 1, context.lastStopName);
+    row("last", view.lastStop, view.rows.size() % 2 == 1, context.stops.lastStop);
 
   y += 16;
   std::snprintf(line, sizeof line, "progress %d   cues 198=%d 81=%d 248=%d", view.progressCode,

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -72,7 +73,12 @@ std::string renderText(const PanelView& view, const ScreenContext& context) {
   if (view.headerByte) {
     out << "Header      byte " << *view.headerByte << "    number " << *view.headerNumber << "\n";
   }
-  if (view.next) out << recordLine("Next stop", *view.next, "attr") << "\n";
+  if (view.next) {
+    out << recordLine("Next stop", *view.next, "attr");
+    const NamedStop& next = context.stops.nextStop;
+    if (next.row >= 0) out << "    card row " << next.row << "  " << next.name;
+    out << "\n";
+  }
   if (view.dest) out << recordLine("Dest", *view.dest, "attr") << "\n";
   if (view.info) {
     out << recordLine("Info", *view.info, "attr") << "    index " << optionalText(view.infoIndex)
@@ -81,9 +87,13 @@ std::string renderText(const PanelView& view, const ScreenContext& context) {
 
   const bool gaps = !view.rows.empty() && view.rows[0].gap.minute.has_value();
   const bool columns = !view.rows.empty() && view.rows[0].colA.has_value();
+  const std::vector<NamedStop>& stops = context.stops.rows;
+  const bool named = context.stops.lastStop.row >= 0 ||
+                     std::any_of(stops.begin(), stops.end(),
+                                 [](const NamedStop& stop) { return stop.row >= 0; });
   out << "Row  Attr  Time 1     Time 2   " << (gaps ? "  Gap  " : "") << "   No."
-      << (columns ? "    A    B" : "") << "\n";
-  auto rowLine = [&](const std::string& label, const ListRow& row) {
+      << (columns ? "    A    B" : "") << (named ? "  Card stop" : "") << "\n";
+  auto rowLine = [&](const std::string& label, const ListRow& row, const NamedStop& stop) {
     out << padRight(label, 5) << padRight(optionalText(row.attr), 6)
         << padRight(timeText(row.time1), 11) << padRight(timeText(row.time2), 11);
     if (gaps) out << padRight(row.gap.minute ? timeText(row.gap) : "", 7);
@@ -93,10 +103,12 @@ std::string renderText(const PanelView& view, const ScreenContext& context) {
       std::snprintf(line, sizeof line, " %4d %4d", *row.colA, *row.colB);
       out << line;
     }
+    if (stop.row >= 0) out << padLeft(std::to_string(stop.row), 6) << "  " << stop.name;
     out << "\n";
   };
-  for (std::size_t k = 0; k < view.rows.size(); ++k) rowLine(std::to_string(k), view.rows[k]);
-  if (view.lastStop.attr) rowLine("last", view.lastStop);
+  for (std::size_t k = 0; k < view.rows.size(); ++k)
+    rowLine(std::to_string(k), view.rows[k], k < stops.size() ? stops[k] : NamedStop{});
+  if (view.lastStop.attr) rowLine("last", view.lastStop, context.stops.lastStop);
 
   if (!view.units.empty()) {
     out << "Units      ";

@@ -1,7 +1,10 @@
 #include "tools/host/stop_names.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
+#include "card/card_code.h"
 #include "card/csv_reader.h"
 #include "display/ruva.h"
 #include "platform/host_text.h"
@@ -14,6 +17,7 @@ namespace {
 
 constexpr int32_t kLoadCardBeacon = 1000;
 constexpr int32_t kRevealed = 1000;  // ms of reveal after which every row has come up
+constexpr std::string_view kNoFolder = "NULL";  // the card list's entry for no folder
 
 // A row's two times as they read; blank rows (nothing but "--") say nothing.
 std::string rowKey(const ListRow& row) {
@@ -21,7 +25,28 @@ std::string rowKey(const ListRow& row) {
   return key.find_first_not_of("-:| ") == std::string::npos ? std::string() : key;
 }
 
+std::string stopsText(int32_t stops) {
+  return std::to_string(stops) + (stops == 1 ? " stop" : " stops");
+}
+
 }  // namespace
+
+std::string cardLoadText(const CardLoad& load) {
+  std::string text = "card " + std::to_string(load.code) + ": ";
+  if (load.read) {
+    if (load.stops > 0) return text + load.file + ", " + stopsText(load.stops);
+    return text + load.file + " has no stops: the display runs without a card";
+  }
+  text += "no file " + load.file;
+  if (!load.folderListed) {
+    text += " (card folder " + std::to_string(load.folderIndex) +
+            " is not in RUVA_ICCard.ini, or its folder does not exist)";
+  }
+  // The module hands back the card it read last and starts it again from its first stop.
+  if (load.inForce.empty() || load.stops == 0)
+    return text + "; no card with stops was read before: the display runs without a card";
+  return text + "; " + load.inForce + " stays, from its first stop (" + stopsText(load.stops) + ")";
+}
 
 // A card with one stop made the current one and every row revealed.
 struct StopNames::Preview {
@@ -38,9 +63,36 @@ StopNames::StopNames(const std::string& module) : reader_(std::make_unique<CCsvr
 
 StopNames::~StopNames() = default;
 
-void StopNames::beacon(int32_t type, int32_t data) {
-  if (type != kLoadCardBeacon) return;
+std::string StopNames::shownPath(const std::string& path) const {
+  // The folder as the module puts it before a card folder's name.
+  const std::string folder = std::string(reader_->moduleDrive) + reader_->moduleDir;
+  const bool inside = !folder.empty() && path.compare(0, folder.size(), folder) == 0;
+  // Converted before the separators are changed: a second byte of a double-byte
+  // character may be a backslash.
+  std::string shown = platform::utf8FromCodePage932(inside ? path.substr(folder.size()) : path);
+  if (std::filesystem::path::preferred_separator != '/')
+    std::replace(shown.begin(), shown.end(), '\\', '/');
+  return shown;
+}
+
+std::optional<CardLoad> StopNames::beacon(int32_t type, int32_t data) {
+  if (type != kLoadCardBeacon) return std::nullopt;
+  CardLoad load;
+  load.code = data;
+  const CardCodeParts parts = splitCardCode(data);
+  load.folderIndex = parts.folderIndex;
+  load.folderListed = reader_->cardFolder(parts.folderIndex) != kNoFolder;
+  std::string path;
+  if (reader_->cardFilePath(parts, path)) {
+    load.file = shownPath(path);
+    load.read = platform::canOpenFile(path);
+  } else {
+    load.file = platform::utf8FromCodePage932(parts.fileName);
+  }
   const CardRecord card = reader_->loadCard(data);
+  if (load.read) inForce_ = load.file;
+  load.inForce = inForce_;
+  load.stops = card.stopCount;
   std::vector<std::string> names;
   for (int32_t k = 0; k < card.stopCount; ++k)
     names.push_back(platform::utf8FromCodePage932(card.stopName[static_cast<std::size_t>(k)]));
@@ -60,11 +112,12 @@ void StopNames::beacon(int32_t type, int32_t data) {
     previews_.push_back(std::move(preview));
     stopNames_.push_back(names[static_cast<std::size_t>(k)]);
   }
+  return load;
 }
 
 NamedLists StopNames::find(const PanelView& view) const {
   NamedLists found;
-  found.rowNames.assign(view.rows.size(), std::string());
+  found.rows.assign(view.rows.size(), NamedStop{});
   int best = 0;
   std::vector<std::string> shown;
   for (const ListRow& row : view.rows) shown.push_back(rowKey(row));
@@ -85,20 +138,25 @@ NamedLists StopNames::find(const PanelView& view) const {
     found.current = static_cast<int>(p);
     const FixedList& stopOfRow = view.layout.dispType ? d.list5StopIdx : d.list7StopIdx;
     const std::vector<std::string>& names = previews_[p]->names;
-    auto nameOf = [&](int32_t stop) {
+    auto stopAt = [&](int32_t stop) {
       return stop >= 0 && static_cast<std::size_t>(stop) < names.size()
-                 ? names[static_cast<std::size_t>(stop)]
-                 : std::string();
+                 ? NamedStop{stop, names[static_cast<std::size_t>(stop)]}
+                 : NamedStop{};
     };
     for (std::size_t r = 0; r < shown.size(); ++r) {
       const bool same = r < expected.rows.size() && !shown[r].empty() &&
                         shown[r] == rowKey(expected.rows[r]) && r < stopOfRow.size();
-      found.rowNames[r] = same ? nameOf(stopOfRow[r]) : std::string();
+      found.rows[r] = same ? stopAt(stopOfRow[r]) : NamedStop{};
     }
     const std::string last = rowKey(view.lastStop);
-    found.lastStopName = !last.empty() && last == rowKey(expected.lastStop) && d.list7StopIdx.size() > 6
-                             ? nameOf(d.list7StopIdx[6])
-                             : std::string();
+    found.lastStop = !last.empty() && last == rowKey(expected.lastStop) && d.list7StopIdx.size() > 6
+                         ? stopAt(d.list7StopIdx[6])
+                         : NamedStop{};
+    // The record shows the next stop once the reveal has brought it up.
+    const bool nextShown = view.next && expected.next && view.next->attr == expected.next->attr &&
+                           timeText(view.next->time) == timeText(expected.next->time) &&
+                           view.next->number == expected.next->number;
+    found.nextStop = nextShown ? stopAt(d.nextStopIdx) : NamedStop{};
   }
   return found;
 }

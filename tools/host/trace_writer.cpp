@@ -24,3 +24,12 @@ void TraceWriter::frame(uint64_t frame, int32_t timeMs,
   writeChanges(out_, frame, timeMs, "panel", panel, lastPanel_);
   writeChanges(out_, frame, timeMs, "sound", sound, lastSound_);
 }
+
+void TraceWriter::note(uint64_t frame, int32_t timeMs, int line, const std::string& text) {
+  out_ << frame << ',' << timeMs << ",note," << line << ",\"";
+  for (char c : text) {
+    if (c == '"') out_ << '"';
+    out_ << (c == '\n' || c == '\r' ? ' ' : c);
+  }
+  out_ << "\"\n";
+}

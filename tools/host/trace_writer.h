@@ -1,11 +1,13 @@
 // The --trace output: one CSV line for every panel or sound index whose value changed
-// in a frame, for plotting or for diffing two runs.
+// in a frame, for plotting or for diffing two runs, and note lines that say what the
+// script noted and what each card beacon loaded.
 #ifndef RUVA_TOOLS_HOST_TRACE_WRITER_H_
 #define RUVA_TOOLS_HOST_TRACE_WRITER_H_
 
 #include <array>
 #include <cstdint>
 #include <ostream>
+#include <string>
 
 #include "tools/host/panel_view.h"
 
@@ -19,6 +21,11 @@ class TraceWriter {
   // first call compares with all zeros, the arrays a host starts with.
   void frame(uint64_t frame, int32_t timeMs, const std::array<int32_t, kPanelSize>& panel,
              const std::array<int32_t, kSoundSize>& sound);
+
+  // Records a note made after frame `frame` (0 before the first), whose host time was
+  // `timeMs`, by script line `line`: "frame,time_ms,note,LINE,"TEXT"", the text (UTF-8,
+  // one line) in double quotes with each double quote in it doubled.
+  void note(uint64_t frame, int32_t timeMs, int line, const std::string& text);
 
  private:
   std::ostream& out_;
