@@ -1,6 +1,6 @@
 // ruvahost: runs the built module inside a vehicle folder without the host simulator,
 // driven by a scenario script. Exit status 0 when the script ran and every expectation
-// held, 1 when an expectation failed, 2 for bad input.
+// held, 1 when an expectation failed, 2 for bad input or a command that cannot run.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -31,7 +31,10 @@ constexpr const char* kUsage =
     "  --trace FILE    write every panel or sound change per frame as CSV\n"
     "  --html FILE     write the whole run as one page to scrub through, frame by frame\n"
     "  --out FOLDER    where snapshot pictures go (default: the current folder)\n"
-    "  --quiet         do not print what show and note print\n";
+    "  --keep-going    play the whole script past failed expectations and list them all\n"
+    "                  (--html does this too)\n"
+    "  --quiet         do not print what show prints, notes, and what card beacons load\n"
+    "Exit status: 0 every expectation held, 1 an expectation failed, 2 bad input.\n";
 
 int inputError(const std::string& message) {
   std::cerr << "ruvahost: " << message << '\n';
@@ -55,6 +58,7 @@ struct Options {
   fs::path out = ".";
   int32_t stepMs = 16;
   bool quiet = false;
+  bool keepGoing = false;
 };
 
 // False with a message when the command line is bad.
@@ -87,6 +91,8 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
       options.stepMs = probe.commands[0].integer;
     } else if (arg == "--quiet") {
       options.quiet = true;
+    } else if (arg == "--keep-going") {
+      options.keepGoing = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       error = "unknown option " + arg;
       return false;
@@ -168,6 +174,7 @@ int main(int argc, char** argv) {
   settings.out = options.quiet ? nullptr : &std::cout;
   settings.trace = trace.get();
   settings.stopNames = &stopNames;
+  settings.keepGoing = options.keepGoing;
   if (htmlFile) {
     // The page shows every failed expectation, so the run goes on past them.
     settings.observer = &recorder;
@@ -186,10 +193,17 @@ int main(int argc, char** argv) {
     htmlFile->flush();
     if (!*htmlFile) return inputError("cannot write the page " + options.html.string());
   }
-  if (!passed) {
-    std::cerr << "ruvahost: " << scenario.name << ":" << failure.line << ": " << failure.message
+  if (passed) return 0;
+  auto report = [&](const RunFailure& failed) {
+    std::cerr << "ruvahost: " << scenario.name << ":" << failed.line << ": " << failed.message
               << '\n';
-    return failure.expectation ? kExitExpectation : kExitInput;
+  };
+  const std::vector<RunFailure>& expectations = runner.failedExpectations();
+  for (const RunFailure& failed : expectations) report(failed);
+  if (!failure.expectation) report(failure);
+  if (settings.keepGoing && !expectations.empty()) {
+    std::cerr << "ruvahost: " << expectations.size() << " of " << runner.expectationsChecked()
+              << " expectations failed\n";
   }
-  return 0;
+  return failure.expectation ? kExitExpectation : kExitInput;
 }
