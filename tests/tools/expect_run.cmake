@@ -1,10 +1,23 @@
 # Runs a program and checks its exit status and what it printed.
-# -DPROGRAM=... -DARGS="a;b" -DEXIT=n -DOUTPUT=regex [-DEMULATOR=...]
+# -DPROGRAM=... -DARGS="a;b" -DEXIT=n [-DEMULATOR=...] and either
+#   -DOUTPUT=regex   that the output must match, or
+#   -DGOLDEN=file    that the output must equal, with line ends as "\n" and every
+#                    -DSTRIP=text taken out (a folder that differs between machines).
 execute_process(COMMAND ${EMULATOR} ${PROGRAM} ${ARGS} RESULT_VARIABLE status
                 OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL EXIT)
   message(FATAL_ERROR "exit status ${status}, expected ${EXIT}\n${out}${err}")
 endif()
-if(NOT "${out}${err}" MATCHES "${OUTPUT}")
+if(DEFINED GOLDEN)
+  set(got "${out}${err}")
+  string(REPLACE "\r\n" "\n" got "${got}")
+  if(DEFINED STRIP)
+    string(REPLACE "${STRIP}" "" got "${got}")
+  endif()
+  file(READ ${GOLDEN} expected)
+  if(NOT got STREQUAL expected)
+    message(FATAL_ERROR "the output differs from ${GOLDEN}:\n${got}")
+  endif()
+elseif(NOT "${out}${err}" MATCHES "${OUTPUT}")
   message(FATAL_ERROR "the output does not match '${OUTPUT}':\n${out}${err}")
 endif()

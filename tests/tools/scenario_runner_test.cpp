@@ -216,13 +216,15 @@ TEST(ScenarioRunner, ShowListsTheSoundsStartedSinceTheLastShow) {
   EXPECT_NE(p.out.find("Clock       00:00:00"), std::string::npos);
 }
 
-TEST(ScenarioRunner, TraceHoldsOnlyChanges) {
-  const Played p = play("wait 6 frames\n");
+TEST(ScenarioRunner, TraceHoldsOnlyChangesAndTheNotes) {
+  const Played p = play("note start\nwait 6 frames\ntime 01:00\nnote say \"hi\", then go\n");
   EXPECT_EQ(p.trace,
             "frame,time_ms,kind,index,value\n"
+            "0,0,note,1,\"start\"\n"
             "1,16,sound,14,-10000\n"
             "5,80,sound,14,1\n"
-            "6,96,sound,14,2\n");
+            "6,96,sound,14,2\n"
+            "6,96,note,4,\"say \"\"hi\"\", then go\"\n");
 }
 
 }  // namespace
