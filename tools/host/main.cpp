@@ -186,7 +186,10 @@ int main(int argc, char** argv) {
   RunFailure failure;
   const bool passed = runner.run(scenario, failure);
   std::cout.flush();
-  if (traceFile) traceFile->flush();
+  if (traceFile) {
+    traceFile->flush();
+    if (!*traceFile) return inputError("cannot write the trace " + options.trace.string());
+  }
   if (htmlFile) {
     recorder.writeHtml(*htmlFile, options.scenario.filename().string() + " in " +
                                       options.vehicle.filename().string() + ": ruvahost replay");
