@@ -99,7 +99,8 @@ TEST(ReportRecorder, RecordsTheExampleRunWithNamesAndMarkers) {
   // Card row 4 is a hidden timing point.
   const std::vector<std::string> rows = {"0 青葉台", "1 桜川", "2 緑町", "3 東浜", "5 港北"};
   std::vector<std::string> shown;
-  for (const NamedStop& stop : named.rows) shown.push_back(std::to_string(stop.row) + " " + stop.name);
+  for (const NamedStop& stop : named.rows)
+    shown.push_back(std::to_string(stop.row) + " " + stop.name);
   EXPECT_EQ(shown, rows);
   EXPECT_EQ(named.nextStop.row, 1);
   EXPECT_EQ(named.nextStop.name, "桜川");

@@ -38,7 +38,8 @@ struct RunSettings {
   int32_t stepMs = 16;
   std::filesystem::path snapshotFolder = ".";  // where `snapshot` files go
   std::function<Layout()> readLayout;          // asked after every Initialize
-  std::ostream* out = nullptr;  // `show` text and notes (the script's, the card beacons'); none when null
+  // `show` text and the notes (the script's and the card beacons'); none when null.
+  std::ostream* out = nullptr;
   TraceWriter* trace = nullptr;    // gets the notes too
   StopNames* stopNames = nullptr;  // names the stops on the display; told of every beacon
   RunObserver* observer = nullptr;

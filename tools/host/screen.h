@@ -22,11 +22,19 @@ struct NamedStop {
 
 // The card stops behind the lists and the next-stop record of a frame.
 struct NamedLists {
-  int current = -1;            // the current stop, an index of StopNames::stops(); -1: none
+  int current = -1;             // the current stop, an index of StopNames::stops(); -1: none
   std::vector<NamedStop> rows;  // per row of PanelView::rows
   NamedStop lastStop;
   NamedStop nextStop;
 };
+
+// True when a row of the lists (the last stop's included) has its card stop.
+inline bool anyRowNamed(const NamedLists& stops) {
+  for (const NamedStop& stop : stops.rows) {
+    if (stop.row >= 0) return true;
+  }
+  return stops.lastStop.row >= 0;
+}
 
 // When and where the screen was taken, and the sounds started since the last one.
 struct ScreenContext {

@@ -3,7 +3,6 @@
 // per frame, which element strings this drawing produced. The page only puts those
 // strings together and fills in the one live line (frame, time, speed, run), so a
 // snapshot and the page at the same frame cannot show different things.
-#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -142,10 +141,7 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
   if (gaps) picture.text(410, y, "gap", 16, "#a0b4d0");
   picture.text(numberX, y, "no.", 16, "#a0b4d0");
   const std::vector<NamedStop>& stops = context.stops.rows;
-  const bool named = context.stops.lastStop.row >= 0 ||
-                     std::any_of(stops.begin(), stops.end(),
-                                 [](const NamedStop& stop) { return stop.row >= 0; });
-  if (named) picture.text(kCardRowX, y, "card stop", 16, "#a0b4d0");
+  if (anyRowNamed(context.stops)) picture.text(kCardRowX, y, "card stop", 16, "#a0b4d0");
   y += kRowHeight;
   auto row = [&](const std::string& label, const ListRow& r, bool shaded, const NamedStop& stop) {
     const std::string id = "row-" + label + "-";

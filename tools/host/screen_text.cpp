@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -88,9 +87,7 @@ std::string renderText(const PanelView& view, const ScreenContext& context) {
   const bool gaps = !view.rows.empty() && view.rows[0].gap.minute.has_value();
   const bool columns = !view.rows.empty() && view.rows[0].colA.has_value();
   const std::vector<NamedStop>& stops = context.stops.rows;
-  const bool named = context.stops.lastStop.row >= 0 ||
-                     std::any_of(stops.begin(), stops.end(),
-                                 [](const NamedStop& stop) { return stop.row >= 0; });
+  const bool named = anyRowNamed(context.stops);
   out << "Row  Attr  Time 1     Time 2   " << (gaps ? "  Gap  " : "") << "   No."
       << (columns ? "    A    B" : "") << (named ? "  Card stop" : "") << "\n";
   auto rowLine = [&](const std::string& label, const ListRow& row, const NamedStop& stop) {

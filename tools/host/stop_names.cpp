@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int32_t kLoadCardBeacon = 1000;
-constexpr int32_t kRevealed = 1000;  // ms of reveal after which every row has come up
+constexpr int32_t kRevealed = 1000;             // ms of reveal after which every row has come up
 constexpr std::string_view kNoFolder = "NULL";  // the card list's entry for no folder
 
 // A row's two times as they read; blank rows (nothing but "--") say nothing.

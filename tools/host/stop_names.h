@@ -61,7 +61,7 @@ class StopNames {
 
   std::unique_ptr<CCsvread> reader_;
   std::string specFile_;
-  std::string inForce_;  // as CardLoad::inForce
+  std::string inForce_;                             // as CardLoad::inForce
   std::vector<std::unique_ptr<Preview>> previews_;  // one per entry of stopNames_
   std::vector<std::string> stopNames_;
 };
