@@ -152,8 +152,9 @@ NamedLists StopNames::find(const PanelView& view) const {
     found.lastStop = !last.empty() && last == rowKey(expected.lastStop) && d.list7StopIdx.size() > 6
                          ? stopAt(d.list7StopIdx[6])
                          : NamedStop{};
-    // The record shows the next stop once the reveal has brought it up.
-    const bool nextShown = view.next && expected.next && view.next->attr == expected.next->attr &&
+    // The record shows the next stop once the reveal has brought it up; its attribute
+    // may stand for the announcement instead, so the time and number tell.
+    const bool nextShown = view.next && expected.next &&
                            timeText(view.next->time) == timeText(expected.next->time) &&
                            view.next->number == expected.next->number;
     found.nextStop = nextShown ? stopAt(d.nextStopIdx) : NamedStop{};
