@@ -111,7 +111,7 @@ TEST(ReportRecorder, RecordsTheExampleRunWithNamesAndMarkers) {
   for (const ReportMarker& m : recorder.markers())
     seen.push_back(std::to_string(m.frame) + " " + m.kind + " " + m.label);
   ASSERT_EQ(seen.size(), 4u);
-  EXPECT_EQ(seen[0], "3 beacon beacon 1000 3123400");
+  EXPECT_EQ(seen[0], "3 beacon beacon 1000 3123400, card 3123400: local/回1234A.csv, 11 stops");
   EXPECT_EQ(seen[1].substr(seen[1].find(' ')), " stop 青葉台");
   EXPECT_EQ(seen[2], "65 expect line 5: expected panel 10 = 7, got 8 (frame 65)");
 

@@ -168,9 +168,11 @@ void ReportRecorder::frameDone(const ScenarioRunner& runner) {
   lastSound_ = sound;
 }
 
-void ReportRecorder::beaconPassed(uint64_t frame, int32_t type, int32_t data) {
-  markers_.push_back(
-      {frame + 1, "beacon", "beacon " + std::to_string(type) + " " + std::to_string(data)});
+void ReportRecorder::beaconPassed(uint64_t frame, int32_t type, int32_t data,
+                                  const std::string& note) {
+  std::string label = "beacon " + std::to_string(type) + " " + std::to_string(data);
+  if (!note.empty()) label += ", " + note;
+  markers_.push_back({frame + 1, "beacon", label});
 }
 
 void ReportRecorder::expectationFailed(uint64_t frame, const RunFailure& failure) {

@@ -42,7 +42,7 @@ class ReportRecorder : public RunObserver {
   explicit ReportRecorder(const StopNames* names);
 
   void frameDone(const ScenarioRunner& runner) override;
-  void beaconPassed(uint64_t frame, int32_t type, int32_t data) override;
+  void beaconPassed(uint64_t frame, int32_t type, int32_t data, const std::string& note) override;
   void expectationFailed(uint64_t frame, const RunFailure& failure) override;
 
   // The page, titled `title`: HTML with its style, script and data inside, UTF-8.

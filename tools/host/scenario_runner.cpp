@@ -185,11 +185,14 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       beacon.type = c.integer;
       beacon.data = c.value;
       api_.SetBeaconData(beacon);
+      std::string loaded;
       if (settings_.stopNames != nullptr) {
         if (const std::optional<CardLoad> load = settings_.stopNames->beacon(c.integer, c.value))
-          note(c.line, cardLoadText(*load));
+          loaded = cardLoadText(*load);
       }
-      if (settings_.observer != nullptr) settings_.observer->beaconPassed(frames_, c.integer, c.value);
+      if (!loaded.empty()) note(c.line, loaded);
+      if (settings_.observer != nullptr)
+        settings_.observer->beaconPassed(frames_, c.integer, c.value, loaded);
       return true;
     }
     case CommandKind::kHandle:

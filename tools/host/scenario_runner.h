@@ -28,8 +28,10 @@ class RunObserver {
   virtual ~RunObserver() = default;
   // After each frame, with the arrays as the module left them.
   virtual void frameDone(const ScenarioRunner& runner) = 0;
-  // A beacon passed after frame `frame`; it acts on the next one.
-  virtual void beaconPassed(uint64_t frame, int32_t type, int32_t data) = 0;
+  // A beacon passed after frame `frame`; it acts on the next one. `note` says what a card
+  // beacon loaded; empty for other beacons.
+  virtual void beaconPassed(uint64_t frame, int32_t type, int32_t data,
+                            const std::string& note) = 0;
   // An `expect` line did not hold.
   virtual void expectationFailed(uint64_t frame, const RunFailure& failure) = 0;
 };
