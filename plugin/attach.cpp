@@ -2,8 +2,9 @@
 
 #include <cstring>
 
-#include "plugin/globals.h"
 #include "platform/platform.h"
+#include "plugin/globals.h"
+#include "plugin/settings.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void attachModule(const char* moduleFileName) {
   char dir[256];
   if (joinBounded(csvReader.modulePath, {moduleFileName}) &&
       platform::splitModulePath(moduleFileName, drive, dir)) {
-    joinBounded(specFilePath, {drive, dir, "RUVA_Spec.ini"});
+    joinBounded(specFilePath, {drive, dir, kDisplaySettingsFile.data()});
   } else {
     csvReader.modulePath[0] = '\0';
     specFilePath[0] = '\0';

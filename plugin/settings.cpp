@@ -1,26 +1,34 @@
 // Reads the display variant from "RUVA_Spec.ini" at every Initialize.
 #include "plugin/settings.h"
 
+#include <string>
+
 #include "platform/platform.h"
 #include "plugin/globals.h"
 
 namespace {
 
-constexpr char kSection[] = "Disp";
-
-int32_t readSetting(const char* key, int32_t fallback) {
-  return platform::readProfileInt(kSection, key, fallback, specFilePath);
+int32_t readSetting(std::size_t index) {
+  const DisplaySettingKey& key = kDisplaySettingKeys[index];
+  const std::string section(kDisplaySettingsSection);
+  const std::string name(key.name);
+  return platform::readProfileInt(section.c_str(), name.c_str(), key.fallback, specFilePath);
 }
 
 }  // namespace
 
+int32_t stopListRows(int32_t value) {
+  // The stop list has layouts for three and five rows alone.
+  return value == 3 || value == 5 ? value : 5;
+}
+
 void readDisplaySettings() {
   // The keys are read in the order the file documents them; only the row count is
-  // normalised, since the stop list has layouts for three and five rows alone.
-  ruva.useLegacyDisp = readSetting("useLegacyDisp", 0) != 0;
-  ruva.D01ABnum = readSetting("D01ABnum", 5);
-  dispType = readSetting("DispType", 0) != 0;
-  unitDispEnable = readSetting("UnitDispEnable", 0) != 0;
-  nextStopTypeSetting = readSetting("NextStopType", 0);
-  if (ruva.D01ABnum != 3 && ruva.D01ABnum != 5) ruva.D01ABnum = 5;
+  // normalised.
+  ruva.useLegacyDisp = readSetting(0) != 0;
+  ruva.D01ABnum = readSetting(kStopListRowsKey);
+  dispType = readSetting(2) != 0;
+  unitDispEnable = readSetting(3) != 0;
+  nextStopTypeSetting = readSetting(4);
+  ruva.D01ABnum = stopListRows(ruva.D01ABnum);
 }

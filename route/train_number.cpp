@@ -42,6 +42,16 @@ constexpr int32_t kBlankDigit = 10;
 
 }  // namespace
 
+std::string_view trainPrefixText(int32_t prefix) {
+  if (prefix < 1 || prefix > static_cast<int32_t>(std::size(kPrefixes))) return {};
+  return kPrefixes[prefix - 1];
+}
+
+std::string_view trainSuffixText(int32_t suffix) {
+  if (suffix < 0 || suffix >= static_cast<int32_t>(std::size(kSuffixes))) return {};
+  return kSuffixes[suffix];
+}
+
 TrainNumberCode decodeTrainNumber(std::string_view text) {
   TrainNumberCode code;
   const std::size_t n = text.size();

@@ -18,4 +18,9 @@ struct TrainNumberCode {
 // optional marker, are the prefix. Never reads outside `text`; never fails.
 TrainNumberCode decodeTrainNumber(std::string_view text);
 
+// The text of display prefix code `prefix` (1-42) and of suffix code `suffix` (0-33),
+// as code page 932 bytes; empty for any other code.
+std::string_view trainPrefixText(int32_t prefix);
+std::string_view trainSuffixText(int32_t suffix);
+
 #endif  // RUVA_ROUTE_TRAIN_NUMBER_H_
