@@ -87,6 +87,12 @@ std::string shown(std::string_view bytes) {
   return platform::utf8FromCodePage932(bytes);
 }
 
+// A field for the terminal: as it stands in a card written in UTF-8 (the author's own
+// text, where Shift_JIS would only garble it), converted from Shift_JIS otherwise.
+std::string shownField(std::string_view bytes, bool utf8) {
+  return utf8 ? std::string(bytes) : shown(bytes);
+}
+
 LintRemark makeRemark(int32_t line, int32_t column, Severity severity, std::string what,
                       std::string instead, std::string expected) {
   LintRemark r;
@@ -101,6 +107,7 @@ LintRemark makeRemark(int32_t line, int32_t column, Severity severity, std::stri
 
 // What one pass over the lines found, beside the parser's own remarks.
 struct CardLines {
+  bool utf8 = false;              // the whole card is UTF-8 text
   std::vector<int32_t> rowTypes;  // per line; kNoType where column 0 holds none
   std::vector<int32_t> stopLines;
   std::vector<std::string> sectionTexts;  // column 10 of each stop row taken
@@ -131,11 +138,11 @@ class ParserRemarks final : public CardDiagnostics {
     const int32_t rowType = index < lines_.rowTypes.size() ? lines_.rowTypes[index] : kNoType;
     LintRemark out = makeRemark(r.line, r.column, Severity::kError, std::string(reason), "",
                                 expectedIn(rowType, r.column));
-    out.field = shown(r.text);
+    out.field = shownField(r.text, lines_.utf8);
     if (r.kind == CardRemarkKind::kMark) {
       if (!withNotes_) return;
       out.severity = Severity::kNote;
-      out.instead = "stores " + shown(r.stored);
+      out.instead = "stores " + shownField(r.stored, lines_.utf8);
       out.expected = "as intended";
     } else if (reason == "empty line ignored") {
       return;
@@ -151,7 +158,7 @@ class ParserRemarks final : public CardDiagnostics {
       out.instead = "the row is ignored";
       out.expected = "row types 0, 1, 3 to 8, 11 and 12; a line starting with # for a comment";
     } else if (r.kind == CardRemarkKind::kFallback) {
-      out.instead = "stores " + shown(r.stored);
+      out.instead = "stores " + shownField(r.stored, lines_.utf8);
     } else if (reason.substr(0, 13) == "row ignored: ") {
       lines_.ignoredRows.push_back(r.line);
       out.what = reason.substr(13);
@@ -175,7 +182,7 @@ class ParserRemarks final : public CardDiagnostics {
 
 // A time of columns 3 and 4 of a stop row, or of a second train number (which is not
 // moved past midnight). Texts that do not convert are the parser's business.
-void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow,
+void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow, bool utf8,
               std::vector<LintRemark>& out) {
   int32_t value = 0;
   if (!convertInt(text, value)) return;
@@ -183,7 +190,7 @@ void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow,
   auto add = [&](Severity severity, std::string what, std::string instead) {
     LintRemark r =
         makeRemark(line, column, severity, std::move(what), std::move(instead), expected);
-    r.field = shown(text);
+    r.field = shownField(text, utf8);
     out.push_back(std::move(r));
   };
   if (value < 0) {
@@ -228,7 +235,7 @@ std::string displayedTrainNumber(const TrainNumberCode& code) {
   return text;
 }
 
-void lintTrainNumber(std::string_view text, int32_t line, bool second,
+void lintTrainNumber(std::string_view text, int32_t line, bool second, bool utf8,
                      std::vector<LintRemark>& out) {
   const TrainNumberCode code = decodeTrainNumber(text);
   std::string_view written = text;
@@ -240,7 +247,7 @@ void lintTrainNumber(std::string_view text, int32_t line, bool second,
       makeRemark(line, 1, Severity::kError, "train number not shown as written",
                  "the display shows " + shown(displayed),
                  "one known prefix, at most four digits and one suffix letter, such as 回1234M");
-  r.field = shown(text);
+  r.field = shownField(text, utf8);
   out.push_back(std::move(r));
 }
 
@@ -270,6 +277,7 @@ bool hasHighByte(std::string_view text) {
 CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
   CardLines lines;
   const bool utf8 = isUtf8Text(bytes.substr(bytes.substr(0, 3) == kByteOrderMark ? 3 : 0));
+  lines.utf8 = utf8;
   bool utf8Told = false;
   bool crTold = false;
   std::vector<std::string_view> fields;
@@ -283,7 +291,7 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
       LintRemark r = makeRemark(1, 0, Severity::kError, "UTF-8 byte order mark before the row type",
                                 "the first row is ignored",
                                 "a card saved in Shift_JIS, without a byte order mark");
-      r.field = shown(fields[0].substr(kByteOrderMark.size()));
+      r.field = shownField(fields[0].substr(kByteOrderMark.size()), utf8);
       out.push_back(std::move(r));
     }
     for (std::size_t k = 0; k < fields.size(); ++k) {
@@ -291,9 +299,11 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
       if (number == 1 && k == 0 && field.substr(0, 3) == kByteOrderMark) field.remove_prefix(3);
       if (utf8 && !utf8Told && hasHighByte(field)) {
         utf8Told = true;
-        LintRemark r = makeRemark(number, static_cast<int32_t>(k), Severity::kError,
-                                  "text in UTF-8", "read as Shift_JIS: " + shown(field),
-                                  "a card saved in Shift_JIS (code page 932)");
+        LintRemark r =
+            makeRemark(number, static_cast<int32_t>(k), Severity::kError, "text in UTF-8",
+                       "read as Shift_JIS, texts garble and train-number prefixes "
+                       "are lost",
+                       "a card saved in Shift_JIS (code page 932)");
         r.field = std::string(field);
         out.push_back(std::move(r));
       }
@@ -312,13 +322,13 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
     if (type == kTrainRow) lines.trainLine = number;
     if (type == kSecondTrainRow) {
       lines.secondLine = number;
-      lintTime(field(2), number, 2, false, out);
-      lintTime(field(3), number, 3, false, out);
+      lintTime(field(2), number, 2, false, utf8, out);
+      lintTime(field(3), number, 3, false, utf8, out);
     }
     if (type == kEventRow || type == kRangeRow) {
       int32_t value = 0;
       if (convertInt(field(1), value)) {
-        lines.stopReferences.push_back({number, value, shown(field(1))});
+        lines.stopReferences.push_back({number, value, shownField(field(1), utf8)});
       }
     }
     int32_t eventType = 0;
@@ -327,7 +337,7 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
       LintRemark r = makeRemark(number, kEventTypeColumn, Severity::kError,
                                 "event type " + std::to_string(eventType) + " is not 0 to 3",
                                 "the entry never opens a window", "an event type 0, 1, 2 or 3");
-      r.field = shown(field(kEventTypeColumn));
+      r.field = shownField(field(kEventTypeColumn), utf8);
       lines.tableRemarks.push_back(std::move(r));
     }
     if (type == kStopRow &&
@@ -335,8 +345,8 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
       lines.stopLines.push_back(number);
       lines.sectionTexts.emplace_back(field(kSectionColumn));
       lines.sectionGiven.push_back(fields.size() > static_cast<std::size_t>(kSectionColumn));
-      lintTime(field(3), number, 3, true, out);
-      lintTime(field(4), number, 4, true, out);
+      lintTime(field(3), number, 3, true, utf8, out);
+      lintTime(field(4), number, 4, true, utf8, out);
     }
   }
   return lines;
@@ -385,7 +395,7 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
                               "section length 0 before the last stop",
                               "the next stop counts as reached at once",
                               "the length in km from this stop to the next row");
-    r.field = shown(lines.sectionTexts[k]);
+    r.field = shownField(lines.sectionTexts[k], lines.utf8);
     out.push_back(std::move(r));
   }
   if (lines.trainLine == 0) {
@@ -393,7 +403,7 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
                              "the display shows the codes of the text NULL",
                              "a row 3,TRAIN NUMBER"));
   } else {
-    lintTrainNumber(card.trainNumber, lines.trainLine, false, out);
+    lintTrainNumber(card.trainNumber, lines.trainLine, false, lines.utf8, out);
     const std::optional<int32_t> code = cardCodeForFileName(fileName, -1);
     const std::string named = code ? trainNumberOfCardCode(*code) : std::string();
     if (code && card.trainNumber != named) {
@@ -401,11 +411,13 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
                                 "train number does not match the file name",
                                 "card code " + std::to_string(*code) + " loads this card",
                                 shown(named) + ", as the file name says");
-      r.field = shown(card.trainNumber);
+      r.field = shownField(card.trainNumber, lines.utf8);
       out.push_back(std::move(r));
     }
   }
-  if (lines.secondLine != 0) lintTrainNumber(card.secondTrainNumber, lines.secondLine, true, out);
+  if (lines.secondLine != 0) {
+    lintTrainNumber(card.secondTrainNumber, lines.secondLine, true, lines.utf8, out);
+  }
 
   std::stable_sort(out.begin(), out.end(), [](const LintRemark& a, const LintRemark& b) {
     return a.line != b.line ? a.line < b.line : a.column < b.column;

@@ -323,7 +323,8 @@ std::string cardNameHint(int32_t entry) {
 LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
                         std::ostream& out) {
   LintCounts counts;
-  const std::string vehicle = std::filesystem::absolute(folder).string();
+  std::error_code ec;
+  const std::string vehicle = std::filesystem::absolute(folder, ec).string();
   std::string settings;
   const std::string settingsPath = platform::appendPath(vehicle, kDisplaySettingsFile);
   if (platform::pathExists(settingsPath)) {
