@@ -38,6 +38,11 @@ constexpr const char* kUsage =
     "  preview  what the lists show with each stop as the current one\n"
     "  code     the card folder, file name and path that a card code selects\n";
 
+// Everything the commands print is UTF-8 until it reaches the terminal.
+void print(const std::ostringstream& text) {
+  std::cout << platform::forTerminal(text.str()) << std::flush;
+}
+
 int inputError(const std::string& message) {
   std::cerr << "ruvacard: " << message << '\n';
   return kExitInput;
@@ -117,7 +122,9 @@ int runCheck(const std::vector<std::string>& args) {
     } else {
       remarks = lintCard(bytes, cardFileName(file), options.notes);
     }
-    writeRemarks(terminalText(file), remarks, counts, std::cout);
+    std::ostringstream out;
+    writeRemarks(terminalText(file), remarks, counts, out);
+    print(out);
   }
   return lintStatus(counts, options.strict);
 }
@@ -129,7 +136,9 @@ int runVehicle(const std::vector<std::string>& args) {
   std::string folder = options.operands[0];
   if (!platform::isFolder(folder)) return inputError("vehicle folder not found: " + folder);
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
-  const LintCounts counts = checkVehicle(folder, terminalText(folder), options.notes, std::cout);
+  std::ostringstream out;
+  const LintCounts counts = checkVehicle(folder, terminalText(folder), options.notes, out);
+  print(out);
   return lintStatus(counts, options.strict);
 }
 
@@ -154,11 +163,13 @@ int runShowOrPreview(const std::string& command, const std::vector<std::string>&
   std::string bytes;
   if (!readBytes(file, bytes)) return inputError("cannot read " + file);
   const CardRecord card = parseCardText(bytes);
+  std::ostringstream out;
   if (command == "show") {
-    showCard(card, std::cout);
+    showCard(card, out);
   } else {
-    previewCard(card, rows, std::cout);
+    previewCard(card, rows, out);
   }
+  print(out);
   return 0;
 }
 
@@ -177,7 +188,10 @@ int runCode(const std::vector<std::string>& args) {
   }
   int32_t code = 0;
   if (!parseInt(codeText, code)) return inputError("bad card code '" + codeText + "'");
-  return explainCardCode(code, vehicle, std::cout) ? 0 : kExitFound;
+  std::ostringstream out;
+  const bool found = explainCardCode(code, vehicle, out);
+  print(out);
+  return found ? 0 : kExitFound;
 }
 
 }  // namespace
