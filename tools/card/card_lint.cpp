@@ -144,7 +144,9 @@ class ParserRemarks final : public CardDiagnostics {
       out.severity = Severity::kNote;
       out.instead = "stores " + shownField(r.stored, lines_.utf8);
       out.expected = "as intended";
-    } else if (reason == "empty line ignored") {
+    } else if (reason == "empty line ignored" ||
+               (r.column == 0 && r.text.find_first_not_of(" \t") == std::string_view::npos)) {
+      // Blank lines, spaces alone included, are harmless wherever they stand.
       return;
     } else if (reason == "row ignored: no row type") {
       // A byte order mark has its own remark; a '#' line is the usual comment.
