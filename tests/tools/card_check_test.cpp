@@ -11,6 +11,7 @@
 #include "tools/card/card_lint.h"
 #include "tools/card/card_names.h"
 #include "tools/card/card_views.h"
+#include "tools/card/vehicle_check.h"
 
 namespace {
 
@@ -44,6 +45,19 @@ TEST(CardCheck, CardNamesAndCodesMeetBothWays) {
   EXPECT_FALSE(cardCodeForFileName("2345S.csv", 1));
   EXPECT_EQ(highestCardFolder(), 21);
   EXPECT_EQ(trainNumberOfCardCode(100234511), "2345S");
+}
+
+TEST(VehicleCheck, WarnsOfCardFoldersNamedByAbsolutePaths) {
+  VehicleFolder vehicle;
+  vehicle.write("cards/1234A.csv",
+                "3,1234A\n7,150,A,82800,83000,1,50,20,0.0,0,0.0,1,0,0,1,x,0,1,1,,A,0\n");
+  vehicle.write("RUVA_ICCard.ini", "[ICCard]\n0=" + vehicle.prefix() + "cards\n");
+  std::ostringstream out;
+  const LintCounts counts = checkVehicle(vehicle.path().string(), "v", false, out);
+  EXPECT_EQ(counts.errors, 0) << out.str();
+  EXPECT_EQ(counts.warnings, 1) << out.str();
+  EXPECT_EQ(out.str().find("v/RUVA_ICCard.ini:2:1: warning: absolute path: "), 0u) << out.str();
+  EXPECT_NE(out.str().find("\n0      "), std::string::npos) << out.str();
 }
 
 TEST(CardViews, CardTimesReadAsAuthorsWriteThem) {

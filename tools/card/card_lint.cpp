@@ -188,7 +188,8 @@ void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow,
               std::vector<LintRemark>& out) {
   int32_t value = 0;
   if (!convertInt(text, value)) return;
-  const std::string expected = "HHMMSS, hours 0 to 24; or 停 ↓ → ← 〓 alone";
+  const std::string expected =
+      stopRow ? "HHMMSS, hours 0 to 24; or 停 ↓ → ← 〓 alone" : "HHMMSS, hours 0 to 24";
   auto add = [&](Severity severity, std::string what, std::string instead) {
     LintRemark r =
         makeRemark(line, column, severity, std::move(what), std::move(instead), expected);
