@@ -159,6 +159,8 @@ class ParserRemarks final : public CardDiagnostics {
       out.what = "unknown row type";
       out.instead = "the row is ignored";
       out.expected = "row types 0, 1, 3 to 8, 11 and 12; a line starting with # for a comment";
+    } else if (r.kind == CardRemarkKind::kCut) {
+      out.instead = "reads " + shownField(r.stored, lines_.utf8);
     } else if (r.kind == CardRemarkKind::kFallback) {
       out.instead = "stores " + shownField(r.stored, lines_.utf8);
     } else if (reason.substr(0, 13) == "row ignored: ") {
