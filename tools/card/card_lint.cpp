@@ -256,32 +256,14 @@ void lintTrainNumber(std::string_view text, int32_t line, bool second, bool utf8
   out.push_back(std::move(r));
 }
 
-bool isUtf8Text(std::string_view bytes) {
-  bool multiByte = false;
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    std::size_t length = 1;
-    if (lead >= 0x80) {
-      multiByte = true;
-      length = (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
-    }
-    if (length == 0 || i + length > bytes.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += length;
-  }
-  return multiByte;
-}
-
 bool hasHighByte(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
 }
 
 CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
   CardLines lines;
-  const bool utf8 = isUtf8Text(bytes.substr(bytes.substr(0, 3) == kByteOrderMark ? 3 : 0));
+  const std::string_view text = bytes.substr(bytes.substr(0, 3) == kByteOrderMark ? 3 : 0);
+  const bool utf8 = hasHighByte(text) && isUtf8(text);
   lines.utf8 = utf8;
   bool utf8Told = false;
   bool crTold = false;

@@ -2,8 +2,6 @@
 
 #include "platform/host_text.h"
 
-namespace {
-
 bool isUtf8(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
@@ -21,6 +19,8 @@ bool isUtf8(std::string_view bytes) {
   }
   return true;
 }
+
+namespace {
 
 const char* severityName(Severity severity) {
   switch (severity) {

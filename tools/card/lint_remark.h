@@ -38,6 +38,9 @@ struct LintCounts {
 void writeRemarks(std::string_view file, const std::vector<LintRemark>& remarks, LintCounts& counts,
                   std::ostream& out);
 
+// True when `bytes` is valid UTF-8 (pure ASCII included).
+bool isUtf8(std::string_view bytes);
+
 // A byte string for the terminal: UTF-8 stays as it is, anything else is taken as
 // code page 932, the code page of card files and vehicle folders.
 std::string terminalText(std::string_view bytes);

@@ -189,7 +189,10 @@ void lintDisplaySettings(std::string_view text, std::vector<LintRemark>& out) {
       out);
   std::set<std::string> told;
   for (const IniLine& line : lines) {
-    if (line.isSection || !line.hasValue || !told.insert(lower(line.name)).second) continue;
+    if (line.isSection || !line.hasValue || lower(line.section) != lower(kDisplaySettingsSection) ||
+        !told.insert(lower(line.name)).second) {
+      continue;
+    }
     for (std::size_t k = 0; k < std::size(kDisplaySettingKeys); ++k) {
       const DisplaySettingKey& key = kDisplaySettingKeys[k];
       if (lower(key.name) != lower(line.name)) continue;
