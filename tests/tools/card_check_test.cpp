@@ -47,7 +47,7 @@ TEST(VehicleCheck, WarnsOfCardFoldersNamedByAbsolutePaths) {
                 "3,1234A\n7,150,A,82800,83000,1,50,20,0.0,0,0.0,1,0,0,1,x,0,1,1,,A,0\n");
   vehicle.write("RUVA_ICCard.ini", "[ICCard]\n0=" + vehicle.prefix() + "cards\n");
   std::ostringstream out;
-  const LintCounts counts = checkVehicle(vehicle.path().string(), "v", false, out);
+  const LintCounts counts = checkVehicle(vehicle.path().string(), "v", false, true, out);
   EXPECT_EQ(counts.errors, 0) << out.str();
   EXPECT_EQ(counts.warnings, 1) << out.str();
   EXPECT_EQ(out.str().find("v/RUVA_ICCard.ini:2:1: warning: absolute path: "), 0u) << out.str();

@@ -26,14 +26,15 @@ constexpr int kExitInput = 2;
 
 constexpr const char* kUsage =
     "usage: ruvacard check [--strict] [--notes] FILE...\n"
-    "       ruvacard vehicle [--strict] [--notes] FOLDER\n"
+    "       ruvacard vehicle [--strict] [--notes] [--summary] FOLDER\n"
     "       ruvacard show FILE\n"
     "       ruvacard preview FILE [--rows 3|5]\n"
     "       ruvacard code CODE [--vehicle FOLDER]\n"
     "  check    what the module would read other than written (errors) and what\n"
     "           looks unintended (warnings), with line and column; --strict: warnings\n"
     "           count as errors; --notes also lists the special forms recognised\n"
-    "  vehicle  the settings, the card list and every card of a vehicle folder\n"
+    "  vehicle  the settings, the card list and every card of a vehicle folder, then\n"
+    "           a table of the card folders when anything was found (--summary: always)\n"
     "  show     the card as read: header values, stops, event and range tables\n"
     "  preview  what the lists show with each stop as the current one\n"
     "  code     the card folder, file name and path that a card code selects\n";
@@ -57,6 +58,7 @@ bool parseInt(const std::string& text, int32_t& value) {
 struct LintOptions {
   bool strict = false;
   bool notes = false;
+  bool summary = false;  // vehicle only
   std::vector<std::string> operands;
 };
 
@@ -67,6 +69,8 @@ bool lintOptions(const std::vector<std::string>& args, LintOptions& options) {
       options.strict = true;
     } else if (arg == "--notes") {
       options.notes = true;
+    } else if (arg == "--summary") {
+      options.summary = true;
     } else if (!arg.empty() && arg[0] == '-') {
       inputError("unknown option " + arg);
       return false;
@@ -95,6 +99,7 @@ std::string cardFileName(const std::string& path) {
 int runCheck(const std::vector<std::string>& args) {
   LintOptions options;
   if (!lintOptions(args, options)) return kExitInput;
+  if (options.summary) return inputError("--summary is an option of vehicle");
   if (options.operands.empty()) return inputError("check needs at least one card file");
   LintCounts counts;
   for (const std::string& file : options.operands) {
@@ -128,7 +133,8 @@ int runVehicle(const std::vector<std::string>& args) {
   if (!platform::isFolder(folder)) return inputError("vehicle folder not found: " + folder);
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   std::ostringstream out;
-  const LintCounts counts = checkVehicle(folder, terminalText(folder), options.notes, out);
+  const LintCounts counts =
+      checkVehicle(folder, terminalText(folder), options.notes, options.summary, out);
   print(out);
   return lintStatus(counts, options.strict);
 }

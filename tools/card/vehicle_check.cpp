@@ -324,7 +324,7 @@ std::string cardNameHint(int32_t entry) {
 }  // namespace
 
 LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
-                        std::ostream& out) {
+                        bool withTable, std::ostream& out) {
   LintCounts counts;
   std::error_code ec;
   const std::string vehicle = std::filesystem::absolute(folder, ec).string();
@@ -377,7 +377,8 @@ LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder,
     table.push_back({std::to_string(cardFolder.entry), terminalText(cardFolder.name),
                      std::to_string(cards), std::to_string(failed)});
   }
-  if (table.empty()) return counts;
+  const bool remarked = counts.errors > 0 || counts.warnings > 0;
+  if (table.empty() || !(remarked || withTable)) return counts;
   std::size_t width = 6;
   for (const Row& row : table) width = std::max(width, shownWidth(row.folder));
   out << "Entry  " << padded("Folder", width) << "  Cards  With errors\n";

@@ -10,9 +10,11 @@
 
 #include "tools/card/lint_remark.h"
 
-// Writes the remarks on the vehicle in `folder` (shown as `shownFolder`), then the
-// table: entry, folder, cards found, cards with errors. Notes come only `withNotes`.
+// Writes the remarks on the vehicle in `folder` (shown as `shownFolder`), then, when
+// there was an error or a warning or `withTable` asks for it, the table: entry, folder,
+// cards found, cards with errors. Notes come only `withNotes`. A vehicle without
+// remarks thus prints nothing unless asked.
 LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
-                        std::ostream& out);
+                        bool withTable, std::ostream& out);
 
 #endif  // RUVA_TOOLS_CARD_VEHICLE_CHECK_H_
