@@ -12,6 +12,7 @@ enum class CardRemarkKind : uint8_t {
   kMark,      // a special form was recognised (a time mark, a "/" value): as intended
   kFallback,  // the column did not hold what it should; a fixed value was stored
   kIgnored,   // the row, or the rest of it, was not taken at all
+  kCut,       // the column began with a number, which was stored; the text after it was not read
 };
 
 // One remark. The views are valid only during the call that hands them over.

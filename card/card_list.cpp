@@ -9,9 +9,6 @@
 namespace {
 
 constexpr int kCardListEntries = 32;
-constexpr char kCardListFile[] = "RUVA_ICCard.ini";
-constexpr char kCardListSection[] = "ICCard";
-constexpr char kNullEntry[] = "NULL";
 
 }  // namespace
 
@@ -25,7 +22,7 @@ bool CCsvread::readCardList() {
   // current one, whose files are not the vehicle's.
   const bool fits = platform::splitModulePath(module.c_str(), moduleDrive, moduleDir) &&
                     moduleDir[0] != '\0' &&
-                    std::strlen(moduleDrive) + std::strlen(moduleDir) + sizeof kCardListFile <=
+                    std::strlen(moduleDrive) + std::strlen(moduleDir) + kCardListFile.size() + 1 <=
                         sizeof cardListPath;
   if (!fits) {
     // No card list can be read from a folder whose paths do not fit.
@@ -37,7 +34,7 @@ bool CCsvread::readCardList() {
   }
   std::strcpy(cardListPath, moduleDrive);
   std::strcat(cardListPath, moduleDir);
-  std::strcat(cardListPath, kCardListFile);
+  std::strcat(cardListPath, kCardListFile.data());
 
   const std::string folder = platform::appendPath(moduleDrive, moduleDir);
   bool anyExists = false;
@@ -45,8 +42,8 @@ bool CCsvread::readCardList() {
     char key[4] = {};
     std::to_chars(key, key + sizeof key - 1, entry);
     char value[kPathSize];
-    platform::readProfileString(kCardListSection, key, kNullEntry, value, sizeof value,
-                                cardListPath);
+    platform::readProfileString(kCardListSection.data(), key, kNullEntry.data(), value,
+                                sizeof value, cardListPath);
     if (platform::pathExists(platform::appendPath(folder, value))) {
       anyExists = true;
       cardList.emplace_back(value);

@@ -14,6 +14,12 @@
 #include "card/card_diagnostics.h"
 #include "card/card_record.h"
 
+// The card list: the file beside the module, its section, and the entry that stands
+// for a missing or absent folder.
+inline constexpr std::string_view kCardListFile = "RUVA_ICCard.ini";
+inline constexpr std::string_view kCardListSection = "ICCard";
+inline constexpr std::string_view kNullEntry = "NULL";
+
 class CCsvread {
  public:
   static constexpr int kPathSize = 260;

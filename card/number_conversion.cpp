@@ -7,8 +7,12 @@
 namespace {
 
 // White space as the "C" locale's isspace has it.
-bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 bool isHexDigit(char c) {
   return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -27,7 +31,7 @@ std::size_t skipSpaceAndSign(std::string_view text, bool& negative) {
 
 enum class IntResult { kNone, kInRange, kOutOfRange };
 
-IntResult readInt(std::string_view text, int32_t& value) {
+IntResult readInt(std::string_view text, int32_t& value, std::size_t* length = nullptr) {
   bool negative = false;
   std::size_t i = skipSpaceAndSign(text, negative);
   if (i >= text.size() || !isDigit(text[i])) return IntResult::kNone;
@@ -38,6 +42,7 @@ IntResult readInt(std::string_view text, int32_t& value) {
     magnitude = magnitude * 10 + static_cast<uint64_t>(text[i] - '0');
     if (magnitude > kLimit) magnitude = kLimit + 1;
   }
+  if (length != nullptr) *length = i;
   if (magnitude > (negative ? kLimit : kLimit - 1)) {
     value = negative ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
     return IntResult::kOutOfRange;
@@ -57,21 +62,7 @@ bool hasNonzeroDigit(std::string_view text, bool hex) {
   return false;
 }
 
-}  // namespace
-
-bool convertInt(std::string_view text, int32_t& value) {
-  int32_t result = 0;
-  if (readInt(text, result) != IntResult::kInRange) return false;
-  value = result;
-  return true;
-}
-
-int32_t leadingInt(std::string_view text) {
-  int32_t result = 0;
-  return readInt(text, result) == IntResult::kNone ? 0 : result;
-}
-
-bool convertReal(std::string_view text, double& value) {
+bool readReal(std::string_view text, double& value, std::size_t* length) {
   bool negative = false;
   std::string_view body = text.substr(skipSpaceAndSign(text, negative));
   // The converter below would take a second sign that stod refuses ("--5").
@@ -88,7 +79,7 @@ bool convertReal(std::string_view text, double& value) {
   const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), result, format);
   if (error == std::errc::invalid_argument) return false;
   if (error == std::errc::result_out_of_range) return false;
-  (void)end;
+  if (length != nullptr) *length = static_cast<std::size_t>(end - text.data());
   // An infinite or undefined distance or time would stop every comparison of the route
   // from ever holding again, so it reads as no number.
   if (!std::isfinite(result)) return false;
@@ -99,4 +90,34 @@ bool convertReal(std::string_view text, double& value) {
   }
   value = negative ? -result : result;
   return true;
+}
+
+}  // namespace
+
+bool convertInt(std::string_view text, int32_t& value) {
+  int32_t result = 0;
+  if (readInt(text, result) != IntResult::kInRange) return false;
+  value = result;
+  return true;
+}
+
+int32_t leadingInt(std::string_view text) {
+  int32_t result = 0;
+  return readInt(text, result) == IntResult::kNone ? 0 : result;
+}
+
+bool convertReal(std::string_view text, double& value) {
+  return readReal(text, value, nullptr);
+}
+
+std::size_t convertedIntLength(std::string_view text) {
+  int32_t value = 0;
+  std::size_t length = 0;
+  return readInt(text, value, &length) == IntResult::kInRange ? length : 0;
+}
+
+std::size_t convertedRealLength(std::string_view text) {
+  double value = 0.0;
+  std::size_t length = 0;
+  return readReal(text, value, &length) ? length : 0;
 }

@@ -7,6 +7,7 @@
 #ifndef RUVA_CARD_NUMBER_CONVERSION_H_
 #define RUVA_CARD_NUMBER_CONVERSION_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -20,6 +21,12 @@ bool convertInt(std::string_view text, int32_t& value);
 // magnitude overflows or underflows the double range, and, unlike stod, when it is
 // not finite ("inf", "infinity", "nan" in any case).
 bool convertReal(std::string_view text, double& value);
+
+// The bytes that convertInt or convertReal take from the front of `text` (white space,
+// sign and number) when it converts; whatever follows them is not read. 0 when `text`
+// does not convert.
+std::size_t convertedIntLength(std::string_view text);
+std::size_t convertedRealLength(std::string_view text);
 
 // atoi: like convertInt, but 0 when there is no number, and values beyond 32 bits
 // are held at the nearest end of the range.

@@ -4,6 +4,7 @@
 // have always been read, and authors' cards rely on it.
 #include "card/parser.h"
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -53,10 +54,18 @@ class Row {
 
   // False when the column is missing or does not convert; `value` is then untouched.
   bool integer(int32_t column, int32_t& value) const {
-    return has(column) && convertInt(at(column), value);
+    if (!has(column) || !convertInt(at(column), value)) return false;
+    if (listening()) noteCut(column, convertedIntLength(at(column)), std::to_string(value));
+    return true;
   }
   bool real(int32_t column, double& value) const {
-    return has(column) && convertReal(at(column), value);
+    if (!has(column) || !convertReal(at(column), value)) return false;
+    if (listening()) {
+      char stored[32];
+      const auto written = std::to_chars(stored, stored + sizeof stored, value);
+      noteCut(column, convertedRealLength(at(column)), std::string(stored, written.ptr));
+    }
+    return true;
   }
 
   void remark(int32_t column, CardRemarkKind kind, std::string_view stored,
@@ -72,6 +81,12 @@ class Row {
     remark.stored = stored;
     remark.reason = reason;
     sink_->remark(remark);
+  }
+
+  // Text after a number that converted, blanks aside, is read by no one.
+  void noteCut(int32_t column, std::size_t length, const std::string& stored) const {
+    if (at(column).substr(length).find_first_not_of(" \t") == std::string_view::npos) return;
+    remark(column, CardRemarkKind::kCut, stored, "text after the number is not read");
   }
 
   // Why `column` did not convert.

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -17,6 +18,13 @@ bool writeWholeFile(const std::string& path, std::string_view bytes);
 
 // Creates the folder at `path`; true when it exists afterwards.
 bool makeFolder(const std::string& path);
+
+// The names of the regular files in the folder at `path`, as ANSI byte strings in
+// byte order; empty when the folder cannot be read.
+std::vector<std::string> folderFiles(const std::string& path);
+
+// True when `path` names a folder.
+bool isFolder(const std::string& path);
 
 // The ANSI code page that byte-string paths are converted with; 0 where they reach
 // the file system unchanged.

@@ -17,6 +17,11 @@ std::string utf8FromCodePage932(std::string_view bytes);
 // it holds a character that the code page lacks.
 std::string toCodePage932(std::string_view utf8);
 
+// `utf8` as the terminal on standard output shows it: in the console's code page where
+// standard output is a Windows console that is not set to UTF-8; unchanged otherwise
+// (files, pipes, and terminals elsewhere, which read UTF-8).
+std::string forTerminal(std::string_view utf8);
+
 }  // namespace platform
 
 #endif  // RUVA_PLATFORM_HOST_TEXT_H_

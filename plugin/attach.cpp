@@ -5,6 +5,7 @@
 #include "platform/module_entry.h"
 #include "platform/platform.h"
 #include "plugin/globals.h"
+#include "plugin/settings.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ void attachModule(const char* moduleFileName) {
   char dir[256];
   if (joinBounded(csvReader.modulePath, {moduleFileName}) &&
       platform::splitModulePath(moduleFileName, drive, dir)) {
-    joinBounded(specFilePath, {drive, dir, "RUVA_Spec.ini"});
+    joinBounded(specFilePath, {drive, dir, kDisplaySettingsFile.data()});
   } else {
     csvReader.modulePath[0] = '\0';
     specFilePath[0] = '\0';

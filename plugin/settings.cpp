@@ -1,24 +1,24 @@
 // Reads the display variant from "RUVA_Spec.ini"; the module does so at every Initialize.
 #include "plugin/settings.h"
 
+#include <string>
+
 #include "platform/platform.h"
 
-namespace {
-
-constexpr char kSection[] = "Disp";
-
-}  // namespace
+int32_t stopListRows(int32_t value) { return value == 3 || value == 5 ? value : 5; }
 
 DisplaySettings readDisplaySettings(const char* file) {
-  const auto read = [file](const char* key, int32_t fallback) {
-    return platform::readProfileInt(kSection, key, fallback, file);
+  const std::string section(kDisplaySettingsSection);
+  const auto read = [&section, file](std::size_t index) {
+    const DisplaySettingKey& key = kDisplaySettingKeys[index];
+    return platform::readProfileInt(section.c_str(), std::string(key.name).c_str(), key.fallback,
+                                    file);
   };
   DisplaySettings settings;
-  settings.useLegacyDisp = read("useLegacyDisp", 0) != 0;
-  settings.D01ABnum = read("D01ABnum", 5);
-  settings.dispType = read("DispType", 0) != 0;
-  settings.unitDispEnable = read("UnitDispEnable", 0) != 0;
-  settings.nextStopTypeSetting = read("NextStopType", 0);
-  if (settings.D01ABnum != 3 && settings.D01ABnum != 5) settings.D01ABnum = 5;
+  settings.useLegacyDisp = read(0) != 0;
+  settings.D01ABnum = stopListRows(read(kStopListRowsKey));
+  settings.dispType = read(2) != 0;
+  settings.unitDispEnable = read(3) != 0;
+  settings.nextStopTypeSetting = read(4);
   return settings;
 }

@@ -1,13 +1,40 @@
-// The one reader of the display settings, for the module and the tools alike.
+// The one reader of the display settings, for the module and the tools alike, and the
+// keys it reads, which the authors' checker names.
 #ifndef RUVA_PLUGIN_SETTINGS_H_
 #define RUVA_PLUGIN_SETTINGS_H_
 
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
 #include "display/display_settings.h"
 
+// One key of section "Disp": its name as the file writes it and the value a missing
+// key reads as.
+struct DisplaySettingKey {
+  std::string_view name;
+  int32_t fallback;
+};
+
+inline constexpr std::string_view kDisplaySettingsFile = "RUVA_Spec.ini";
+inline constexpr std::string_view kDisplaySettingsSection = "Disp";
+
+// The keys in the order they are read.
+inline constexpr DisplaySettingKey kDisplaySettingKeys[] = {
+    {"useLegacyDisp", 0},  {"D01ABnum", 5},     {"DispType", 0},
+    {"UnitDispEnable", 0}, {"NextStopType", 0},
+};
+
+// The key whose value stopListRows normalises.
+inline constexpr std::size_t kStopListRowsKey = 1;
+
+// The row count the seven-row list uses for a "D01ABnum" value: 3 and 5 stay, any
+// other value gives 5, since the stop list has layouts for those row counts alone.
+int32_t stopListRows(int32_t value);
+
 // The settings in section "Disp" of the settings file `file`, read key by key with the
-// system's settings reader in the order the file documents them; a missing file or key
-// gives the key's default. "D01ABnum" is normalised to 3 or 5, since the stop list has
-// layouts for those row counts alone. Changes nothing.
+// system's settings reader in the order of kDisplaySettingKeys; a missing file or key
+// gives the key's default, and "D01ABnum" goes through stopListRows. Changes nothing.
 DisplaySettings readDisplaySettings(const char* file);
 
 #endif  // RUVA_PLUGIN_SETTINGS_H_

@@ -1,8 +1,10 @@
 // Host-side file helpers: byte-string paths go to the system unchanged.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/host_files.h"
@@ -29,6 +31,27 @@ bool makeFolder(const std::string& path) {
   struct stat info;
   return ::mkdir(path.c_str(), 0755) == 0 ||
          (errno == EEXIST && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode));
+}
+
+std::vector<std::string> folderFiles(const std::string& path) {
+  std::vector<std::string> names;
+  DIR* folder = ::opendir(path.c_str());
+  if (folder == nullptr) return names;
+  while (const dirent* entry = ::readdir(folder)) {
+    const std::string name = entry->d_name;
+    struct stat info;
+    if (::stat((path + "/" + name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+      names.push_back(name);
+    }
+  }
+  ::closedir(folder);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool isFolder(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 uint32_t fileNameCodePage() {

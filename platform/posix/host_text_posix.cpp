@@ -45,4 +45,8 @@ std::string toCodePage932(std::string_view utf8) {
   return out;
 }
 
+std::string forTerminal(std::string_view utf8) {
+  return std::string(utf8);
+}
+
 }  // namespace platform

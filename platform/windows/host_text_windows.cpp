@@ -36,4 +36,25 @@ std::string toCodePage932(std::string_view utf8) {
   return out;
 }
 
+std::string forTerminal(std::string_view utf8) {
+  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  DWORD mode = 0;
+  const UINT codePage = GetConsoleOutputCP();
+  if (utf8.empty() || utf8.size() > 1u << 30 || !GetConsoleMode(out, &mode) || codePage == 0 ||
+      codePage == CP_UTF8) {
+    return std::string(utf8);
+  }
+  const int size = static_cast<int>(utf8.size());
+  const int wideSize = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  if (wideSize <= 0) return std::string(utf8);
+  std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), wideSize);
+  const int outSize =
+      WideCharToMultiByte(codePage, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
+  if (outSize <= 0) return std::string(utf8);
+  std::string text(static_cast<std::size_t>(outSize), '\0');
+  WideCharToMultiByte(codePage, 0, wide.data(), wideSize, text.data(), outSize, nullptr, nullptr);
+  return text;
+}
+
 }  // namespace platform

@@ -387,6 +387,7 @@ TEST(Parser, RemarksTellWhatWasReplaced) {
       {4, 9, CardRemarkKind::kIgnored, "", "",
        "short row: columns from 9 on are missing; those values keep their defaults"},
       {5, 3, CardRemarkKind::kIgnored, "end", "", "row ignored: short row: column missing"},
+      {6, 1, CardRemarkKind::kCut, "1e3", "1", "text after the number is not read"},
   };
   ASSERT_EQ(list.remarks.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {

@@ -1,7 +1,6 @@
 // The card checker and the card views: the remarks on the broken example card, read
-// against a checked-in listing, card codes against a vehicle's card list, and times.
-#include "tools/card/card_check.h"
-
+// against a checked-in listing, card names against card codes, card codes against a
+// vehicle's card list, and times. The checker's cases are fixtures in checker/.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,7 +9,10 @@
 #include "card/parser.h"
 #include "tests/support/vehicle_folder.h"
 #include "tests/tools/source_file.h"
+#include "tools/card/card_lint.h"
+#include "tools/card/card_names.h"
 #include "tools/card/card_views.h"
+#include "tools/card/vehicle_check.h"
 
 namespace {
 
@@ -18,32 +20,38 @@ TEST(CardCheck, ReportsEveryRemarkOfTheBrokenExampleCard) {
   const std::string card = readSource("examples/broken_card.csv");
   ASSERT_FALSE(card.empty());
   std::ostringstream out;
-  const CheckCounts counts = checkCard("broken_card.csv", card, true, out);
-  std::ostringstream listing;
-  listing << out.str() << "broken_card.csv: 4 stops; " << counts.ignored << " ignored, "
-          << counts.fallbacks << " fallbacks, " << counts.marks << " marks\n";
-  EXPECT_EQ(listing.str(), readSource("tests/tools/golden/broken_card_check.txt"));
+  LintCounts counts;
+  writeRemarks("broken_card.csv", lintCard(card, "broken_card.csv", true), counts, out);
+  EXPECT_EQ(out.str(), readSource("tests/tools/golden/broken_card_check.txt"));
 }
 
-TEST(CardCheck, CleanCardsHaveNothingToReport) {
-  for (const char* card : {"examples/vehicle/local/521M.csv", "examples/vehicle/rapid/1002345S.csv",
-                           "examples/vehicle/local/\x89\xf1"
-                           "1234A.csv"}) {
-    std::ostringstream out;
-    const CheckCounts counts = checkCard(card, readSource(card), false, out);
-    EXPECT_EQ(counts.ignored + counts.fallbacks, 0) << card << "\n" << out.str();
+TEST(CardCheck, CardNamesAndCodesMeetBothWays) {
+  const std::pair<const char*, int32_t> cases[] = {
+      {"1234B.csv", 123401},     {"\x89\xf1" "1234A.csv", 3123400}, {"1234.csv", 123499},
+      {"0G.csv", 5},             {"1002345S.csv", 100234511},       {"-1234.csv", -123401},
+      {"-1234A.csv", -123400},   {"01234A.csv", -1},                {"12345A.csv", -1},
+      {"2345S.csv", 234511},     {"1234a.csv", -1},                 {"x.csv", -1},
+  };
+  for (const auto& [name, code] : cases) {
+    const std::optional<int32_t> found = cardCodeForFileName(name, -1);
+    EXPECT_EQ(found.value_or(-1), code) << name;
   }
+  EXPECT_FALSE(cardCodeForFileName("2345S.csv", 1));
+  EXPECT_EQ(highestCardFolder(), 21);
+  EXPECT_EQ(trainNumberOfCardCode(100234511), "2345S");
 }
 
-TEST(CardCheck, MarksAreNotesOnlyWhenAskedFor) {
-  const std::string card = "7,0,A,\x81\xab,83000,1,0,0,0.0,0,1.0,0,0,0,0,x,0,1,1,,C,0\n";
-  std::ostringstream quiet;
-  std::ostringstream noisy;
-  EXPECT_EQ(checkCard("c.csv", card, false, quiet).marks, 1);
-  checkCard("c.csv", card, true, noisy);
-  EXPECT_EQ(quiet.str(), "");
-  EXPECT_NE(noisy.str().find("c.csv:1:3: note: "), std::string::npos) << noisy.str();
-  EXPECT_NE(noisy.str().find("\"↓\" -> 266060"), std::string::npos) << noisy.str();
+TEST(VehicleCheck, WarnsOfCardFoldersNamedByAbsolutePaths) {
+  VehicleFolder vehicle;
+  vehicle.write("cards/1234A.csv",
+                "3,1234A\n7,150,A,82800,83000,1,50,20,0.0,0,0.0,1,0,0,1,x,0,1,1,,A,0\n");
+  vehicle.write("RUVA_ICCard.ini", "[ICCard]\n0=" + vehicle.prefix() + "cards\n");
+  std::ostringstream out;
+  const LintCounts counts = checkVehicle(vehicle.path().string(), "v", false, true, out);
+  EXPECT_EQ(counts.errors, 0) << out.str();
+  EXPECT_EQ(counts.warnings, 1) << out.str();
+  EXPECT_EQ(out.str().find("v/RUVA_ICCard.ini:2:1: warning: absolute path: "), 0u) << out.str();
+  EXPECT_NE(out.str().find("\n0      "), std::string::npos) << out.str();
 }
 
 TEST(CardViews, CardTimesReadAsAuthorsWriteThem) {

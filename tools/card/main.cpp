@@ -1,15 +1,22 @@
-// ruvacard: checks and previews card files the way the module reads them, and
-// explains card codes. Exit status 0 when all went well, 1 when `check --strict` found
-// something or `code` found no file, 2 for bad input.
+// ruvacard: checks card files and whole vehicle folders the way the module reads them,
+// previews cards and explains card codes. Exit status 0 when all went well; 1 when
+// `check` or `vehicle` found an error (or, with --strict, a warning) or `code` found
+// no file; 2 for bad usage.
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "card/parser.h"
-#include "tools/card/card_check.h"
+#include "platform/host_files.h"
+#include "platform/host_text.h"
+#include "platform/platform.h"
+#include "tools/card/card_lint.h"
 #include "tools/card/card_views.h"
+#include "tools/card/vehicle_check.h"
 #include "tools/common/text_file.h"
 
 namespace {
@@ -19,14 +26,23 @@ constexpr int kExitInput = 2;
 
 constexpr const char* kUsage =
     "usage: ruvacard check [--strict] [--notes] FILE...\n"
+    "       ruvacard vehicle [--strict] [--notes] [--summary] FOLDER\n"
     "       ruvacard show FILE\n"
     "       ruvacard preview FILE [--rows 3|5]\n"
     "       ruvacard code CODE [--vehicle FOLDER]\n"
-    "  check    every ignored row and fallback value, with line and column\n"
-    "           (--notes also lists recognised marks; --strict: exit 1 when any)\n"
+    "  check    what the module would read other than written (errors) and what\n"
+    "           looks unintended (warnings), with line and column; --strict: warnings\n"
+    "           count as errors; --notes also lists the special forms recognised\n"
+    "  vehicle  the settings, the card list and every card of a vehicle folder, then\n"
+    "           a table of the card folders when anything was found (--summary: always)\n"
     "  show     the card as read: header values, stops, event and range tables\n"
     "  preview  what the lists show with each stop as the current one\n"
     "  code     the card folder, file name and path that a card code selects\n";
+
+// Everything the commands print is UTF-8 until it reaches the terminal.
+void print(const std::ostringstream& text) {
+  std::cout << platform::forTerminal(text.str()) << std::flush;
+}
 
 int inputError(const std::string& message) {
   std::cerr << "ruvacard: " << message << '\n';
@@ -39,33 +55,88 @@ bool parseInt(const std::string& text, int32_t& value) {
   return ec == std::errc() && stop == end;
 }
 
-int runCheck(const std::vector<std::string>& args) {
+struct LintOptions {
   bool strict = false;
   bool notes = false;
-  std::vector<std::string> files;
+  bool summary = false;  // vehicle only
+  std::vector<std::string> operands;
+};
+
+// False, with the message written, for an unknown option.
+bool lintOptions(const std::vector<std::string>& args, LintOptions& options) {
   for (const std::string& arg : args) {
     if (arg == "--strict") {
-      strict = true;
+      options.strict = true;
     } else if (arg == "--notes") {
-      notes = true;
+      options.notes = true;
+    } else if (arg == "--summary") {
+      options.summary = true;
     } else if (!arg.empty() && arg[0] == '-') {
-      return inputError("unknown option " + arg);
+      inputError("unknown option " + arg);
+      return false;
     } else {
-      files.push_back(arg);
+      options.operands.push_back(arg);
     }
   }
-  if (files.empty()) return inputError("check needs at least one card file");
-  int reported = 0;
-  for (const std::string& file : files) {
+  return true;
+}
+
+int lintStatus(const LintCounts& counts, bool strict) {
+  return counts.errors > 0 || (strict && counts.warnings > 0) ? kExitFound : 0;
+}
+
+// The file name that a card code would build for `path`: its last part, in code page
+// 932 when it was typed in UTF-8.
+std::string cardFileName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  const bool ascii = std::none_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
+  if (ascii || terminalText(name) != name) return name;
+  const std::string converted = platform::toCodePage932(name);
+  return converted.empty() ? name : converted;
+}
+
+int runCheck(const std::vector<std::string>& args) {
+  LintOptions options;
+  if (!lintOptions(args, options)) return kExitInput;
+  if (options.summary) return inputError("--summary is an option of vehicle");
+  if (options.operands.empty()) return inputError("check needs at least one card file");
+  LintCounts counts;
+  for (const std::string& file : options.operands) {
     std::string bytes;
-    if (!readWholeFile(file, bytes)) return inputError("cannot read " + file);
-    const CheckCounts counts = checkCard(file, bytes, notes, std::cout);
-    const CardRecord card = parseCardText(bytes);
-    std::cout << file << ": " << static_cast<int>(card.stopCount) << " stops; " << counts.ignored
-              << " ignored, " << counts.fallbacks << " fallbacks, " << counts.marks << " marks\n";
-    reported += counts.ignored + counts.fallbacks;
+    std::vector<LintRemark> remarks;
+    LintRemark unread;
+    unread.instead = "no card loads from it";
+    if (platform::isFolder(file)) {
+      unread.what = "a folder, not a card file";
+      unread.expected = "a card file; ruvacard vehicle checks a vehicle folder";
+      remarks.push_back(unread);
+    } else if (!platform::readFile(file, bytes)) {
+      unread.what = "cannot be read";
+      unread.expected = "a readable card file";
+      remarks.push_back(unread);
+    } else {
+      remarks = lintCard(bytes, cardFileName(file), options.notes);
+    }
+    std::ostringstream out;
+    writeRemarks(terminalText(file), remarks, counts, out);
+    print(out);
   }
-  return strict && reported > 0 ? kExitFound : 0;
+  return lintStatus(counts, options.strict);
+}
+
+int runVehicle(const std::vector<std::string>& args) {
+  LintOptions options;
+  if (!lintOptions(args, options)) return kExitInput;
+  if (options.operands.size() != 1) return inputError("vehicle takes one vehicle folder");
+  std::string folder = options.operands[0];
+  if (!platform::isFolder(folder)) return inputError("vehicle folder not found: " + folder);
+  while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+  std::ostringstream out;
+  const LintCounts counts =
+      checkVehicle(folder, terminalText(folder), options.notes, options.summary, out);
+  print(out);
+  return lintStatus(counts, options.strict);
 }
 
 int runShowOrPreview(const std::string& command, const std::vector<std::string>& args) {
@@ -89,11 +160,13 @@ int runShowOrPreview(const std::string& command, const std::vector<std::string>&
   std::string bytes;
   if (!readWholeFile(file, bytes)) return inputError("cannot read " + file);
   const CardRecord card = parseCardText(bytes);
+  std::ostringstream out;
   if (command == "show") {
-    showCard(card, std::cout);
+    showCard(card, out);
   } else {
-    previewCard(card, rows, std::cout);
+    previewCard(card, rows, out);
   }
+  print(out);
   return 0;
 }
 
@@ -112,7 +185,10 @@ int runCode(const std::vector<std::string>& args) {
   }
   int32_t code = 0;
   if (!parseInt(codeText, code)) return inputError("bad card code '" + codeText + "'");
-  return explainCardCode(code, vehicle, std::cout) ? 0 : kExitFound;
+  std::ostringstream out;
+  const bool found = explainCardCode(code, vehicle, out);
+  print(out);
+  return found ? 0 : kExitFound;
 }
 
 }  // namespace
@@ -125,6 +201,7 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "check") return runCheck(args);
+  if (command == "vehicle") return runVehicle(args);
   if (command == "show" || command == "preview") return runShowOrPreview(command, args);
   if (command == "code") return runCode(args);
   std::cerr << kUsage;

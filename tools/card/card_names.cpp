@@ -1,0 +1,79 @@
+#include "tools/card/card_names.h"
+
+#include <limits>
+
+#include "card/card_code.h"
+
+namespace {
+
+// Code digits: two for the prefix, two for the suffix; values without a text name none.
+constexpr int32_t kCodeValues = 100;
+constexpr int32_t kNoSuffix = 99;
+constexpr int64_t kFolderNumber = 1000000;  // what one card folder adds to the number
+
+bool parseNumber(std::string_view text, int64_t& number) {
+  const bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.remove_prefix(1);
+  if (text.empty() || text.size() > 10) return false;
+  number = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    number = number * 10 + (c - '0');
+  }
+  if (negative) number = -number;
+  return true;
+}
+
+// The code that would read prefix `p`, `number` and suffix `s`; none outside int32.
+std::optional<int32_t> codeOf(int32_t p, int64_t number, int32_t s) {
+  int64_t code = 0;
+  if (number >= 0) {
+    code = (number + int64_t{p} * 10000) * 100 + s;
+  } else {
+    // A negative code has neither prefix nor a suffix beyond code 0.
+    if (p != 0 || (s != 0 && s != kNoSuffix)) return std::nullopt;
+    code = number * 100 + (s == 0 ? 0 : -1);
+  }
+  if (code < std::numeric_limits<int32_t>::min() || code > std::numeric_limits<int32_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<int32_t>(code);
+}
+
+}  // namespace
+
+std::optional<int32_t> cardCodeForFileName(std::string_view fileName, int32_t folder) {
+  for (int32_t p = 0; p < kCodeValues; ++p) {
+    const std::string_view prefix = cardPrefixText(p);
+    if ((prefix.empty() && p != 0) || fileName.substr(0, prefix.size()) != prefix) continue;
+    for (int32_t s = 0; s < kCodeValues; ++s) {
+      const std::string_view suffix = cardSuffixText(s);
+      if (suffix.empty() && s != kNoSuffix) continue;
+      const std::string tail = std::string(suffix) + ".csv";
+      if (prefix.size() + tail.size() > fileName.size() ||
+          fileName.substr(fileName.size() - tail.size()) != tail) {
+        continue;
+      }
+      int64_t number = 0;
+      const std::string_view middle =
+          fileName.substr(prefix.size(), fileName.size() - prefix.size() - tail.size());
+      if (!parseNumber(middle, number)) continue;
+      const std::optional<int32_t> code = codeOf(p, number, s);
+      if (!code) continue;
+      const CardCodeParts parts = splitCardCode(*code);
+      if (parts.fileName == fileName && (folder < 0 || parts.folderIndex == folder)) return code;
+    }
+  }
+  return std::nullopt;
+}
+
+int32_t highestCardFolder() {
+  return splitCardCode(std::numeric_limits<int32_t>::max()).folderIndex;
+}
+
+std::string trainNumberOfCardCode(int32_t code) {
+  const CardCodeParts parts = splitCardCode(code);
+  const int64_t number = parts.number - parts.folderIndex * kFolderNumber;
+  return std::string(cardPrefixText(parts.prefixCode)) + std::to_string(number) +
+         std::string(cardSuffixText(parts.suffixCode));
+}

@@ -1,0 +1,23 @@
+// Card file names seen from the other side: which card code, if any, makes the module
+// look for a given file, and the train number such a file is meant to carry.
+#ifndef RUVA_TOOLS_CARD_CARD_NAMES_H_
+#define RUVA_TOOLS_CARD_CARD_NAMES_H_
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The card code that names `fileName` (code page 932 bytes, no folder) in card folder
+// `folder`, or in any folder when `folder` is negative; none when no code does. Every
+// candidate is confirmed by the module's own split of the code.
+std::optional<int32_t> cardCodeForFileName(std::string_view fileName, int32_t folder);
+
+// The highest card folder index that a card code can name.
+int32_t highestCardFolder();
+
+// The train number that the card named by `code` shows when it matches its file name:
+// prefix, the four-digit number without the folder's millions, suffix.
+std::string trainNumberOfCardCode(int32_t code);
+
+#endif  // RUVA_TOOLS_CARD_CARD_NAMES_H_

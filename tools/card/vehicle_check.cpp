@@ -1,0 +1,390 @@
+#include "tools/card/vehicle_check.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "card/card_code.h"
+#include "card/csv_reader.h"
+#include "platform/host_files.h"
+#include "platform/platform.h"
+#include "platform/profile_text.h"
+#include "plugin/settings.h"
+#include "tools/card/card_lint.h"
+#include "tools/card/card_names.h"
+
+namespace {
+
+// One section or key line of a settings file.
+struct IniLine {
+  int32_t line = 0;
+  int32_t column = 0;  // of the name, from 1
+  bool isSection = false;
+  bool hasValue = false;  // a key line with '='
+  std::string name;
+  std::string section;  // the section a key line lies in
+};
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1a';
+}
+
+std::string lower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+// The section and key lines, for naming what the reader would not find; the values
+// themselves are always taken through the module's reader.
+std::vector<IniLine> iniLines(std::string_view text) {
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  std::vector<IniLine> lines;
+  std::string section;
+  int32_t number = 0;
+  while (!text.empty()) {
+    ++number;
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    std::size_t start = 0;
+    while (start < line.size() && isBlank(line[start])) ++start;
+    while (!line.empty() && isBlank(line.back())) line.remove_suffix(1);
+    if (start >= line.size() || line[start] == ';' || line[start] == '#') continue;
+    IniLine entry;
+    entry.line = number;
+    entry.column = static_cast<int32_t>(start) + 1;
+    const std::size_t close = line.rfind(']');
+    if (line[start] == '[' && close != std::string_view::npos && close > start) {
+      entry.isSection = true;
+      std::string_view name = line.substr(start + 1, close - start - 1);
+      while (!name.empty() && isBlank(name.front())) name.remove_prefix(1);
+      while (!name.empty() && isBlank(name.back())) name.remove_suffix(1);
+      entry.name = std::string(name);
+      section = entry.name;
+    } else {
+      const std::size_t equals = line.find('=', start);
+      std::string_view name = line.substr(
+          start, equals == std::string_view::npos ? std::string_view::npos : equals - start);
+      while (!name.empty() && isBlank(name.back())) name.remove_suffix(1);
+      entry.name = std::string(name);
+      entry.hasValue = equals != std::string_view::npos;
+      entry.section = section;
+    }
+    lines.push_back(std::move(entry));
+  }
+  return lines;
+}
+
+std::size_t editDistance(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      const bool same = std::tolower(static_cast<unsigned char>(a[i - 1])) ==
+                        std::tolower(static_cast<unsigned char>(b[j - 1]));
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+LintRemark remarkAt(const IniLine& at, Severity severity, std::string what, std::string field,
+                    std::string instead, std::string expected) {
+  LintRemark r;
+  r.line = at.line;
+  r.column = at.column;
+  r.severity = severity;
+  r.what = std::move(what);
+  r.field = terminalText(field);
+  r.instead = std::move(instead);
+  r.expected = std::move(expected);
+  return r;
+}
+
+LintRemark fileRemark(std::string what, std::string instead, std::string expected) {
+  LintRemark r;
+  r.what = std::move(what);
+  r.instead = std::move(instead);
+  r.expected = std::move(expected);
+  return r;
+}
+
+bool plainInteger(std::string_view value) {
+  if (!value.empty() && (value.front() == '-' || value.front() == '+')) value.remove_prefix(1);
+  return !value.empty() &&
+         std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Shared by both files: the one section that is read, and the keys in it. `known`
+// answers whether a key of that section is read, with the expectation when it is not.
+template <typename KnownKey>
+void lintSections(const std::vector<IniLine>& lines, std::string_view section, KnownKey known,
+                  std::vector<LintRemark>& out) {
+  bool sectionSeen = false;
+  bool inSection = false;
+  std::set<std::string> keys;
+  const std::string wanted = "[" + std::string(section) + "]";
+  for (const IniLine& line : lines) {
+    if (line.isSection) {
+      const bool same = lower(line.name) == lower(section);
+      if (same && sectionSeen) {
+        out.push_back(remarkAt(line, Severity::kError, "second section of the name", line.name,
+                               "its keys are not read", "one " + wanted + " section"));
+      } else if (!same) {
+        out.push_back(remarkAt(line, Severity::kError, "unknown section", line.name,
+                               "its keys are not read", wanted));
+      }
+      inSection = same && !sectionSeen;
+      sectionSeen = sectionSeen || same;
+      continue;
+    }
+    if (!inSection) {
+      if (line.section.empty()) {
+        out.push_back(remarkAt(line, Severity::kError, "key before any section", line.name,
+                               "not read", "keys under " + wanted));
+      }
+      continue;
+    }
+    std::string expected;
+    if (!known(line.name, expected)) {
+      out.push_back(
+          remarkAt(line, Severity::kError, "unknown key", line.name, "not read", expected));
+    } else if (!keys.insert(lower(line.name)).second) {
+      out.push_back(remarkAt(line, Severity::kError, "repeated key", line.name,
+                             "only the first one is read", "each key once"));
+    } else if (!line.hasValue) {
+      out.push_back(remarkAt(line, Severity::kError, "no '=' after the key", line.name,
+                             "the key reads as missing", "KEY=VALUE"));
+    }
+  }
+}
+
+void lintDisplaySettings(std::string_view text, std::vector<LintRemark>& out) {
+  const std::vector<IniLine> lines = iniLines(text);
+  lintSections(
+      lines, kDisplaySettingsSection,
+      [](const std::string& name, std::string& expected) {
+        std::string_view nearest;
+        std::size_t best = SIZE_MAX;
+        for (const DisplaySettingKey& key : kDisplaySettingKeys) {
+          if (lower(key.name) == lower(name)) return true;
+          const std::size_t distance = editDistance(name, key.name);
+          if (distance < best) {
+            best = distance;
+            nearest = key.name;
+          }
+        }
+        expected = std::string(nearest) + ", the nearest known key";
+        return false;
+      },
+      out);
+  std::set<std::string> told;
+  for (const IniLine& line : lines) {
+    if (line.isSection || !line.hasValue || lower(line.section) != lower(kDisplaySettingsSection) ||
+        !told.insert(lower(line.name)).second) {
+      continue;
+    }
+    for (std::size_t k = 0; k < std::size(kDisplaySettingKeys); ++k) {
+      const DisplaySettingKey& key = kDisplaySettingKeys[k];
+      if (lower(key.name) != lower(line.name)) continue;
+      const std::optional<std::string> value =
+          platform::findProfileValue(text, kDisplaySettingsSection, key.name);
+      if (!value) break;
+      const int32_t read = platform::profileIntFromText(*value);
+      if (value->empty()) {
+        out.push_back(remarkAt(line, Severity::kError, "empty value", *value,
+                               "the default " + std::to_string(key.fallback), "an integer"));
+      } else if (!plainInteger(*value)) {
+        out.push_back(remarkAt(line, Severity::kError, "not a plain integer", *value,
+                               "reads as " + std::to_string(read), "an integer"));
+      } else if (k == kStopListRowsKey && stopListRows(read) != read) {
+        out.push_back(remarkAt(line, Severity::kError, "not a row count of the list", *value,
+                               "the list has " + std::to_string(stopListRows(read)) + " rows",
+                               "3 or 5"));
+      }
+      break;
+    }
+  }
+  std::stable_sort(out.begin(), out.end(),
+                   [](const LintRemark& a, const LintRemark& b) { return a.line < b.line; });
+}
+
+struct CardFolder {
+  int32_t entry = 0;
+  std::string name;  // as the card list writes it
+  std::string path;  // where the module looks
+};
+
+// Checks the card list and returns the card folders that exist, in entry order.
+std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_view shownFolder,
+                                     LintCounts& counts, std::ostream& out) {
+  // A card reader of our own, placed in the vehicle folder as the module would be.
+  auto reader = std::make_unique<CCsvread>();
+  const std::string module = platform::appendPath(vehicle, "ruva");
+  std::snprintf(reader->modulePath, sizeof reader->modulePath, "%s", module.c_str());
+  const bool anyFolder = reader->readCardList();
+  const std::string file = std::string(shownFolder) + "/" + std::string(kCardListFile);
+  std::vector<LintRemark> remarks;
+  std::vector<CardFolder> folders;
+  std::string text;
+  if (!platform::readFile(reader->cardListPath, text)) {
+    remarks.push_back(fileRemark("no card list, or it cannot be read",
+                                 "no card beacon finds a card",
+                                 "a card list with keys 0 to 31 in [ICCard]"));
+    writeRemarks(file, remarks, counts, out);
+    return folders;
+  }
+  const auto entries = static_cast<int32_t>(reader->cardList.size());
+  const std::vector<IniLine> lines = iniLines(text);
+  lintSections(
+      lines, kCardListSection,
+      [entries](const std::string& name, std::string& expected) {
+        int32_t entry = -1;
+        if (plainInteger(name) && name.size() <= 2) entry = std::stoi(name);
+        expected = "entry numbers 0 to " + std::to_string(entries - 1) + ", without leading zeros";
+        return entry >= 0 && entry < entries && std::to_string(entry) == name;
+      },
+      remarks);
+  std::set<std::string> seen;
+  for (const IniLine& line : lines) {
+    if (line.isSection || !line.hasValue || lower(line.section) != lower(kCardListSection) ||
+        !plainInteger(line.name) || line.name.size() > 2 || !seen.insert(line.name).second) {
+      continue;
+    }
+    const int32_t entry = std::stoi(line.name);
+    if (entry >= entries || std::to_string(entry) != line.name) continue;
+    const std::optional<std::string> value =
+        platform::findProfileValue(text, kCardListSection, line.name);
+    if (!value) continue;
+    const std::string& inForce = reader->cardList[static_cast<std::size_t>(entry)];
+    const std::string path = platform::appendPath(vehicle, inForce);
+    if (inForce == kNullEntry && *value != kNullEntry) {
+      remarks.push_back(remarkAt(line, Severity::kError, "card folder not found", *value,
+                                 "the entry counts as missing: its card codes find no file",
+                                 "an existing folder, named from the vehicle folder"));
+    } else if (!platform::isFolder(path)) {
+      remarks.push_back(remarkAt(line, Severity::kError, "not a folder", *value,
+                                 "its card codes find no file", "a card folder"));
+    } else {
+      folders.push_back({entry, *value, path});
+    }
+    if (platform::isAbsolutePath(*value)) {
+      remarks.push_back(remarkAt(line, Severity::kWarning, "absolute path", *value,
+                                 "found only where that path exists",
+                                 "a folder named from the vehicle folder"));
+    }
+    if (entry > highestCardFolder()) {
+      remarks.push_back(remarkAt(line, Severity::kWarning, "no card code reaches this entry",
+                                 line.name, "its cards are never loaded",
+                                 "entries 0 to " + std::to_string(highestCardFolder())));
+    }
+  }
+  if (!anyFolder) {
+    remarks.push_back(fileRemark("no card folder exists", "Load reports failure; no card loads",
+                                 "at least one existing card folder"));
+  }
+  std::stable_sort(remarks.begin(), remarks.end(),
+                   [](const LintRemark& a, const LintRemark& b) { return a.line < b.line; });
+  writeRemarks(file, remarks, counts, out);
+  return folders;
+}
+
+bool isCardFile(std::string_view name) {
+  return name.size() > 4 && lower(name.substr(name.size() - 4)) == ".csv";
+}
+
+std::size_t shownWidth(std::string_view text) {
+  std::size_t shown = 0;
+  for (unsigned char byte : text) shown += (byte & 0xC0) != 0x80 ? 1 : 0;
+  return shown;
+}
+
+std::string padded(std::string text, std::size_t width) {
+  const std::size_t shown = shownWidth(text);
+  if (shown < width) text.append(width - shown, ' ');
+  return text;
+}
+
+std::string cardNameHint(int32_t entry) {
+  if (entry > highestCardFolder()) return "a folder at an entry that card codes reach";
+  const int32_t example = entry * 100000000 + 3123400;
+  return "a name such as " + terminalText(splitCardCode(example).fileName) +
+         " (prefix, number, suffix)";
+}
+
+}  // namespace
+
+LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
+                        bool withTable, std::ostream& out) {
+  LintCounts counts;
+  std::error_code ec;
+  const std::string vehicle = std::filesystem::absolute(folder, ec).string();
+  std::string settings;
+  const std::string settingsPath = platform::appendPath(vehicle, kDisplaySettingsFile);
+  if (platform::pathExists(settingsPath)) {
+    std::vector<LintRemark> remarks;
+    if (platform::readFile(settingsPath, settings)) {
+      lintDisplaySettings(settings, remarks);
+    } else {
+      remarks.push_back(fileRemark("cannot be read", "every setting takes its default",
+                                   "a readable settings file"));
+    }
+    writeRemarks(std::string(shownFolder) + "/" + std::string(kDisplaySettingsFile), remarks,
+                 counts, out);
+  }
+
+  struct Row {
+    std::string entry, folder, cards, failed;
+  };
+  std::vector<Row> table;
+  for (const CardFolder& cardFolder : lintCardList(vehicle, shownFolder, counts, out)) {
+    int32_t cards = 0;
+    int32_t failed = 0;
+    const std::string shownCardFolder =
+        std::string(shownFolder) + "/" + terminalText(cardFolder.name) + "/";
+    for (const std::string& name : platform::folderFiles(cardFolder.path)) {
+      if (!isCardFile(name)) continue;
+      ++cards;
+      std::string bytes;
+      std::vector<LintRemark> remarks;
+      if (platform::readFile(platform::appendPath(cardFolder.path, name), bytes)) {
+        remarks = lintCard(bytes, name, withNotes);
+      } else {
+        remarks.push_back(
+            fileRemark("cannot be read", "no card loads from it", "a readable card file"));
+      }
+      if (!cardCodeForFileName(name, cardFolder.entry)) {
+        remarks.insert(
+            remarks.begin(),
+            fileRemark("no card code names this file in entry " + std::to_string(cardFolder.entry),
+                       "the card is never loaded", cardNameHint(cardFolder.entry)));
+      }
+      LintCounts card;
+      writeRemarks(shownCardFolder + terminalText(name), remarks, card, out);
+      counts.errors += card.errors;
+      counts.warnings += card.warnings;
+      failed += card.errors > 0 ? 1 : 0;
+    }
+    table.push_back({std::to_string(cardFolder.entry), terminalText(cardFolder.name),
+                     std::to_string(cards), std::to_string(failed)});
+  }
+  const bool remarked = counts.errors > 0 || counts.warnings > 0;
+  if (table.empty() || !(remarked || withTable)) return counts;
+  std::size_t width = 6;
+  for (const Row& row : table) width = std::max(width, shownWidth(row.folder));
+  out << "Entry  " << padded("Folder", width) << "  Cards  With errors\n";
+  for (const Row& row : table) {
+    out << padded(row.entry, 5) << "  " << padded(row.folder, width) << "  " << padded(row.cards, 5)
+        << "  " << row.failed << "\n";
+  }
+  return counts;
+}

@@ -1,0 +1,20 @@
+// `ruvacard vehicle`: a whole vehicle folder as the module will read it. The display
+// settings, the card list, every card file in every card folder, and the names of the
+// card files that no card code reaches; then a table of the card folders.
+#ifndef RUVA_TOOLS_CARD_VEHICLE_CHECK_H_
+#define RUVA_TOOLS_CARD_VEHICLE_CHECK_H_
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "tools/card/lint_remark.h"
+
+// Writes the remarks on the vehicle in `folder` (shown as `shownFolder`), then, when
+// there was an error or a warning or `withTable` asks for it, the table: entry, folder,
+// cards found, cards with errors. Notes come only `withNotes`. A vehicle without
+// remarks thus prints nothing unless asked.
+LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
+                        bool withTable, std::ostream& out);
+
+#endif  // RUVA_TOOLS_CARD_VEHICLE_CHECK_H_
