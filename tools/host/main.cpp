@@ -9,6 +9,7 @@
 
 #include "plugin/settings.h"
 #include "tools/common/module_api.h"
+#include "tools/common/terminal_lines.h"
 #include "tools/common/text_file.h"
 #include "tools/host/html_report.h"
 #include "tools/host/scenario.h"
@@ -171,7 +172,10 @@ int main(int argc, char** argv) {
   settings.snapshotFolder = options.out;
   const std::string specFile = (mirror.folder() / "RUVA_Spec.ini").string();
   settings.readLayout = [specFile] { return readDisplaySettings(specFile.c_str()); };
-  settings.out = options.quiet ? nullptr : &std::cout;
+  // What the run prints is UTF-8 (stop names, train-number prefixes, file names).
+  TerminalLines terminalLines(std::cout);
+  std::ostream terminal(&terminalLines);
+  settings.out = options.quiet ? nullptr : &terminal;
   settings.trace = trace.get();
   settings.stopNames = &stopNames;
   settings.keepGoing = options.keepGoing;
@@ -185,7 +189,7 @@ int main(int argc, char** argv) {
   runner.start();
   RunFailure failure;
   const bool passed = runner.run(scenario, failure);
-  std::cout.flush();
+  terminal.flush();
   if (traceFile) {
     traceFile->flush();
     if (!*traceFile) return inputError("cannot write the trace " + options.trace.string());
