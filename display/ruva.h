@@ -87,8 +87,6 @@ class CRuva {
   int32_t nextStopTime1Min = kNoMinute;
   int32_t nextStopTime1Sec = kNoSecond;
   int32_t nextStopNumber = 0;
-  // The card stop of the record, -1 for none: kept for the tools that name it.
-  int32_t nextStopIdx = -1;
 
   // Seven-row stop list, card mode.
   FixedList list7StopIdx{7, 0};
@@ -242,6 +240,10 @@ class CRuva {
   CardRecord card;
   int32_t soundOut[12] = {kNoCue, kNoCue, kNoCue, kNoCue, kNoCue, kNoCue,
                           kNoCue, kNoCue, kNoCue, kNoCue, kNoCue, kNoCue};
+
+  // The card stop of the next-stop record, -1 for none. Nothing displays it; it is
+  // kept for the tools that name the stop beside its codes.
+  int32_t nextStopIdx = -1;
 };
 
 #endif  // RUVA_DISPLAY_RUVA_H_
