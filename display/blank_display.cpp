@@ -26,6 +26,15 @@ void CRuva::blankDestAndInfo() {
   infoSec = kNoSecond;
 }
 
+void CRuva::blankNextStop() {
+  nextStopAttr = 0;
+  nextStopTime1Hour = kNoHour;
+  nextStopTime1Min = kNoMinute;
+  nextStopTime1Sec = kNoSecond;
+  nextStopNumber = 0;
+  nextStopIdx = -1;
+}
+
 void CRuva::blankBeaconStops() {
   bcnCurCode = 0;
   bcnCurHour = kNoHour;
@@ -40,12 +49,7 @@ void CRuva::blankDisplay() {
   soundOut[11] = 0;
   kmPost = 0.0;
 
-  nextStopAttr = 0;
-  nextStopTime1Hour = kNoHour;
-  nextStopTime1Min = kNoMinute;
-  nextStopTime1Sec = kNoSecond;
-  nextStopNumber = 0;
-  nextStopIdx = -1;
+  blankNextStop();
   blankLists(*this, kList7Lists);
   blankLists(*this, kList5Lists);
   // The empty screen's gap seconds read 12, unlike after a reset.

@@ -26,12 +26,7 @@ void CRuva::resetForTrain() {
   unitPowerDelay.assign(8, 500);
   unitBrakeDelay.assign(8, 500);
 
-  nextStopAttr = 0;
-  nextStopTime1Hour = kNoHour;
-  nextStopTime1Min = kNoMinute;
-  nextStopTime1Sec = kNoSecond;
-  nextStopNumber = 0;
-  nextStopIdx = -1;
+  blankNextStop();
 
   blankLists(*this, kList7Lists);
   blankLists(*this, kList5Lists);

@@ -52,6 +52,8 @@ class CRuva {
   // The displayed next-stop record and the displayed seven- and five-row lists, blank
   // and at their full lengths.
   void blankDisplayedLists();
+  // The card's next-stop record without a stop.
+  void blankNextStop();
   // Both beacon stop groups (in force and pending) with no stop in them.
   void blankBeaconStops();
   // The dest record and the info record without a stop; the info number stays.
