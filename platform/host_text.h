@@ -22,6 +22,11 @@ std::string toCodePage932(std::string_view utf8);
 // (files, pipes, and terminals elsewhere, which read UTF-8).
 std::string forTerminal(std::string_view utf8);
 
+// Sets a Windows console on standard output or error to UTF-8 until the program exits,
+// so that Japanese messages show whatever code page it had; nothing elsewhere, nor
+// where output goes to a file or a pipe, which get UTF-8 bytes.
+void useUtf8Console();
+
 }  // namespace platform
 
 #endif  // RUVA_PLATFORM_HOST_TEXT_H_

@@ -49,4 +49,6 @@ std::string forTerminal(std::string_view utf8) {
   return std::string(utf8);
 }
 
+void useUtf8Console() {}
+
 }  // namespace platform

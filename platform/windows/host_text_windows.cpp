@@ -4,6 +4,8 @@
 
 #include "platform/host_text.h"
 
+#include <cstdlib>
+
 namespace platform {
 
 std::string utf8FromCodePage932(std::string_view bytes) {
@@ -55,6 +57,30 @@ std::string forTerminal(std::string_view utf8) {
   std::string text(static_cast<std::size_t>(outSize), '\0');
   WideCharToMultiByte(codePage, 0, wide.data(), wideSize, text.data(), outSize, nullptr, nullptr);
   return text;
+}
+
+namespace {
+
+UINT gConsoleCodePage = 0;
+
+void restoreConsoleCodePage() {
+  SetConsoleOutputCP(gConsoleCodePage);
+}
+
+bool isConsole(DWORD handle) {
+  DWORD mode = 0;
+  return GetConsoleMode(GetStdHandle(handle), &mode) != 0;
+}
+
+}  // namespace
+
+void useUtf8Console() {
+  if (!isConsole(STD_OUTPUT_HANDLE) && !isConsole(STD_ERROR_HANDLE)) return;
+  const UINT codePage = GetConsoleOutputCP();
+  if (codePage == 0 || codePage == CP_UTF8 || !SetConsoleOutputCP(CP_UTF8)) return;
+  // The console outlives the program: the prompt it returns to keeps its code page.
+  gConsoleCodePage = codePage;
+  std::atexit(restoreConsoleCodePage);
 }
 
 }  // namespace platform
