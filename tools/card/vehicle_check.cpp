@@ -213,7 +213,7 @@ void lintDisplaySettings(std::string_view text, std::vector<LintRemark>& out) {
       } else if (k == kStopListRowsKey && stopListRows(read) != read) {
         out.push_back(remarkAt(line, Severity::kError, message(Msg::kNotRowCount), *value,
                                message(Msg::kListHasRows, {std::to_string(stopListRows(read))}),
-                               "3 or 5"));
+                               message(Msg::kThreeOrFive)));
       }
       break;
     }
@@ -303,9 +303,11 @@ bool isCardFile(std::string_view name) {
   return name.size() > 4 && lower(name.substr(name.size() - 4)) == ".csv";
 }
 
+// Terminal columns: kana, kanji and full-width forms (three bytes and more in UTF-8)
+// take two.
 std::size_t shownWidth(std::string_view text) {
   std::size_t shown = 0;
-  for (unsigned char byte : text) shown += (byte & 0xC0) != 0x80 ? 1 : 0;
+  for (unsigned char byte : text) shown += byte >= 0xE0 ? 2 : (byte & 0xC0) != 0x80 ? 1 : 0;
   return shown;
 }
 
@@ -380,14 +382,17 @@ LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder,
   }
   const bool remarked = counts.errors > 0 || counts.warnings > 0;
   if (table.empty() || !(remarked || withTable)) return counts;
-  const std::string folderTitle = message(Msg::kTableFolder);
-  std::size_t width = shownWidth(folderTitle);
+  const std::string titles[] = {message(Msg::kTableEntry), message(Msg::kTableFolder),
+                                 message(Msg::kTableCards)};
+  const std::size_t entryWidth = std::max<std::size_t>(5, shownWidth(titles[0]));
+  const std::size_t cardsWidth = std::max<std::size_t>(5, shownWidth(titles[2]));
+  std::size_t width = shownWidth(titles[1]);
   for (const Row& row : table) width = std::max(width, shownWidth(row.folder));
-  out << padded(message(Msg::kTableEntry), 5) << "  " << padded(folderTitle, width) << "  "
-      << padded(message(Msg::kTableCards), 5) << "  " << message(Msg::kTableWithErrors) << "\n";
+  out << padded(titles[0], entryWidth) << "  " << padded(titles[1], width) << "  "
+      << padded(titles[2], cardsWidth) << "  " << message(Msg::kTableWithErrors) << "\n";
   for (const Row& row : table) {
-    out << padded(row.entry, 5) << "  " << padded(row.folder, width) << "  " << padded(row.cards, 5)
-        << "  " << row.failed << "\n";
+    out << padded(row.entry, entryWidth) << "  " << padded(row.folder, width) << "  "
+        << padded(row.cards, cardsWidth) << "  " << row.failed << "\n";
   }
   return counts;
 }

@@ -233,6 +233,7 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kReadsAs, "reads as {1}", "{1} と読まれる"},
     {Msg::kNotRowCount, "not a row count of the list", "リストの行数ではない"},
     {Msg::kListHasRows, "the list has {1} rows", "リストは {1} 行になる"},
+    {Msg::kThreeOrFive, "3 or 5", "3 または 5"},
     {Msg::kNoCardList, "no card list, or it cannot be read", "カード一覧がないか、読めない"},
     {Msg::kNoCardFound, "no card beacon finds a card", "どのカード地上子でもカードが見つからない"},
     {Msg::kCardListExpected, "a card list with keys 0 to 31 in [ICCard]",

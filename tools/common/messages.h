@@ -171,6 +171,7 @@ enum class Msg : uint16_t {
   kReadsAs,
   kNotRowCount,
   kListHasRows,
+  kThreeOrFive,
   kNoCardList,
   kNoCardFound,
   kCardListExpected,
