@@ -315,6 +315,41 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kCannotWritePage, "cannot write the page {1}", "ページ {1} を書き込めません"},
     {Msg::kReplayTitle, "{1} in {2}: ruvahost replay", "{2} の {1}：ruvahost 再生"},
     {Msg::kExpectationsFailed, "{1} of {2} expectations failed", "期待値 {2} 件中 {1} 件が外れました"},
+    {Msg::kFramesOverLimit, "this would run {1} frames; the limit is {2}",
+     "{1} フレームを動かすことになり、上限の {2} を超える"},
+    {Msg::kHostTimePastLimit, "the host time runs past 2147483647 ms",
+     "ホストの時刻が 2147483647 ms を超える"},
+    {Msg::kExpectedGot, "expected {1} {2} = {3}, got {4} (frame {5})",
+     "{1} {2} は {3} のはずが {4}（フレーム {5}）"},
+    {Msg::kPanelWord, "panel", "パネル"},
+    {Msg::kSoundWord, "sound", "サウンド"},
+    {Msg::kStandstillDistance, "cannot cover a distance from standstill to standstill",
+     "停止から停止までの距離は走れない"},
+    {Msg::kZeroSpeedDistance, "cannot drive a distance at a speed of 0 km/h: set a speed first",
+     "速度 0 km/h では距離を走れない：先に速度を設定してください"},
+    {Msg::kCannotWrite, "cannot write {1}", "{1} を書き込めません"},
+    {Msg::kModuleNotFound, "module not found: {1}", "モジュールが見つかりません: {1}"},
+    {Msg::kCannotCreateTemporary, "cannot create a temporary folder",
+     "一時フォルダーを作れません"},
+    {Msg::kCannotCopyModule, "cannot copy the module into {1}: {2}",
+     "モジュールを {1} にコピーできません: {2}"},
+    {Msg::kCannotMirror, "cannot mirror {1} into {2}", "{1} を {2} に写せません"},
+    {Msg::kCannotReadVehicle, "cannot read the vehicle folder {1}: {2}",
+     "車両フォルダー {1} を読めません: {2}"},
+    {Msg::kCardLoadPrefix, "card {1}: ", "カード {1}: "},
+    {Msg::kCardLoadStops, "{1}, {2}", "{1}、{2}"},
+    {Msg::kCardLoadNoStops, "{1} has no stops: the display runs without a card",
+     "{1} には駅がない：表示はカードなしで動く"},
+    {Msg::kCardLoadNoFile, "no file {1}", "ファイル {1} がない"},
+    {Msg::kCardLoadFolderNotListed,
+     " (card folder {1} is not in RUVA_ICCard.ini, or its folder does not exist)",
+     "（カードフォルダー {1} が RUVA_ICCard.ini にないか、そのフォルダーがない）"},
+    {Msg::kCardLoadNothingBefore, "; no card with stops was read before: the display runs without a card",
+     "。駅のあるカードはまだ読み込まれていない：表示はカードなしで動く"},
+    {Msg::kCardLoadStays, "; {1} stays, from its first stop ({2})",
+     "。{1} のまま、最初の駅から（{2}）"},
+    {Msg::kOneStop, "1 stop", "1 駅"},
+    {Msg::kStops, "{1} stops", "{1} 駅"},
 };
 
 static_assert(std::size(kCatalogue) == static_cast<std::size_t>(Msg::kCount),
@@ -404,10 +439,14 @@ bool setLanguageFromCommandLine(std::vector<std::string>& args, std::string& err
   return true;
 }
 
-std::string message(Msg id, std::initializer_list<std::string_view> args) {
+std::string messageIn(Language language, Msg id, std::initializer_list<std::string_view> args) {
   const MessageText& text = kCatalogue[static_cast<std::size_t>(id)];
-  return filled(gLanguage == Language::kJapanese ? text.japanese : text.english,
+  return filled(language == Language::kJapanese ? text.japanese : text.english,
                 std::span<const std::string_view>(args.begin(), args.size()));
+}
+
+std::string message(Msg id, std::initializer_list<std::string_view> args) {
+  return messageIn(gLanguage, id, args);
 }
 
 std::string translatedFrom(std::string_view text, std::span<const Msg> ids) {

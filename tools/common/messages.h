@@ -213,6 +213,28 @@ enum class Msg : uint16_t {
   kCannotWritePage,
   kReplayTitle,
   kExpectationsFailed,
+  kFramesOverLimit,
+  kHostTimePastLimit,
+  kExpectedGot,
+  kPanelWord,
+  kSoundWord,
+  kStandstillDistance,
+  kZeroSpeedDistance,
+  kCannotWrite,
+  kModuleNotFound,
+  kCannotCreateTemporary,
+  kCannotCopyModule,
+  kCannotMirror,
+  kCannotReadVehicle,
+  kCardLoadPrefix,
+  kCardLoadStops,
+  kCardLoadNoStops,
+  kCardLoadNoFile,
+  kCardLoadFolderNotListed,
+  kCardLoadNothingBefore,
+  kCardLoadStays,
+  kOneStop,
+  kStops,
   kCount  // not a message: the number of ids
 };
 
@@ -241,6 +263,9 @@ bool chooseLanguage(std::vector<std::string>& args, const char* lcAll, const cha
 // Sets the language from `args` (which lose --lang) and the process environment.
 // False for a bad --lang, with `error` set (in English: no language is chosen yet).
 bool setLanguageFromCommandLine(std::vector<std::string>& args, std::string& error);
+
+// The message `id` in `language` with {1}, {2}, … replaced by `args`.
+std::string messageIn(Language language, Msg id, std::initializer_list<std::string_view> args = {});
 
 // The message `id` in the current language with {1}, {2}, … replaced by `args`.
 std::string message(Msg id, std::initializer_list<std::string_view> args = {});

@@ -92,7 +92,7 @@ class ScenarioRunner {
   void frame(double speedKmh);
   bool expect(const Command& command, RunFailure& failure) const;
   // Prints `text` as a note and writes it to the trace, for script line `line`.
-  void note(int line, const std::string& text);
+  void note(int line, const std::string& text, const std::string& traced);
   void initialize();
   ScreenContext context() const;
 
