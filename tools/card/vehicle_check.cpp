@@ -17,6 +17,7 @@
 #include "tools/card/card_lint.h"
 #include "tools/card/card_names.h"
 #include "tools/common/messages.h"
+#include "tools/common/text_layout.h"
 
 namespace {
 
@@ -303,20 +304,6 @@ bool isCardFile(std::string_view name) {
   return name.size() > 4 && lower(name.substr(name.size() - 4)) == ".csv";
 }
 
-// Terminal columns: kana, kanji and full-width forms (three bytes and more in UTF-8)
-// take two.
-std::size_t shownWidth(std::string_view text) {
-  std::size_t shown = 0;
-  for (unsigned char byte : text) shown += byte >= 0xE0 ? 2 : (byte & 0xC0) != 0x80 ? 1 : 0;
-  return shown;
-}
-
-std::string padded(std::string text, std::size_t width) {
-  const std::size_t shown = shownWidth(text);
-  if (shown < width) text.append(width - shown, ' ');
-  return text;
-}
-
 std::string cardNameHint(int32_t entry) {
   if (entry > highestCardFolder()) return message(Msg::kFolderAtReachedEntry);
   const int32_t example = entry * 100000000 + 3123400;
@@ -384,15 +371,15 @@ LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder,
   if (table.empty() || !(remarked || withTable)) return counts;
   const std::string titles[] = {message(Msg::kTableEntry), message(Msg::kTableFolder),
                                  message(Msg::kTableCards)};
-  const std::size_t entryWidth = std::max<std::size_t>(5, shownWidth(titles[0]));
-  const std::size_t cardsWidth = std::max<std::size_t>(5, shownWidth(titles[2]));
-  std::size_t width = shownWidth(titles[1]);
-  for (const Row& row : table) width = std::max(width, shownWidth(row.folder));
-  out << padded(titles[0], entryWidth) << "  " << padded(titles[1], width) << "  "
-      << padded(titles[2], cardsWidth) << "  " << message(Msg::kTableWithErrors) << "\n";
+  const std::size_t entryWidth = std::max<std::size_t>(5, terminalColumns(titles[0]));
+  const std::size_t cardsWidth = std::max<std::size_t>(5, terminalColumns(titles[2]));
+  std::size_t width = terminalColumns(titles[1]);
+  for (const Row& row : table) width = std::max(width, terminalColumns(row.folder));
+  out << padColumns(titles[0], entryWidth) << "  " << padColumns(titles[1], width) << "  "
+      << padColumns(titles[2], cardsWidth) << "  " << message(Msg::kTableWithErrors) << "\n";
   for (const Row& row : table) {
-    out << padded(row.entry, entryWidth) << "  " << padded(row.folder, width) << "  "
-        << padded(row.cards, cardsWidth) << "  " << row.failed << "\n";
+    out << padColumns(row.entry, entryWidth) << "  " << padColumns(row.folder, width) << "  "
+        << padColumns(row.cards, cardsWidth) << "  " << row.failed << "\n";
   }
   return counts;
 }
