@@ -153,7 +153,7 @@ void ReportRecorder::frameDone(const ScenarioRunner& runner) {
   for (const panel::SoundSlot& entry : panel::kSoundSlots) {
     if (sound[entry.index] != 1) continue;
     context.soundsStarted.push_back({entry.index, frame});
-    started += (started.empty() ? "" : ", ") + std::to_string(entry.index) + " " + entry.name;
+    started += (started.empty() ? "" : ", ") + std::to_string(entry.index) + " " + soundLabel(entry.index);
   }
   if (!started.empty()) markers_.push_back({frame, "sound", started});
 

@@ -199,7 +199,7 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
       y += 20;
       started = std::string(terminalColumns(startedTitle), ' ');
     }
-    started += " " + std::to_string(start.index) + " " + soundName(start.index) + ";";
+    started += " " + std::to_string(start.index) + " " + soundLabel(start.index) + ";";
   }
   picture.text(16, y, started, 14, "#ffb060");
   y += 24;

@@ -152,7 +152,7 @@ std::string renderText(const PanelView& view, const ScreenContext& context) {
   out << padColumns(message(Msg::kShowStarted), 11);
   if (context.soundsStarted.empty()) out << " " << message(Msg::kShowNone);
   for (const SoundStart& start : context.soundsStarted) {
-    out << ' ' << start.index << ' ' << soundName(start.index) << " ("
+    out << ' ' << start.index << ' ' << soundLabel(start.index) << " ("
         << labelled(Msg::kLabelFrame, std::to_string(start.frame)) << ");";
   }
   out << "\n";
