@@ -29,6 +29,19 @@ std::string label(Msg id, std::size_t width) {
   return padColumns(message(id), width);
 }
 
+// A column title right-aligned in `width` terminal columns.
+std::string title(Msg id, std::size_t width) {
+  const std::string text = message(id);
+  const std::size_t columns = terminalColumns(text);
+  return std::string(columns < width ? width - columns : 0, ' ') + text;
+}
+
+// The titles of the event and range tables, up to their end km column.
+std::string tableTitles() {
+  return "  #" + title(Msg::kPageStop, 6) +
+         title(Msg::kViewStartKm, 10) + title(Msg::kViewEndKm, 8);
+}
+
 std::string stopName(const CardRecord& card, int32_t index) {
   if (index < 0 || index >= card.stopCount) return "";
   return text(card.stopName[static_cast<std::size_t>(index)]);
@@ -90,7 +103,8 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << text(card.stopName[i]) << "  " << text(card.stopText15[i]) << "\n";
   }
 
-  out << "\n" << message(Msg::kViewEventWindows) << "\n  #  stop  start km  end km  type\n";
+  out << "\n" << message(Msg::kViewEventWindows) << "\n"
+      << tableTitles() << title(Msg::kViewType, 6) << "\n";
   for (std::size_t i = 0; i < card.eventType.size(); ++i) {
     if (card.eventStopIndex[i] == 0 && card.eventStartKm[i] == 0.0 && card.eventEndKm[i] == 0.0 &&
         card.eventType[i] == 0) {
@@ -101,7 +115,8 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << padLeft(std::to_string(card.eventType[i]), 6) << "   "
         << stopName(card, card.eventStopIndex[i]) << "\n";
   }
-  out << "\n" << message(Msg::kViewRanges) << "\n  #  stop  start km  end km  distance km  value\n";
+  out << "\n" << message(Msg::kViewRanges) << "\n"
+      << tableTitles() << title(Msg::kViewDistanceKm, 13) << title(Msg::kPageValue, 7) << "\n";
   for (std::size_t i = 0; i < card.rangeValue.size(); ++i) {
     if (card.rangeStopIndex[i] == 0 && card.rangeStartKm[i] == 0.0 && card.rangeEndKm[i] == 0.0 &&
         card.rangeDistanceKm[i] == 0.0 && card.rangeValue[i] == 0) {
@@ -134,7 +149,9 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
     out << label(Msg::kShowNextStop, 15) << clockText(d.dispNextHour, d.dispNextMin, d.dispNextSec)
         << "  " << message(Msg::kShowAttr) << " " << d.dispNextAttr << "  " << message(Msg::kShowNo)
         << " " << d.dispNextNumber << "\n";
-    out << label(Msg::kViewFiveRowList, 15) << "row  attr  time 1    time 2    gap    no.    A    B  stop\n";
+    out << label(Msg::kViewFiveRowList, 15) << label(Msg::kSvgRow, 3) << title(Msg::kShowAttr, 6)
+        << "  " << label(Msg::kSvgTime1, 10) << label(Msg::kSvgTime2, 10) << label(Msg::kSvgGap, 7)
+        << title(Msg::kShowNo, 3) << "    A    B  " << message(Msg::kPageStop) << "\n";
     for (std::size_t r = 0; r < d.dispList5Attr.size(); ++r) {
       out << "               " << padLeft(std::to_string(r), 3)
           << padLeft(std::to_string(d.dispList5Attr[r]), 6) << "  "
@@ -153,7 +170,9 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
                   : "")
           << "\n";
     }
-    out << label(Msg::kViewSevenRowList, 15) << "row  attr  time 1    time 2    extra  stop\n";
+    out << label(Msg::kViewSevenRowList, 15) << label(Msg::kSvgRow, 3) << title(Msg::kShowAttr, 6)
+        << "  " << label(Msg::kSvgTime1, 10) << label(Msg::kSvgTime2, 10)
+        << title(Msg::kViewExtra, 5) << "  " << message(Msg::kPageStop) << "\n";
     for (std::size_t r = 0; r < d.dispList7Attr.size(); ++r) {
       const std::string mark = r == 5   ? message(Msg::kViewFurther)
                                : r == 6 ? message(Msg::kShowLast)

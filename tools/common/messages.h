@@ -379,6 +379,11 @@ enum class Msg : uint16_t {
   kViewFound,
   kViewFoundYes,
   kViewFoundNo,
+  kViewExtra,
+  kViewStartKm,
+  kViewEndKm,
+  kViewType,
+  kViewDistanceKm,
   // ruvahost: what each panel and sound index carries
   kMeanHour,
   kMeanMinute,
