@@ -197,7 +197,7 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
         << message(Msg::kShowIndex) << " " << d.infoIdx << number << d.infoNumber << "\n";
     out << label(Msg::kViewProgressCode, 15) << d.progressCode << "    "
         << message(Msg::kViewToNextStop, {fixed(d.stopRemain, 0)}) << "    "
-        << message(Msg::kSvgKmPost) << " " << fixed(d.kmPost / 1000.0, 1) << " "
+        << message(Msg::kSvgKmPost) << " " << fixed(d.kmPost / 1000.0, 1)
         << message(d.kmCountUp ? Msg::kViewUp : Msg::kViewDown) << "\n\n";
   }
 }

@@ -303,6 +303,7 @@ enum class Msg : uint16_t {
   kPageHint,
   kPageFilter,
   kPageArray,
+  kPageIndex,
   kPageValue,
   kPageMeaning,
   kPageStartedInFrame,

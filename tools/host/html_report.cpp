@@ -92,7 +92,7 @@ void writeStrings(std::ostream& out, const std::array<std::string, N>& strings) 
 // The words of the page, each named in the template by its English as "{{T:WORDS}}".
 constexpr Msg kPageWords[] = {
     Msg::kLabelFrame,     Msg::kLabelHostTime,      Msg::kLabelSpeed,          Msg::kLabelRun,
-    Msg::kPanelWord,      Msg::kSoundWord,          Msg::kShowIndex,           Msg::kShowNone,
+    Msg::kPanelWord,      Msg::kSoundWord,          Msg::kPageIndex,           Msg::kShowNone,
     Msg::kListSeparator,  Msg::kPageOneFrameBack,   Msg::kPagePlayOrPause,     Msg::kPagePlay,
     Msg::kPagePause,      Msg::kPageOneFrameOn,     Msg::kPagePlayingSpeed,    Msg::kPageHint,
     Msg::kPageFilter,     Msg::kPageArray,          Msg::kPageValue,           Msg::kPageMeaning,
