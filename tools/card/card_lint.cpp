@@ -110,12 +110,24 @@ LintRemark makeRemark(int32_t line, int32_t column, Severity severity, std::stri
 // The parser's reason for a remark, in the language of the messages.
 std::string parserReason(std::string_view reason) {
   static constexpr Msg kReasons[] = {
-      Msg::kReasonTextAfterNumber,   Msg::kReasonColumnMissing,      Msg::kReasonIntegerOutOfRange,
-      Msg::kReasonNotInteger,        Msg::kReasonNumberOutOfRange,   Msg::kReasonNotNumber,
-      Msg::kReasonColumnMissingEnd,  Msg::kReasonTimeMark,           Msg::kReasonSlashForm,
-      Msg::kReasonSlashNoInteger,    Msg::kReasonCodeDigits,         Msg::kReasonArrivalCueAbove2,
-      Msg::kReasonStoredAsAbove2,    Msg::kReasonColumnsFromMissing, Msg::kReasonColumnMissingTextKept,
-      Msg::kReasonEventRowsTaken,    Msg::kReasonRangeRowsTaken,     Msg::kReasonStopRowsTaken,
+      Msg::kReasonTextAfterNumber,
+      Msg::kReasonColumnMissing,
+      Msg::kReasonIntegerOutOfRange,
+      Msg::kReasonNotInteger,
+      Msg::kReasonNumberOutOfRange,
+      Msg::kReasonNotNumber,
+      Msg::kReasonColumnMissingEnd,
+      Msg::kReasonTimeMark,
+      Msg::kReasonSlashForm,
+      Msg::kReasonSlashNoInteger,
+      Msg::kReasonCodeDigits,
+      Msg::kReasonArrivalCueAbove2,
+      Msg::kReasonStoredAsAbove2,
+      Msg::kReasonColumnsFromMissing,
+      Msg::kReasonColumnMissingTextKept,
+      Msg::kReasonEventRowsTaken,
+      Msg::kReasonRangeRowsTaken,
+      Msg::kReasonStopRowsTaken,
   };
   return translatedFrom(reason, kReasons);
 }
@@ -205,8 +217,7 @@ void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow,
               std::vector<LintRemark>& out) {
   int32_t value = 0;
   if (!convertInt(text, value)) return;
-  const std::string expected =
-      message(stopRow ? Msg::kTimeExpectedStop : Msg::kTimeExpected);
+  const std::string expected = message(stopRow ? Msg::kTimeExpectedStop : Msg::kTimeExpected);
   auto add = [&](Severity severity, std::string what, std::string instead) {
     LintRemark r =
         makeRemark(line, column, severity, std::move(what), std::move(instead), expected);
@@ -262,9 +273,9 @@ void lintTrainNumber(std::string_view text, int32_t line, bool second, bool utf8
   if (second && code.markerFound) written.remove_prefix(2);
   const std::string displayed = displayedTrainNumber(code);
   if (displayed == written) return;
-  LintRemark r =
-      makeRemark(line, 1, Severity::kError, message(Msg::kTrainNumberNotShown),
-                 message(Msg::kDisplayShows, {shown(displayed)}), message(Msg::kTrainNumberExpected));
+  LintRemark r = makeRemark(line, 1, Severity::kError, message(Msg::kTrainNumberNotShown),
+                            message(Msg::kDisplayShows, {shown(displayed)}),
+                            message(Msg::kTrainNumberExpected));
   r.field = shownField(text, utf8);
   out.push_back(std::move(r));
 }
@@ -399,10 +410,10 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
     const std::optional<int32_t> code = cardCodeForFileName(fileName, -1);
     const std::string named = code ? trainNumberOfCardCode(*code) : std::string();
     if (code && card.trainNumber != named) {
-      LintRemark r = makeRemark(lines.trainLine, 1, Severity::kWarning,
-                                message(Msg::kTrainNumberNotFileName),
-                                message(Msg::kCardCodeLoads, {std::to_string(*code)}),
-                                message(Msg::kAsFileNameSays, {shown(named)}));
+      LintRemark r =
+          makeRemark(lines.trainLine, 1, Severity::kWarning, message(Msg::kTrainNumberNotFileName),
+                     message(Msg::kCardCodeLoads, {std::to_string(*code)}),
+                     message(Msg::kAsFileNameSays, {shown(named)}));
       r.field = shownField(card.trainNumber, lines.utf8);
       out.push_back(std::move(r));
     }

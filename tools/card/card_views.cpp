@@ -38,8 +38,8 @@ std::string title(Msg id, std::size_t width) {
 
 // The titles of the event and range tables, up to their end km column.
 std::string tableTitles() {
-  return "  #" + title(Msg::kPageStop, 6) +
-         title(Msg::kViewStartKm, 10) + title(Msg::kViewEndKm, 8);
+  return "  #" + title(Msg::kPageStop, 6) + title(Msg::kViewStartKm, 10) +
+         title(Msg::kViewEndKm, 8);
 }
 
 std::string stopName(const CardRecord& card, int32_t index) {
@@ -103,7 +103,8 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << text(card.stopName[i]) << "  " << text(card.stopText15[i]) << "\n";
   }
 
-  out << "\n" << message(Msg::kViewEventWindows) << "\n"
+  out << "\n"
+      << message(Msg::kViewEventWindows) << "\n"
       << tableTitles() << title(Msg::kViewType, 6) << "\n";
   for (std::size_t i = 0; i < card.eventType.size(); ++i) {
     if (card.eventStopIndex[i] == 0 && card.eventStartKm[i] == 0.0 && card.eventEndKm[i] == 0.0 &&
@@ -115,7 +116,8 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << padLeft(std::to_string(card.eventType[i]), 6) << "   "
         << stopName(card, card.eventStopIndex[i]) << "\n";
   }
-  out << "\n" << message(Msg::kViewRanges) << "\n"
+  out << "\n"
+      << message(Msg::kViewRanges) << "\n"
       << tableTitles() << title(Msg::kViewDistanceKm, 13) << title(Msg::kPageValue, 7) << "\n";
   for (std::size_t i = 0; i < card.rangeValue.size(); ++i) {
     if (card.rangeStopIndex[i] == 0 && card.rangeStartKm[i] == 0.0 && card.rangeEndKm[i] == 0.0 &&
@@ -186,8 +188,8 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
                  clockText(d.dispList7Time2Hour[r], d.dispList7Time2Min[r], d.dispList7Time2Sec[r]),
                  10)
           << padLeft(std::to_string(d.dispList7Extra[r]), 5) << "  "
-          << stopName(card, d.list7StopIdx[r])
-          << (mark.empty() ? std::string() : " (" + mark + ")") << "\n";
+          << stopName(card, d.list7StopIdx[r]) << (mark.empty() ? std::string() : " (" + mark + ")")
+          << "\n";
     }
     const std::string attr = "  " + message(Msg::kShowAttr) + " ";
     const std::string number = "  " + message(Msg::kShowNo) + " ";
@@ -230,7 +232,8 @@ bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out
   platform::readProfileString("ICCard", key.c_str(), "NULL", written, sizeof written,
                               reader->cardListPath);
   const std::string entry(reader->cardFolder(parts.folderIndex));
-  out << label(Msg::kViewCardList, 13) << reader->cardListPath << ": " << key << "=" << text(written);
+  out << label(Msg::kViewCardList, 13) << reader->cardListPath << ": " << key << "="
+      << text(written);
   if (entry != written) out << message(Msg::kViewNoSuchFolder);
   out << "\n";
   std::string path;

@@ -4,7 +4,6 @@
 // no file; 2 for bad usage.
 #include <algorithm>
 #include <charconv>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,7 +25,7 @@ constexpr int kExitInput = 2;
 
 // Everything the commands print is UTF-8 until it reaches the terminal.
 void print(const std::string& text) {
-  std::cout << platform::forTerminal(text) << std::flush;
+  platform::writeTerminal(text, false);
 }
 
 void print(const std::ostringstream& text) {
@@ -34,7 +33,7 @@ void print(const std::ostringstream& text) {
 }
 
 int inputError(const std::string& text) {
-  std::cerr << platform::forTerminal("ruvacard: " + text + '\n');
+  platform::writeTerminal("ruvacard: " + text + '\n', true);
   return kExitInput;
 }
 
@@ -119,7 +118,8 @@ int runVehicle(const std::vector<std::string>& args) {
   if (!lintOptions(args, options)) return kExitInput;
   if (options.operands.size() != 1) return inputError(message(Msg::kVehicleTakesOneFolder));
   std::string folder = options.operands[0];
-  if (!platform::isFolder(folder)) return inputError(message(Msg::kVehicleFolderNotFound, {folder}));
+  if (!platform::isFolder(folder))
+    return inputError(message(Msg::kVehicleFolderNotFound, {folder}));
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   std::ostringstream out;
   const LintCounts counts =
@@ -183,7 +183,6 @@ int runCode(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  platform::useUtf8Console();
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string error;
   if (!setLanguageFromCommandLine(args, error)) return inputError(error);
@@ -197,6 +196,6 @@ int main(int argc, char** argv) {
   if (command == "vehicle") return runVehicle(args);
   if (command == "show" || command == "preview") return runShowOrPreview(command, args);
   if (command == "code") return runCode(args);
-  std::cerr << platform::forTerminal(message(Msg::kCardUsage));
+  platform::writeTerminal(message(Msg::kCardUsage), true);
   return inputError(message(Msg::kUnknownCommand, {command}));
 }

@@ -158,9 +158,8 @@ void lintSections(const std::vector<IniLine>& lines, std::string_view section, K
     }
     std::string expected;
     if (!known(line.name, expected)) {
-      out.push_back(
-          remarkAt(line, Severity::kError, message(Msg::kUnknownKey), line.name,
-                   message(Msg::kNotRead), expected));
+      out.push_back(remarkAt(line, Severity::kError, message(Msg::kUnknownKey), line.name,
+                             message(Msg::kNotRead), expected));
     } else if (!keys.insert(lower(line.name)).second) {
       out.push_back(remarkAt(line, Severity::kError, message(Msg::kRepeatedKey), line.name,
                              message(Msg::kOnlyFirstRead), message(Msg::kEachKeyOnce)));
@@ -285,9 +284,10 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
                                  message(Msg::kFoundOnlyThere), message(Msg::kFolderFromVehicle)));
     }
     if (entry > highestCardFolder()) {
-      remarks.push_back(remarkAt(line, Severity::kWarning, message(Msg::kNoCodeReachesEntry),
-                                 line.name, message(Msg::kNeverLoaded),
-                                 message(Msg::kEntriesUpTo, {std::to_string(highestCardFolder())})));
+      remarks.push_back(
+          remarkAt(line, Severity::kWarning, message(Msg::kNoCodeReachesEntry), line.name,
+                   message(Msg::kNeverLoaded),
+                   message(Msg::kEntriesUpTo, {std::to_string(highestCardFolder())})));
     }
   }
   if (!anyFolder) {
@@ -348,9 +348,8 @@ LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder,
       if (platform::readFile(platform::appendPath(cardFolder.path, name), bytes)) {
         remarks = lintCard(bytes, name, withNotes);
       } else {
-        remarks.push_back(
-            fileRemark(message(Msg::kCannotBeRead), message(Msg::kNoCardLoads),
-                       message(Msg::kReadableCardFile)));
+        remarks.push_back(fileRemark(message(Msg::kCannotBeRead), message(Msg::kNoCardLoads),
+                                     message(Msg::kReadableCardFile)));
       }
       if (!cardCodeForFileName(name, cardFolder.entry)) {
         remarks.insert(
@@ -370,7 +369,7 @@ LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder,
   const bool remarked = counts.errors > 0 || counts.warnings > 0;
   if (table.empty() || !(remarked || withTable)) return counts;
   const std::string titles[] = {message(Msg::kTableEntry), message(Msg::kTableFolder),
-                                 message(Msg::kTableCards)};
+                                message(Msg::kTableCards)};
   const std::size_t entryWidth = std::max<std::size_t>(5, terminalColumns(titles[0]));
   const std::size_t cardsWidth = std::max<std::size_t>(5, terminalColumns(titles[2]));
   std::size_t width = terminalColumns(titles[1]);

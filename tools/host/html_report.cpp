@@ -91,12 +91,12 @@ void writeStrings(std::ostream& out, const std::array<std::string, N>& strings) 
 
 // The words of the page, each named in the template by its English as "{{T:WORDS}}".
 constexpr Msg kPageWords[] = {
-    Msg::kLabelFrame,     Msg::kLabelHostTime,      Msg::kLabelSpeed,          Msg::kLabelRun,
-    Msg::kPanelWord,      Msg::kSoundWord,          Msg::kPageIndex,           Msg::kShowNone,
-    Msg::kListSeparator,  Msg::kPageOneFrameBack,   Msg::kPagePlayOrPause,     Msg::kPagePlay,
-    Msg::kPagePause,      Msg::kPageOneFrameOn,     Msg::kPagePlayingSpeed,    Msg::kPageHint,
-    Msg::kPageFilter,     Msg::kPageArray,          Msg::kPageValue,           Msg::kPageMeaning,
-    Msg::kPageStartedInFrame, Msg::kPageFrames,     Msg::kPageStop,            Msg::kPageBeacon,
+    Msg::kLabelFrame,         Msg::kLabelHostTime,    Msg::kLabelSpeed,       Msg::kLabelRun,
+    Msg::kPanelWord,          Msg::kSoundWord,        Msg::kPageIndex,        Msg::kShowNone,
+    Msg::kListSeparator,      Msg::kPageOneFrameBack, Msg::kPagePlayOrPause,  Msg::kPagePlay,
+    Msg::kPagePause,          Msg::kPageOneFrameOn,   Msg::kPagePlayingSpeed, Msg::kPageHint,
+    Msg::kPageFilter,         Msg::kPageArray,        Msg::kPageValue,        Msg::kPageMeaning,
+    Msg::kPageStartedInFrame, Msg::kPageFrames,       Msg::kPageStop,         Msg::kPageBeacon,
     Msg::kPageExpect,
 };
 
@@ -153,7 +153,8 @@ void ReportRecorder::frameDone(const ScenarioRunner& runner) {
   for (const panel::SoundSlot& entry : panel::kSoundSlots) {
     if (sound[entry.index] != 1) continue;
     context.soundsStarted.push_back({entry.index, frame});
-    started += (started.empty() ? "" : ", ") + std::to_string(entry.index) + " " + soundLabel(entry.index);
+    started +=
+        (started.empty() ? "" : ", ") + std::to_string(entry.index) + " " + soundLabel(entry.index);
   }
   if (!started.empty()) markers_.push_back({frame, "sound", started});
 
@@ -188,8 +189,8 @@ void ReportRecorder::beaconPassed(uint64_t frame, int32_t type, int32_t data,
 }
 
 void ReportRecorder::expectationFailed(uint64_t frame, const RunFailure& failure) {
-  markers_.push_back(
-      {frame, "expect", message(Msg::kMarkerLine, {std::to_string(failure.line), failure.message})});
+  markers_.push_back({frame, "expect",
+                      message(Msg::kMarkerLine, {std::to_string(failure.line), failure.message})});
 }
 
 void ReportRecorder::writeHtml(std::ostream& out, const std::string& title) const {
@@ -222,7 +223,8 @@ void ReportRecorder::writeHtml(std::ostream& out, const std::string& title) cons
             << jsonString(m.label) << ']';
       }
       out << "],\n\"strings\":[";
-      for (std::size_t i = 0; i < strings_.size(); ++i) out << (i ? ",\n" : "") << jsonString(strings_[i]);
+      for (std::size_t i = 0; i < strings_.size(); ++i)
+        out << (i ? ",\n" : "") << jsonString(strings_[i]);
       out << "],\n\"picture\":";
       writeLists(out, picture_);
       out << ",\n\"panel\":";

@@ -3,7 +3,6 @@
 // held, 1 when an expectation failed, 2 for bad input or a command that cannot run.
 #include <cstdio>
 #include <fstream>
-#include <iostream>
 #include <memory>
 
 #include "platform/host_text.h"
@@ -24,8 +23,13 @@ namespace {
 constexpr int kExitExpectation = 1;
 constexpr int kExitInput = 2;
 
+// Writes "ruvahost: TEXT" as a line of standard error.
+void printError(const std::string& text) {
+  platform::writeTerminal("ruvahost: " + text + '\n', true);
+}
+
 int inputError(const std::string& text) {
-  std::cerr << platform::forTerminal("ruvahost: " + text + '\n');
+  printError(text);
   return kExitInput;
 }
 
@@ -55,8 +59,8 @@ bool parseOptions(const std::string& program, const std::vector<std::string>& ar
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const bool takesValue =
-        arg == "--module" || arg == "--step" || arg == "--trace" || arg == "--html" || arg == "--out";
+    const bool takesValue = arg == "--module" || arg == "--step" || arg == "--trace" ||
+                            arg == "--html" || arg == "--out";
     if (takesValue && i + 1 >= args.size()) {
       error = message(Msg::kNeedsValue, {arg});
       return false;
@@ -102,19 +106,18 @@ bool parseOptions(const std::string& program, const std::vector<std::string>& ar
 }  // namespace
 
 int main(int argc, char** argv) {
-  platform::useUtf8Console();
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string error;
   if (!setLanguageFromCommandLine(args, error)) return inputError(error);
   for (const std::string& arg : args) {
     if (arg == "--help" || arg == "-h") {
-      std::cout << platform::forTerminal(message(Msg::kHostUsage));
+      platform::writeTerminal(message(Msg::kHostUsage), false);
       return 0;
     }
   }
   Options options;
   if (!parseOptions(argv[0], args, options, error)) {
-    std::cerr << platform::forTerminal(message(Msg::kHostUsage));
+    platform::writeTerminal(message(Msg::kHostUsage), true);
     return inputError(error);
   }
 
@@ -164,7 +167,7 @@ int main(int argc, char** argv) {
   const std::string specFile = (mirror.folder() / "RUVA_Spec.ini").string();
   settings.readLayout = [specFile] { return readDisplaySettings(specFile.c_str()); };
   // What the run prints is UTF-8 (stop names, train-number prefixes, file names).
-  TerminalLines terminalLines(std::cout);
+  TerminalLines terminalLines;
   std::ostream terminal(&terminalLines);
   settings.out = options.quiet ? nullptr : &terminal;
   settings.trace = trace.get();
@@ -186,26 +189,22 @@ int main(int argc, char** argv) {
     if (!*traceFile) return inputError(message(Msg::kCannotWriteTrace, {options.trace.string()}));
   }
   if (htmlFile) {
-    recorder.writeHtml(*htmlFile, message(Msg::kReplayTitle,
-                                          {options.scenario.filename().string(),
-                                           options.vehicle.filename().string()}));
+    recorder.writeHtml(*htmlFile,
+                       message(Msg::kReplayTitle, {options.scenario.filename().string(),
+                                                   options.vehicle.filename().string()}));
     htmlFile->flush();
     if (!*htmlFile) return inputError(message(Msg::kCannotWritePage, {options.html.string()}));
   }
   if (passed) return 0;
   auto report = [&](const RunFailure& failed) {
-    std::cerr << "ruvahost: " << scenario.name << ":" << failed.line << ": " << failed.message
-              << '\n';
+    printError(scenario.name + ":" + std::to_string(failed.line) + ": " + failed.message);
   };
   const std::vector<RunFailure>& expectations = runner.failedExpectations();
   for (const RunFailure& failed : expectations) report(failed);
   if (!failure.expectation) report(failure);
   if (settings.keepGoing && !expectations.empty()) {
-    std::cerr << platform::forTerminal(
-        "ruvahost: " +
-        message(Msg::kExpectationsFailed, {std::to_string(expectations.size()),
-                                           std::to_string(runner.expectationsChecked())}) +
-        '\n');
+    printError(message(Msg::kExpectationsFailed, {std::to_string(expectations.size()),
+                                                  std::to_string(runner.expectationsChecked())}));
   }
   return failure.expectation ? kExitExpectation : kExitInput;
 }

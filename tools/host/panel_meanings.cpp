@@ -22,8 +22,7 @@ void visitNumber(const std::string& name, const TrainNumberCodes& n, const Visit
   visit(message(Msg::kMeanSuffix, {name}), n.suffix);
 }
 
-void visitStop(const std::string& name, const std::optional<StopRecord>& stop,
-               const Visit& visit) {
+void visitStop(const std::string& name, const std::optional<StopRecord>& stop, const Visit& visit) {
   if (!stop) return;
   visit(message(Msg::kMeanAttribute, {name}), stop->attr);
   visitTime(message(Msg::kMeanTime, {name}), stop->time, visit);

@@ -122,8 +122,8 @@ PanelView decodePanel(const Layout& layout, const Panel& p,
 
 std::string soundLabel(int index) {
   static constexpr Msg kSoundNames[] = {
-      Msg::kSoundArrival1, Msg::kSoundArrival2,  Msg::kSoundBrakeTone, Msg::kSoundType0,
-      Msg::kSoundType1,    Msg::kSoundType23,    Msg::kSoundRangeStop, Msg::kSoundKmRange,
+      Msg::kSoundArrival1,    Msg::kSoundArrival2,  Msg::kSoundBrakeTone, Msg::kSoundType0,
+      Msg::kSoundType1,       Msg::kSoundType23,    Msg::kSoundRangeStop, Msg::kSoundKmRange,
       Msg::kSoundBlankScreen, Msg::kSoundNearPoint,
   };
   return translatedFrom(soundName(index), kSoundNames);

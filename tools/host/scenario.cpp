@@ -296,9 +296,8 @@ bool parseExpect(const Line& l, Command& c, std::string& message) {
     c.values.push_back(value);
   }
   if (c.values.size() != static_cast<std::size_t>(last - first + 1)) {
-    return fail(message, ::message(Msg::kScnValueCount,
-                                   {std::to_string(last - first + 1), range,
-                                    std::to_string(c.values.size())}));
+    return fail(message, ::message(Msg::kScnValueCount, {std::to_string(last - first + 1), range,
+                                                         std::to_string(c.values.size())}));
   }
   return true;
 }

@@ -154,8 +154,7 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
     case CommandKind::kDrive: {
       const double perFrame = speedKmh_ / 3.6 * stepMs / 1000.0;
       if (perFrame <= 0.0) {
-        failure = {c.line, false,
-                   message(Msg::kZeroSpeedDistance)};
+        failure = {c.line, false, message(Msg::kZeroSpeedDistance)};
         return false;
       }
       const double frames = std::ceil(c.amount / perFrame - 1e-9);

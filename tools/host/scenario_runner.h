@@ -104,7 +104,7 @@ class ScenarioRunner {
   int32_t stepMs_;
   int64_t timeMs_ = 0;
   int32_t frameTimeMs_ = 0;  // host time of the last frame run
-  bool timeSet_ = false;  // `time` fixed the next frame's time
+  bool timeSet_ = false;     // `time` fixed the next frame's time
   double speedKmh_ = 0.0;
   double traction_ = 0.0;
   double odometerM_ = 0.0;

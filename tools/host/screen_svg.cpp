@@ -48,8 +48,8 @@ class Picture {
     std::ostringstream element;
     element << "<text";
     if (id != nullptr) element << " id=\"" << id << "\"";
-    element << " x=\"" << x << "\" y=\"" << y << "\" font-size=\"" << size << "\" fill=\""
-            << colour << "\" text-anchor=\"" << anchor << "\">" << escaped(content) << "</text>\n";
+    element << " x=\"" << x << "\" y=\"" << y << "\" font-size=\"" << size << "\" fill=\"" << colour
+            << "\" text-anchor=\"" << anchor << "\">" << escaped(content) << "</text>\n";
     elements_.push_back(element.str());
   }
   void rect(int x, int y, int w, int h, const char* fill, const char* stroke = "none") {
@@ -96,8 +96,9 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
   picture.text(200, 42, trainNumberText(view.number), 30, "#ffd860", "start", "train");
   std::snprintf(line, sizeof line, "%d km/h", view.speedDigits[0]);
   picture.text(470, 42, line, 26, "#ffffff");
-  picture.text(kWidth - 16, 28, message(Msg::kSvgKmPost) + " " + kmPostText(view.kmHigh, view.kmLow),
-               16, "#c8d8f0", "end");
+  picture.text(kWidth - 16, 28,
+               message(Msg::kSvgKmPost) + " " + kmPostText(view.kmHigh, view.kmLow), 16, "#c8d8f0",
+               "end");
   if (view.modeLamp) {
     picture.lamp(kWidth - 100, 46, *view.modeLamp, "#60c0ff");
     picture.text(kWidth - 16, 51, message(Msg::kSvgMode), 14, "#c8d8f0", "end");
@@ -203,9 +204,8 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
   }
   picture.text(16, y, started, 14, "#ffb060");
   y += 24;
-  std::snprintf(line, sizeof line, "  %s %.1f km/h  %s %.1f m",
-                message(Msg::kLabelSpeed).c_str(), context.speedKmh, message(Msg::kLabelRun).c_str(),
-                context.odometerM);
+  std::snprintf(line, sizeof line, "  %s %.1f km/h  %s %.1f m", message(Msg::kLabelSpeed).c_str(),
+                context.speedKmh, message(Msg::kLabelRun).c_str(), context.odometerM);
   picture.text(16, y,
                message(Msg::kLabelFrame) + " " + std::to_string(context.frame) + "  " +
                    message(Msg::kLabelHostTime) + " " + hostTimeText(context.hostTimeMs) + line,
@@ -217,7 +217,8 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
 
 std::string renderSvg(const PanelView& view, const ScreenContext& context) {
   const std::vector<std::string> elements = drawScreen(view, context);
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+  std::string svg =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
   svg += elements[0].substr(4);
   for (std::size_t i = 1; i < elements.size(); ++i) svg += elements[i];
   return svg + "</svg>\n";

@@ -55,7 +55,8 @@ std::string layoutName(const Layout& layout) {
   std::string name =
       message(layout.useLegacyDisp ? Msg::kLabelLegacyLayout : Msg::kLabelStandardLayout);
   name += separator + message(layout.dispType ? Msg::kLabelFiveRowList : Msg::kLabelSevenRowList);
-  if (!layout.useLegacyDisp && layout.unitDispEnable) name += separator + message(Msg::kLabelUnitLamps);
+  if (!layout.useLegacyDisp && layout.unitDispEnable)
+    name += separator + message(Msg::kLabelUnitLamps);
   return name;
 }
 
@@ -79,16 +80,16 @@ std::string renderText(const PanelView& view, const ScreenContext& context) {
   out << "\n";
   out << padColumns(message(Msg::kShowTrain), 12) << numberLine(view.number) << "\n";
   if (view.secondNumber) {
-    out << padColumns(message(Msg::kShowSecondTrain), 12) << numberLine(*view.secondNumber)
-        << "  "
+    out << padColumns(message(Msg::kShowSecondTrain), 12) << numberLine(*view.secondNumber) << "  "
         << labelled(Msg::kShowTimes,
                     timeText(*view.secondTime1) + " / " + timeText(*view.secondTime2))
         << "\n";
   }
   out << padColumns(message(Msg::kShowProgress), 12)
       << labelled(Msg::kShowCode, std::to_string(view.progressCode)) << "    "
-      << message(Msg::kShowCues, {std::to_string(view.variantType0), std::to_string(view.variantSum),
-                                  std::to_string(view.kindType23)});
+      << message(Msg::kShowCues,
+                 {std::to_string(view.variantType0), std::to_string(view.variantSum),
+                  std::to_string(view.kindType23)});
   if (view.markerLamp) out << "    " << labelled(Msg::kShowMarkerLamp, lamp(*view.markerLamp));
   if (view.stopByte) out << "    " << labelled(Msg::kShowStopByte, std::to_string(*view.stopByte));
   out << "\n";
@@ -120,8 +121,7 @@ std::string renderText(const PanelView& view, const ScreenContext& context) {
       << padColumns(message(Msg::kShowTime1), 11) << padColumns(message(Msg::kShowTime2), 9)
       << (gaps ? "  " + padColumns(message(Msg::kShowGap), 5) : "")
       << std::string(6 - std::min<std::size_t>(6, terminalColumns(numberTitle)), ' ') << numberTitle
-      << (columns ? "    A    B" : "") << (named ? "  " + message(Msg::kShowCardStop) : "")
-      << "\n";
+      << (columns ? "    A    B" : "") << (named ? "  " + message(Msg::kShowCardStop) : "") << "\n";
   auto rowLine = [&](const std::string& label, const ListRow& row, const NamedStop& stop) {
     out << padColumns(label, 5) << padRight(optionalText(row.attr), 6)
         << padRight(timeText(row.time1), 11) << padRight(timeText(row.time2), 11);

@@ -47,8 +47,7 @@ std::string cardLoadText(const CardLoad& load, Language language) {
     text += say(Msg::kCardLoadFolderNotListed, {std::to_string(load.folderIndex)});
   }
   // The module hands back the card it read last and starts it again from its first stop.
-  if (load.inForce.empty() || load.stops == 0)
-    return text + say(Msg::kCardLoadNothingBefore, {});
+  if (load.inForce.empty() || load.stops == 0) return text + say(Msg::kCardLoadNothingBefore, {});
   return text + say(Msg::kCardLoadStays, {load.inForce, stopsText(load.stops, language)});
 }
 
