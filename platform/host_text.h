@@ -17,10 +17,11 @@ std::string utf8FromCodePage932(std::string_view bytes);
 // it holds a character that the code page lacks.
 std::string toCodePage932(std::string_view utf8);
 
-// `utf8` as the terminal on standard output shows it: in the console's code page where
-// standard output is a Windows console that is not set to UTF-8; unchanged otherwise
-// (files, pipes, and terminals elsewhere, which read UTF-8).
-std::string forTerminal(std::string_view utf8);
+// Writes `utf8` to standard output, or to standard error: as wide characters where that
+// is a Windows console, so that Japanese shows whatever the console's code page; as the
+// UTF-8 bytes given everywhere else (files, pipes, terminals elsewhere). What the
+// program wrote through stdio before comes first. False when writing failed.
+bool writeTerminal(std::string_view utf8, bool standardError);
 
 }  // namespace platform
 

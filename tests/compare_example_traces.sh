@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Replays every example scenario twice, with the native host tool and module and with
 # the Windows ones (under the given runner, Wine), and requires the same exit status and
-# identical traces and snapshots.
+# identical traces and snapshots. Both speak Japanese, so the snapshots also show that
+# the Windows programs write the same UTF-8 bytes for the labels as the native ones.
 # Usage: compare_example_traces.sh NATIVE_BUILD HOST_EXE MODULE_DLL EXAMPLES
 #            WINDOWS_VEHICLE WORK RUNNER...
 # WINDOWS_VEHICLE is the example vehicle as Windows names it (windows_vehicle.sh).
@@ -29,10 +30,10 @@ for scenario in "$examples"/scenarios/*.scn; do
   name=$(basename "$scenario" .scn)
   count=$((count + 1))
   set +e
-  "$native/ruvahost" --module "$native/ruva.so" --quiet --out "$work/native" \
+  "$native/ruvahost" --lang ja --module "$native/ruva.so" --quiet --out "$work/native" \
     --trace "$work/native/$name.csv" "$examples/vehicle" "$scenario"
   nativeStatus=$?
-  "$@" "$host" --module "$module" --quiet --out "$work/windows" \
+  "$@" "$host" --lang ja --module "$module" --quiet --out "$work/windows" \
     --trace "$work/windows/$name.csv" "$vehicle" "$scenario"
   windowsStatus=$?
   set -e

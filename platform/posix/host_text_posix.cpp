@@ -1,5 +1,7 @@
 #include <iconv.h>
 
+#include <cstdio>
+
 #include "platform/host_text.h"
 
 namespace platform {
@@ -45,8 +47,9 @@ std::string toCodePage932(std::string_view utf8) {
   return out;
 }
 
-std::string forTerminal(std::string_view utf8) {
-  return std::string(utf8);
+bool writeTerminal(std::string_view utf8, bool standardError) {
+  std::FILE* file = standardError ? stderr : stdout;
+  return std::fwrite(utf8.data(), 1, utf8.size(), file) == utf8.size() && std::fflush(file) == 0;
 }
 
 }  // namespace platform

@@ -4,6 +4,9 @@
 
 #include "platform/host_text.h"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace platform {
 
 std::string utf8FromCodePage932(std::string_view bytes) {
@@ -36,25 +39,32 @@ std::string toCodePage932(std::string_view utf8) {
   return out;
 }
 
-std::string forTerminal(std::string_view utf8) {
-  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+bool writeTerminal(std::string_view utf8, bool standardError) {
+  std::FILE* file = standardError ? stderr : stdout;
+  const HANDLE handle = GetStdHandle(standardError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
   DWORD mode = 0;
-  const UINT codePage = GetConsoleOutputCP();
-  if (utf8.empty() || utf8.size() > 1u << 30 || !GetConsoleMode(out, &mode) || codePage == 0 ||
-      codePage == CP_UTF8) {
-    return std::string(utf8);
+  if (utf8.size() > 1u << 30 || !GetConsoleMode(handle, &mode)) {
+    return std::fwrite(utf8.data(), 1, utf8.size(), file) == utf8.size() && std::fflush(file) == 0;
   }
+  std::fflush(file);
+  if (utf8.empty()) return true;
   const int size = static_cast<int>(utf8.size());
   const int wideSize = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  if (wideSize <= 0) return std::string(utf8);
+  if (wideSize <= 0) return false;
   std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), wideSize);
-  const int outSize =
-      WideCharToMultiByte(codePage, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
-  if (outSize <= 0) return std::string(utf8);
-  std::string text(static_cast<std::size_t>(outSize), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), wideSize, text.data(), outSize, nullptr, nullptr);
-  return text;
+  // A console takes a bounded amount per call; the text goes in pieces.
+  constexpr std::size_t kPiece = 8192;
+  std::size_t done = 0;
+  while (done < wide.size()) {
+    const auto piece = static_cast<DWORD>(std::min(kPiece, wide.size() - done));
+    DWORD written = 0;
+    if (!WriteConsoleW(handle, wide.data() + done, piece, &written, nullptr) || written == 0) {
+      return false;
+    }
+    done += written;
+  }
+  return true;
 }
 
 }  // namespace platform

@@ -2,12 +2,19 @@
 # status, with the expected output beside the fixture:
 #   checker/cards/NAME.csv      ruvacard check NAME.csv      -> checker/cards/NAME.out
 #   checker/vehicles/NAME/      ruvacard vehicle NAME        -> checker/vehicles/NAME.out
+# in English whatever the locale; and where a NAME.ja.out stands beside NAME.out, once
+# more with LANG=ja_JP.UTF-8 (and LC_ALL, LC_MESSAGES unset) into that file.
 # -DPROGRAM=ruvacard -DFIXTURES=folder [-DEMULATOR=...] [-DUPDATE=ON rewrites the .out files]
 set(failures 0)
 function(check_fixture folder command name expected)
+  set(run ${EMULATOR} ${PROGRAM} --lang en)
+  if(expected MATCHES "\\.ja\\.out$")
+    set(run ${CMAKE_COMMAND} -E env --unset=LC_ALL --unset=LC_MESSAGES LANG=ja_JP.UTF-8
+            ${EMULATOR} ${PROGRAM})
+  endif()
   # Standard error is left out: the remarks go to standard output, and Wine may write
   # notes of its own.
-  execute_process(COMMAND ${EMULATOR} ${PROGRAM} ${command} ${name} WORKING_DIRECTORY ${folder}
+  execute_process(COMMAND ${run} ${command} ${name} WORKING_DIRECTORY ${folder}
                   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
   string(REPLACE "\r" "" got "${out}exit ${status}\n")
   if(UPDATE)
@@ -22,15 +29,25 @@ function(check_fixture folder command name expected)
   endif()
 endfunction()
 
+function(check_japanese folder command name expected)
+  string(REGEX REPLACE "\\.out$" ".ja.out" japanese ${expected})
+  if(EXISTS ${japanese})
+    check_fixture(${folder} ${command} ${name} ${japanese})
+    set(failures ${failures} PARENT_SCOPE)
+  endif()
+endfunction()
+
 file(GLOB cards LIST_DIRECTORIES true RELATIVE ${FIXTURES}/cards ${FIXTURES}/cards/*.csv)
 foreach(card ${cards})
   string(REGEX REPLACE "\\.csv$" ".out" expected ${card})
   check_fixture(${FIXTURES}/cards check ${card} ${FIXTURES}/cards/${expected})
+  check_japanese(${FIXTURES}/cards check ${card} ${FIXTURES}/cards/${expected})
 endforeach()
 file(GLOB vehicles LIST_DIRECTORIES true RELATIVE ${FIXTURES}/vehicles ${FIXTURES}/vehicles/*)
 foreach(vehicle ${vehicles})
   if(IS_DIRECTORY ${FIXTURES}/vehicles/${vehicle})
     check_fixture(${FIXTURES}/vehicles vehicle ${vehicle} ${FIXTURES}/vehicles/${vehicle}.out)
+    check_japanese(${FIXTURES}/vehicles vehicle ${vehicle} ${FIXTURES}/vehicles/${vehicle}.out)
   endif()
 endforeach()
 if(failures GREATER 0)

@@ -12,6 +12,7 @@
 #include "platform/host_text.h"
 #include "route/train_number.h"
 #include "tools/card/card_names.h"
+#include "tools/common/messages.h"
 
 namespace {
 
@@ -31,57 +32,57 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 struct ColumnUse {
   int32_t rowType;
   int32_t column;
-  const char* expected;
+  Msg expected;
 };
 
 // What each column is for, as the author should write it.
 constexpr ColumnUse kColumnUses[] = {
-    {0, 1, "the card name"},
-    {1, 1, "the header code, an integer"},
-    {1, 2, "the header text"},
-    {3, 1, "the train number"},
-    {4, 1, "a note"},
-    {5, 0, "at most 32 event rows"},
-    {5, 1, "the stop row it counts from, an integer"},
-    {5, 2, "start km, a number"},
-    {5, 3, "end km, a number"},
-    {5, 4, "the event type 0 to 3"},
-    {6, 0, "at most 16 range rows"},
-    {6, 1, "the stop row it counts from, an integer"},
-    {6, 2, "start km, a number"},
-    {6, 3, "end km, a number"},
-    {6, 4, "distance km, a number"},
-    {6, 5, "a value, an integer"},
-    {7, 0, "at most 63 stop rows"},
-    {7, 1, "the running time to the next stop in seconds"},
-    {7, 2, "the stop name"},
-    {7, 3, "the first time, HHMMSS or 停 ↓ → ← 〓"},
-    {7, 4, "the second time, HHMMSS or a mark"},
-    {7, 5, "the stop's number"},
-    {7, 6, "an integer, or / and an integer"},
-    {7, 7, "an integer, or / and an integer"},
-    {7, 8, "the km post in km"},
-    {7, 9, "0, or 1 for a hidden timing point"},
-    {7, 10, "the section length in km"},
-    {7, 11, "the arrival cue 0, 1 or 2"},
-    {7, 17, "0 for a km post counting down from here, else 1"},
-    {7, 18, "the attribute, an integer"},
-    {7, 20, "the stop code"},
-    {7, 21, "0, 1 or 2; a stop row has columns 0 to 21"},
-    {8, 1, "1 to let the next stop be announced, else 0"},
-    {11, 1, "the info text"},
-    {11, 2, "the info index, an integer"},
-    {12, 1, "the second train number"},
-    {12, 2, "its first time, HHMMSS"},
-    {12, 3, "its second time, HHMMSS"},
+    {0, 1, Msg::kColCardName},
+    {1, 1, Msg::kColHeaderCode},
+    {1, 2, Msg::kColHeaderText},
+    {3, 1, Msg::kColTrainNumber},
+    {4, 1, Msg::kColNote},
+    {5, 0, Msg::kColAtMost32EventRows},
+    {5, 1, Msg::kColStopRowReference},
+    {5, 2, Msg::kColStartKm},
+    {5, 3, Msg::kColEndKm},
+    {5, 4, Msg::kColEventType},
+    {6, 0, Msg::kColAtMost16RangeRows},
+    {6, 1, Msg::kColStopRowReference},
+    {6, 2, Msg::kColStartKm},
+    {6, 3, Msg::kColEndKm},
+    {6, 4, Msg::kColDistanceKm},
+    {6, 5, Msg::kColValue},
+    {7, 0, Msg::kColAtMost63StopRows},
+    {7, 1, Msg::kColRunningTime},
+    {7, 2, Msg::kColStopName},
+    {7, 3, Msg::kColFirstTime},
+    {7, 4, Msg::kColSecondTime},
+    {7, 5, Msg::kColStopNumber},
+    {7, 6, Msg::kColSlashInteger},
+    {7, 7, Msg::kColSlashInteger},
+    {7, 8, Msg::kColKmPost},
+    {7, 9, Msg::kColHiddenPoint},
+    {7, 10, Msg::kColSectionLength},
+    {7, 11, Msg::kColArrivalCue},
+    {7, 17, Msg::kColKmDirection},
+    {7, 18, Msg::kColAttribute},
+    {7, 20, Msg::kColStopCode},
+    {7, 21, Msg::kColLastStopColumn},
+    {8, 1, Msg::kColNextStopAnnounced},
+    {11, 1, Msg::kColInfoText},
+    {11, 2, Msg::kColInfoIndex},
+    {12, 1, Msg::kColSecondTrainNumber},
+    {12, 2, Msg::kColSecondFirstTime},
+    {12, 3, Msg::kColSecondSecondTime},
 };
 
 std::string expectedIn(int32_t rowType, int32_t column) {
   for (const ColumnUse& use : kColumnUses) {
-    if (use.rowType == rowType && use.column == column) return use.expected;
+    if (use.rowType == rowType && use.column == column) return message(use.expected);
   }
-  if (rowType == kStopRow && column < 21) return "an integer";
-  return "see the card file format";
+  if (rowType == kStopRow && column < 21) return message(Msg::kColInteger);
+  return message(Msg::kColSeeFormat);
 }
 
 std::string shown(std::string_view bytes) {
@@ -104,6 +105,31 @@ LintRemark makeRemark(int32_t line, int32_t column, Severity severity, std::stri
   r.instead = std::move(instead);
   r.expected = std::move(expected);
   return r;
+}
+
+// The parser's reason for a remark, in the language of the messages.
+std::string parserReason(std::string_view reason) {
+  static constexpr Msg kReasons[] = {
+      Msg::kReasonTextAfterNumber,
+      Msg::kReasonColumnMissing,
+      Msg::kReasonIntegerOutOfRange,
+      Msg::kReasonNotInteger,
+      Msg::kReasonNumberOutOfRange,
+      Msg::kReasonNotNumber,
+      Msg::kReasonColumnMissingEnd,
+      Msg::kReasonTimeMark,
+      Msg::kReasonSlashForm,
+      Msg::kReasonSlashNoInteger,
+      Msg::kReasonCodeDigits,
+      Msg::kReasonArrivalCueAbove2,
+      Msg::kReasonStoredAsAbove2,
+      Msg::kReasonColumnsFromMissing,
+      Msg::kReasonColumnMissingTextKept,
+      Msg::kReasonEventRowsTaken,
+      Msg::kReasonRangeRowsTaken,
+      Msg::kReasonStopRowsTaken,
+  };
+  return translatedFrom(reason, kReasons);
 }
 
 // What one pass over the lines found, beside the parser's own remarks.
@@ -137,14 +163,14 @@ class ParserRemarks final : public CardDiagnostics {
     const std::string_view reason = r.reason;
     const std::size_t index = static_cast<std::size_t>(r.line) - 1;
     const int32_t rowType = index < lines_.rowTypes.size() ? lines_.rowTypes[index] : kNoType;
-    LintRemark out = makeRemark(r.line, r.column, Severity::kError, std::string(reason), "",
+    LintRemark out = makeRemark(r.line, r.column, Severity::kError, parserReason(reason), "",
                                 expectedIn(rowType, r.column));
     out.field = shownField(r.text, lines_.utf8);
     if (r.kind == CardRemarkKind::kMark) {
       if (!withNotes_) return;
       out.severity = Severity::kNote;
-      out.instead = "stores " + shownField(r.stored, lines_.utf8);
-      out.expected = "as intended";
+      out.instead = message(Msg::kStores, {shownField(r.stored, lines_.utf8)});
+      out.expected = message(Msg::kAsIntended);
     } else if (reason == "empty line ignored" ||
                (r.column == 0 && r.text.find_first_not_of(" \t") == std::string_view::npos)) {
       // Blank lines, spaces alone included, are harmless wherever they stand.
@@ -152,27 +178,27 @@ class ParserRemarks final : public CardDiagnostics {
     } else if (reason == "row ignored: no row type") {
       // A byte order mark has its own remark; a '#' line is the usual comment.
       if ((r.line == 1 && byteOrderMark_) || r.text.substr(0, 1) == "#") return;
-      out.what = "no row type";
-      out.instead = "the row is ignored";
-      out.expected = "a row type number in column 0; a line starting with # for a comment";
+      out.what = message(Msg::kNoRowType);
+      out.instead = message(Msg::kRowIgnored);
+      out.expected = message(Msg::kNoRowTypeExpected);
     } else if (reason == "row ignored: unknown row type") {
       out.severity = Severity::kWarning;
-      out.what = "unknown row type";
-      out.instead = "the row is ignored";
-      out.expected = "row types 0, 1, 3 to 8, 11 and 12; a line starting with # for a comment";
+      out.what = message(Msg::kUnknownRowType);
+      out.instead = message(Msg::kRowIgnored);
+      out.expected = message(Msg::kUnknownRowTypeExpected);
     } else if (r.kind == CardRemarkKind::kCut) {
-      out.instead = "reads " + shownField(r.stored, lines_.utf8);
+      out.instead = message(Msg::kReads, {shownField(r.stored, lines_.utf8)});
     } else if (r.kind == CardRemarkKind::kFallback) {
-      out.instead = "stores " + shownField(r.stored, lines_.utf8);
+      out.instead = message(Msg::kStores, {shownField(r.stored, lines_.utf8)});
     } else if (reason.substr(0, 13) == "row ignored: ") {
       lines_.ignoredRows.push_back(r.line);
-      out.what = reason.substr(13);
-      out.instead = "the whole row is ignored";
+      out.what = parserReason(reason.substr(13));
+      out.instead = message(Msg::kWholeRowIgnored);
     } else if (reason.substr(0, 18) == "value not stored: ") {
-      out.what = reason.substr(18);
-      out.instead = "the value is not stored, the earlier one stays";
+      out.what = parserReason(reason.substr(18));
+      out.instead = message(Msg::kValueNotStored);
     } else {
-      out.instead = "not read";
+      out.instead = message(Msg::kNotRead);
     }
     if (r.text.empty() && r.kind == CardRemarkKind::kIgnored) out.field.reset();
     out_.push_back(std::move(out));
@@ -191,8 +217,7 @@ void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow,
               std::vector<LintRemark>& out) {
   int32_t value = 0;
   if (!convertInt(text, value)) return;
-  const std::string expected =
-      stopRow ? "HHMMSS, hours 0 to 24; or 停 ↓ → ← 〓 alone" : "HHMMSS, hours 0 to 24";
+  const std::string expected = message(stopRow ? Msg::kTimeExpectedStop : Msg::kTimeExpected);
   auto add = [&](Severity severity, std::string what, std::string instead) {
     LintRemark r =
         makeRemark(line, column, severity, std::move(what), std::move(instead), expected);
@@ -200,7 +225,7 @@ void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow,
     out.push_back(std::move(r));
   };
   if (value < 0) {
-    add(Severity::kError, "negative time", "read as a time all the same");
+    add(Severity::kError, message(Msg::kNegativeTime), message(Msg::kReadAsTime));
     return;
   }
   const int32_t stored = stopRow && value < 10000 ? value + 240000 : value;
@@ -213,20 +238,19 @@ void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow,
   char clock[32];
   std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", hour, minute, second);
   if (minute >= 60 || second >= 60) {
-    add(Severity::kError, "minutes or seconds of 60 or more", std::string("shows ") + clock);
+    add(Severity::kError, message(Msg::kMinutesOver59), message(Msg::kShows, {clock}));
   } else if (hour == 25 || hour == 26 || hour == 27) {
-    const char* picture = hour == 25   ? "the 停 picture"
-                          : hour == 26 ? "the arrow: the stop "
-                                         "counts as passed"
-                                       : "the 〓 picture";
-    add(Severity::kWarning, "hour " + std::to_string(hour) + " is a mark, not a clock hour",
-        std::string("shows ") + picture);
+    const Msg picture = hour == 25   ? Msg::kPictureStop
+                        : hour == 26 ? Msg::kPictureArrow
+                                     : Msg::kPictureEnd;
+    add(Severity::kWarning, message(Msg::kHourIsMark, {std::to_string(hour)}),
+        message(Msg::kShows, {message(picture)}));
   } else if (hour > 27) {
-    add(Severity::kError, "hour " + std::to_string(hour) + " is neither an hour nor a mark",
-        std::string("shows ") + clock);
+    add(Severity::kError, message(Msg::kHourNotHourNorMark, {std::to_string(hour)}),
+        message(Msg::kShows, {clock}));
   } else if (stopRow && value >= 100 && value < 10000) {
-    add(Severity::kWarning, "a short time reads as HHMMSS, not HHMM",
-        std::string("stores ") + std::to_string(stored) + ", " + clock + " after midnight");
+    add(Severity::kWarning, message(Msg::kShortTime),
+        message(Msg::kShortTimeStores, {std::to_string(stored), clock}));
   }
 }
 
@@ -249,10 +273,9 @@ void lintTrainNumber(std::string_view text, int32_t line, bool second, bool utf8
   if (second && code.markerFound) written.remove_prefix(2);
   const std::string displayed = displayedTrainNumber(code);
   if (displayed == written) return;
-  LintRemark r =
-      makeRemark(line, 1, Severity::kError, "train number not shown as written",
-                 "the display shows " + shown(displayed),
-                 "one known prefix, at most four digits and one suffix letter, such as 回1234M");
+  LintRemark r = makeRemark(line, 1, Severity::kError, message(Msg::kTrainNumberNotShown),
+                            message(Msg::kDisplayShows, {shown(displayed)}),
+                            message(Msg::kTrainNumberExpected));
   r.field = shownField(text, utf8);
   out.push_back(std::move(r));
 }
@@ -276,9 +299,8 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
     ++number;
     splitFields(line, fields);
     if (number == 1 && line.substr(0, 3) == kByteOrderMark) {
-      LintRemark r = makeRemark(1, 0, Severity::kError, "UTF-8 byte order mark before the row type",
-                                "the first row is ignored",
-                                "a card saved in Shift_JIS, without a byte order mark");
+      LintRemark r = makeRemark(1, 0, Severity::kError, message(Msg::kByteOrderMark),
+                                message(Msg::kFirstRowIgnored), message(Msg::kShiftJisNoMark));
       r.field = shownField(fields[0].substr(kByteOrderMark.size()), utf8);
       out.push_back(std::move(r));
     }
@@ -288,19 +310,16 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
       if (utf8 && !utf8Told && hasHighByte(field)) {
         utf8Told = true;
         LintRemark r =
-            makeRemark(number, static_cast<int32_t>(k), Severity::kError, "text in UTF-8",
-                       "read as Shift_JIS, texts garble and train-number prefixes "
-                       "are lost",
-                       "a card saved in Shift_JIS (code page 932)");
+            makeRemark(number, static_cast<int32_t>(k), Severity::kError, message(Msg::kTextInUtf8),
+                       message(Msg::kReadAsShiftJis), message(Msg::kSavedInShiftJis));
         r.field = std::string(field);
         out.push_back(std::move(r));
       }
       if (!crTold && field.find('\r') != std::string_view::npos) {
         crTold = true;
         out.push_back(makeRemark(number, static_cast<int32_t>(k), Severity::kError,
-                                 "line ends in CR alone",
-                                 "the lines up to the next line feed run together as one",
-                                 "lines ending in LF or CR LF"));
+                                 message(Msg::kLoneCr), message(Msg::kLinesRunTogether),
+                                 message(Msg::kLineEnds)));
       }
     }
     int32_t type = kNoType;
@@ -323,8 +342,8 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
     if (type == kEventRow && convertInt(field(kEventTypeColumn), eventType) &&
         (eventType < 0 || eventType >= kEventTypes)) {
       LintRemark r = makeRemark(number, kEventTypeColumn, Severity::kError,
-                                "event type " + std::to_string(eventType) + " is not 0 to 3",
-                                "the entry never opens a window", "an event type 0, 1, 2 or 3");
+                                message(Msg::kEventTypeNot0To3, {std::to_string(eventType)}),
+                                message(Msg::kNeverOpens), message(Msg::kEventType0To3));
       r.field = shownField(field(kEventTypeColumn), utf8);
       lines.tableRemarks.push_back(std::move(r));
     }
@@ -346,9 +365,8 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
                                  bool withNotes) {
   std::vector<LintRemark> out;
   if (bytes.empty()) {
-    out.push_back(makeRemark(0, 0, Severity::kError, "empty file",
-                             "the card beacon finds no stop and the display leaves card mode",
-                             "one row of type 7 per stop"));
+    out.push_back(makeRemark(0, 0, Severity::kError, message(Msg::kEmptyFile),
+                             message(Msg::kLeavesCardMode), message(Msg::kOneStopRowEach)));
     return out;
   }
   CardLines lines = walkLines(bytes, out);
@@ -357,15 +375,14 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
   const int32_t stops = card.stopCount;
 
   if (stops == 0) {
-    out.push_back(makeRemark(0, 0, Severity::kError, "no stop rows",
-                             "the card beacon finds no stop and the display leaves card mode",
-                             "one row of type 7 per stop"));
+    out.push_back(makeRemark(0, 0, Severity::kError, message(Msg::kNoStopRows),
+                             message(Msg::kLeavesCardMode), message(Msg::kOneStopRowEach)));
   }
   for (const CardLines::StopReference& reference : lines.stopReferences) {
     if (reference.value >= 0 && reference.value < stops) continue;
     LintRemark r = makeRemark(reference.line, 1, Severity::kError,
-                              "names a stop row the card does not have", "the entry never applies",
-                              "a stop row number from 0 to " + std::to_string(stops - 1));
+                              message(Msg::kNamesMissingStopRow), message(Msg::kNeverApplies),
+                              message(Msg::kStopRowNumbers, {std::to_string(stops - 1)}));
     r.field = reference.text;
     lines.tableRemarks.push_back(std::move(r));
   }
@@ -380,25 +397,23 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
     const auto k = static_cast<std::size_t>(i);
     if (card.stopDistanceKm[k] != 0.0 || !lines.sectionGiven[k]) continue;
     LintRemark r = makeRemark(lines.stopLines[k], kSectionColumn, Severity::kWarning,
-                              "section length 0 before the last stop",
-                              "the next stop counts as reached at once",
-                              "the length in km from this stop to the next row");
+                              message(Msg::kZeroSection), message(Msg::kReachedAtOnce),
+                              message(Msg::kSectionToNext));
     r.field = shownField(lines.sectionTexts[k], lines.utf8);
     out.push_back(std::move(r));
   }
   if (lines.trainLine == 0) {
-    out.push_back(makeRemark(0, 0, Severity::kWarning, "no train number",
-                             "the display shows the codes of the text NULL",
-                             "a row 3,TRAIN NUMBER"));
+    out.push_back(makeRemark(0, 0, Severity::kWarning, message(Msg::kNoTrainNumber),
+                             message(Msg::kShowsNull), message(Msg::kTrainRowExpected)));
   } else {
     lintTrainNumber(card.trainNumber, lines.trainLine, false, lines.utf8, out);
     const std::optional<int32_t> code = cardCodeForFileName(fileName, -1);
     const std::string named = code ? trainNumberOfCardCode(*code) : std::string();
     if (code && card.trainNumber != named) {
-      LintRemark r = makeRemark(lines.trainLine, 1, Severity::kWarning,
-                                "train number does not match the file name",
-                                "card code " + std::to_string(*code) + " loads this card",
-                                shown(named) + ", as the file name says");
+      LintRemark r =
+          makeRemark(lines.trainLine, 1, Severity::kWarning, message(Msg::kTrainNumberNotFileName),
+                     message(Msg::kCardCodeLoads, {std::to_string(*code)}),
+                     message(Msg::kAsFileNameSays, {shown(named)}));
       r.field = shownField(card.trainNumber, lines.utf8);
       out.push_back(std::move(r));
     }

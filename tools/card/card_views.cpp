@@ -9,6 +9,7 @@
 #include "display/ruva.h"
 #include "platform/host_text.h"
 #include "platform/platform.h"
+#include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
 
 namespace {
@@ -21,6 +22,24 @@ std::string fixed(double value, int decimals) {
   char out[32];
   std::snprintf(out, sizeof out, "%.*f", decimals, value);
   return out;
+}
+
+// A label in a column of `width` terminal columns.
+std::string label(Msg id, std::size_t width) {
+  return padColumns(message(id), width);
+}
+
+// A column title right-aligned in `width` terminal columns.
+std::string title(Msg id, std::size_t width) {
+  const std::string text = message(id);
+  const std::size_t columns = terminalColumns(text);
+  return std::string(columns < width ? width - columns : 0, ' ') + text;
+}
+
+// The titles of the event and range tables, up to their end km column.
+std::string tableTitles() {
+  return "  #" + title(Msg::kPageStop, 6) + title(Msg::kViewStartKm, 10) +
+         title(Msg::kViewEndKm, 8);
 }
 
 std::string stopName(const CardRecord& card, int32_t index) {
@@ -44,17 +63,22 @@ std::string cardTimeText(int32_t time) {
 }
 
 void showCard(const CardRecord& card, std::ostream& out) {
-  out << "Card name      " << text(card.cardName) << "\n"
-      << "Header         code " << static_cast<int>(card.headerCode) << ", text \""
-      << text(card.headerText) << "\"\n"
-      << "Train number   " << text(card.trainNumber) << "\n"
-      << "Second train   " << text(card.secondTrainNumber) << "   times "
-      << cardTimeText(card.secondTime1) << " / " << cardTimeText(card.secondTime2) << "\n"
-      << "Note           " << text(card.cardNote) << "\n"
-      << "Announce (8)   " << card.cardValue8 << "\n"
-      << "Info (11)      " << text(card.cardText11) << ", index " << card.cardValue11 << "\n\n";
+  out << label(Msg::kViewCardName, 15) << text(card.cardName) << "\n"
+      << label(Msg::kViewHeader, 15)
+      << message(Msg::kViewHeaderValues,
+                 {std::to_string(static_cast<int>(card.headerCode)), text(card.headerText)})
+      << "\n"
+      << label(Msg::kViewTrainNumber, 15) << text(card.trainNumber) << "\n"
+      << label(Msg::kViewSecondTrain, 15) << text(card.secondTrainNumber) << "   "
+      << message(Msg::kShowTimes) << " " << cardTimeText(card.secondTime1) << " / "
+      << cardTimeText(card.secondTime2) << "\n"
+      << label(Msg::kViewNote, 15) << text(card.cardNote) << "\n"
+      << label(Msg::kViewAnnounce, 15) << card.cardValue8 << "\n"
+      << label(Msg::kViewInfo, 15)
+      << message(Msg::kViewInfoValues, {text(card.cardText11), std::to_string(card.cardValue11)})
+      << "\n\n";
 
-  out << "Stops: " << static_cast<int>(card.stopCount) << "\n"
+  out << message(Msg::kViewStops, {std::to_string(static_cast<int>(card.stopCount))}) << "\n"
       << "row  time 1      time 2    run s  no.     A    B  km post  hidden  section km  "
          "cue  c12 c13 c14  c16  km   attr  c21  code        name\n";
   for (std::size_t i = 0; i < card.stopCount; ++i) {
@@ -79,7 +103,9 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << text(card.stopName[i]) << "  " << text(card.stopText15[i]) << "\n";
   }
 
-  out << "\nEvent windows (row type 5)\n  #  stop  start km  end km  type\n";
+  out << "\n"
+      << message(Msg::kViewEventWindows) << "\n"
+      << tableTitles() << title(Msg::kViewType, 6) << "\n";
   for (std::size_t i = 0; i < card.eventType.size(); ++i) {
     if (card.eventStopIndex[i] == 0 && card.eventStartKm[i] == 0.0 && card.eventEndKm[i] == 0.0 &&
         card.eventType[i] == 0) {
@@ -90,7 +116,9 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << padLeft(std::to_string(card.eventType[i]), 6) << "   "
         << stopName(card, card.eventStopIndex[i]) << "\n";
   }
-  out << "\nRanges (row type 6)\n  #  stop  start km  end km  distance km  value\n";
+  out << "\n"
+      << message(Msg::kViewRanges) << "\n"
+      << tableTitles() << title(Msg::kViewDistanceKm, 13) << title(Msg::kPageValue, 7) << "\n";
   for (std::size_t i = 0; i < card.rangeValue.size(); ++i) {
     if (card.rangeStopIndex[i] == 0 && card.rangeStartKm[i] == 0.0 && card.rangeEndKm[i] == 0.0 &&
         card.rangeDistanceKm[i] == 0.0 && card.rangeValue[i] == 0) {
@@ -102,8 +130,7 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << padLeft(std::to_string(card.rangeValue[i]), 7) << "   "
         << stopName(card, card.rangeStopIndex[i]) << "\n";
   }
-  out << "(Entries left empty hold zeros; an all-zero entry is not listed, but still takes "
-         "part.)\n";
+  out << message(Msg::kViewEmptyEntries) << "\n";
 }
 
 void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
@@ -120,10 +147,13 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
     d.selectStop(k);
     d.animTimer = revealed;
     d.composeDisplayLists();
-    out << "== Current stop: row " << k << " " << stopName(card, k) << "\n";
-    out << "Next stop      " << clockText(d.dispNextHour, d.dispNextMin, d.dispNextSec) << "  attr "
-        << d.dispNextAttr << "  no. " << d.dispNextNumber << "\n";
-    out << "Five-row list  row  attr  time 1    time 2    gap    no.    A    B  stop\n";
+    out << message(Msg::kViewCurrentStop, {std::to_string(k), stopName(card, k)}) << "\n";
+    out << label(Msg::kShowNextStop, 15) << clockText(d.dispNextHour, d.dispNextMin, d.dispNextSec)
+        << "  " << message(Msg::kShowAttr) << " " << d.dispNextAttr << "  " << message(Msg::kShowNo)
+        << " " << d.dispNextNumber << "\n";
+    out << label(Msg::kViewFiveRowList, 15) << label(Msg::kSvgRow, 3) << title(Msg::kShowAttr, 6)
+        << "  " << label(Msg::kSvgTime1, 10) << label(Msg::kSvgTime2, 10) << label(Msg::kSvgGap, 7)
+        << title(Msg::kShowNo, 3) << "    A    B  " << message(Msg::kPageStop) << "\n";
     for (std::size_t r = 0; r < d.dispList5Attr.size(); ++r) {
       out << "               " << padLeft(std::to_string(r), 3)
           << padLeft(std::to_string(d.dispList5Attr[r]), 6) << "  "
@@ -142,9 +172,13 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
                   : "")
           << "\n";
     }
-    out << "Seven-row list row  attr  time 1    time 2    extra  stop\n";
+    out << label(Msg::kViewSevenRowList, 15) << label(Msg::kSvgRow, 3) << title(Msg::kShowAttr, 6)
+        << "  " << label(Msg::kSvgTime1, 10) << label(Msg::kSvgTime2, 10)
+        << title(Msg::kViewExtra, 5) << "  " << message(Msg::kPageStop) << "\n";
     for (std::size_t r = 0; r < d.dispList7Attr.size(); ++r) {
-      const char* label = r == 5 ? "further" : r == 6 ? "last" : "";
+      const std::string mark = r == 5   ? message(Msg::kViewFurther)
+                               : r == 6 ? message(Msg::kShowLast)
+                                        : std::string();
       out << "               " << padLeft(std::to_string(r), 3)
           << padLeft(std::to_string(d.dispList7Attr[r]), 6) << "  "
           << padRight(
@@ -154,29 +188,32 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
                  clockText(d.dispList7Time2Hour[r], d.dispList7Time2Min[r], d.dispList7Time2Sec[r]),
                  10)
           << padLeft(std::to_string(d.dispList7Extra[r]), 5) << "  "
-          << stopName(card, d.list7StopIdx[r])
-          << (*label != '\0' ? std::string(" (") + label + ")" : "") << "\n";
+          << stopName(card, d.list7StopIdx[r]) << (mark.empty() ? std::string() : " (" + mark + ")")
+          << "\n";
     }
-    out << "Dest           " << clockText(d.destHour, d.destMin, d.destSec) << "  attr "
-        << d.destAttr << "  no. " << d.destNumber << "\n";
-    out << "Info           " << clockText(d.infoHour, d.infoMin, d.infoSec) << "  index "
-        << d.infoIdx << "  no. " << d.infoNumber << "\n";
-    out << "Progress code  " << d.progressCode << "    to the next stop " << fixed(d.stopRemain, 0)
-        << " m    km post " << fixed(d.kmPost / 1000.0, 1) << (d.kmCountUp ? " (up)" : " (down)")
-        << "\n\n";
+    const std::string attr = "  " + message(Msg::kShowAttr) + " ";
+    const std::string number = "  " + message(Msg::kShowNo) + " ";
+    out << label(Msg::kShowDest, 15) << clockText(d.destHour, d.destMin, d.destSec) << attr
+        << d.destAttr << number << d.destNumber << "\n";
+    out << label(Msg::kShowInfo, 15) << clockText(d.infoHour, d.infoMin, d.infoSec) << "  "
+        << message(Msg::kShowIndex) << " " << d.infoIdx << number << d.infoNumber << "\n";
+    out << label(Msg::kViewProgressCode, 15) << d.progressCode << "    "
+        << message(Msg::kViewToNextStop, {fixed(d.stopRemain, 0)}) << "    "
+        << message(Msg::kSvgKmPost) << " " << fixed(d.kmPost / 1000.0, 1)
+        << message(d.kmCountUp ? Msg::kViewUp : Msg::kViewDown) << "\n\n";
   }
 }
 
 bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out) {
   const CardCodeParts parts = splitCardCode(code);
-  out << "Card code    " << code << "\n"
-      << "Folder       " << parts.folderIndex << "\n"
-      << "Prefix       " << parts.prefixCode << "  "
+  out << label(Msg::kViewCardCode, 13) << code << "\n"
+      << label(Msg::kTableFolder, 13) << parts.folderIndex << "\n"
+      << label(Msg::kViewPrefix, 13) << parts.prefixCode << "  "
       << text(std::string(cardPrefixText(parts.prefixCode))) << "\n"
-      << "Number       " << parts.number << "\n"
-      << "Suffix       " << parts.suffixCode << "  "
+      << label(Msg::kViewNumber, 13) << parts.number << "\n"
+      << label(Msg::kViewSuffix, 13) << parts.suffixCode << "  "
       << text(std::string(cardSuffixText(parts.suffixCode))) << "\n"
-      << "File name    " << text(parts.fileName) << "\n";
+      << label(Msg::kViewFileName, 13) << text(parts.fileName) << "\n";
   if (vehicle.empty()) return true;
 
   // A card reader of our own, placed in the vehicle folder as the module would be.
@@ -185,7 +222,7 @@ bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out
   const std::string folder = std::filesystem::absolute(vehicle, ec).string();
   const std::string module = platform::appendPath(folder, "ruva");
   if (module.size() >= sizeof reader->modulePath) {
-    out << "Vehicle      folder path too long\n";
+    out << label(Msg::kViewVehicle, 13) << message(Msg::kViewPathTooLong) << "\n";
     return false;
   }
   std::snprintf(reader->modulePath, sizeof reader->modulePath, "%s", module.c_str());
@@ -195,17 +232,18 @@ bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out
   platform::readProfileString("ICCard", key.c_str(), "NULL", written, sizeof written,
                               reader->cardListPath);
   const std::string entry(reader->cardFolder(parts.folderIndex));
-  out << "Card list    " << reader->cardListPath << ": " << key << "=" << text(written);
-  if (entry != written) out << " (no such folder: taken as NULL)";
+  out << label(Msg::kViewCardList, 13) << reader->cardListPath << ": " << key << "="
+      << text(written);
+  if (entry != written) out << message(Msg::kViewNoSuchFolder);
   out << "\n";
   std::string path;
   if (!reader->cardFilePath(parts, path)) {
-    out << "Path         cannot be made absolute\n";
+    out << label(Msg::kViewPath, 13) << message(Msg::kViewNotAbsolute) << "\n";
     return false;
   }
   const bool found = platform::canOpenFile(path);
-  out << "Path         " << text(path) << "\n"
-      << "Found        " << (found ? "yes" : "no: the beacon hands back the card read last")
+  out << label(Msg::kViewPath, 13) << text(path) << "\n"
+      << label(Msg::kViewFound, 13) << message(found ? Msg::kViewFoundYes : Msg::kViewFoundNo)
       << "\n";
   return found;
 }

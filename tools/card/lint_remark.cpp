@@ -1,6 +1,7 @@
 #include "tools/card/lint_remark.h"
 
 #include "platform/host_text.h"
+#include "tools/common/messages.h"
 
 bool isUtf8(std::string_view bytes) {
   std::size_t i = 0;
@@ -48,6 +49,6 @@ void writeRemarks(std::string_view file, const std::vector<LintRemark>& remarks,
     out << file << ':' << r.line << ':' << r.column << ": " << severityName(r.severity) << ": "
         << r.what;
     if (r.field) out << ": \"" << *r.field << '"';
-    out << " (" << r.instead << "; " << r.expected << ")\n";
+    out << message(Msg::kRemarkTail, {r.instead, r.expected}) << '\n';
   }
 }

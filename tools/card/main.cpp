@@ -4,8 +4,6 @@
 // no file; 2 for bad usage.
 #include <algorithm>
 #include <charconv>
-#include <cstring>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,6 +15,7 @@
 #include "tools/card/card_lint.h"
 #include "tools/card/card_views.h"
 #include "tools/card/vehicle_check.h"
+#include "tools/common/messages.h"
 #include "tools/common/text_file.h"
 
 namespace {
@@ -24,28 +23,17 @@ namespace {
 constexpr int kExitFound = 1;
 constexpr int kExitInput = 2;
 
-constexpr const char* kUsage =
-    "usage: ruvacard check [--strict] [--notes] FILE...\n"
-    "       ruvacard vehicle [--strict] [--notes] [--summary] FOLDER\n"
-    "       ruvacard show FILE\n"
-    "       ruvacard preview FILE [--rows 3|5]\n"
-    "       ruvacard code CODE [--vehicle FOLDER]\n"
-    "  check    what the module would read other than written (errors) and what\n"
-    "           looks unintended (warnings), with line and column; --strict: warnings\n"
-    "           count as errors; --notes also lists the special forms recognised\n"
-    "  vehicle  the settings, the card list and every card of a vehicle folder, then\n"
-    "           a table of the card folders when anything was found (--summary: always)\n"
-    "  show     the card as read: header values, stops, event and range tables\n"
-    "  preview  what the lists show with each stop as the current one\n"
-    "  code     the card folder, file name and path that a card code selects\n";
-
 // Everything the commands print is UTF-8 until it reaches the terminal.
-void print(const std::ostringstream& text) {
-  std::cout << platform::forTerminal(text.str()) << std::flush;
+void print(const std::string& text) {
+  platform::writeTerminal(text, false);
 }
 
-int inputError(const std::string& message) {
-  std::cerr << "ruvacard: " << message << '\n';
+void print(const std::ostringstream& text) {
+  print(text.str());
+}
+
+int inputError(const std::string& text) {
+  platform::writeTerminal("ruvacard: " + text + '\n', true);
   return kExitInput;
 }
 
@@ -72,7 +60,7 @@ bool lintOptions(const std::vector<std::string>& args, LintOptions& options) {
     } else if (arg == "--summary") {
       options.summary = true;
     } else if (!arg.empty() && arg[0] == '-') {
-      inputError("unknown option " + arg);
+      inputError(message(Msg::kUnknownOption, {arg}));
       return false;
     } else {
       options.operands.push_back(arg);
@@ -99,21 +87,21 @@ std::string cardFileName(const std::string& path) {
 int runCheck(const std::vector<std::string>& args) {
   LintOptions options;
   if (!lintOptions(args, options)) return kExitInput;
-  if (options.summary) return inputError("--summary is an option of vehicle");
-  if (options.operands.empty()) return inputError("check needs at least one card file");
+  if (options.summary) return inputError(message(Msg::kSummaryOnlyForVehicle));
+  if (options.operands.empty()) return inputError(message(Msg::kCheckNeedsFiles));
   LintCounts counts;
   for (const std::string& file : options.operands) {
     std::string bytes;
     std::vector<LintRemark> remarks;
     LintRemark unread;
-    unread.instead = "no card loads from it";
+    unread.instead = message(Msg::kNoCardLoads);
     if (platform::isFolder(file)) {
-      unread.what = "a folder, not a card file";
-      unread.expected = "a card file; ruvacard vehicle checks a vehicle folder";
+      unread.what = message(Msg::kFolderNotCardFile);
+      unread.expected = message(Msg::kFolderNotCardFileExpected);
       remarks.push_back(unread);
     } else if (!platform::readFile(file, bytes)) {
-      unread.what = "cannot be read";
-      unread.expected = "a readable card file";
+      unread.what = message(Msg::kCannotBeRead);
+      unread.expected = message(Msg::kReadableCardFile);
       remarks.push_back(unread);
     } else {
       remarks = lintCard(bytes, cardFileName(file), options.notes);
@@ -128,9 +116,10 @@ int runCheck(const std::vector<std::string>& args) {
 int runVehicle(const std::vector<std::string>& args) {
   LintOptions options;
   if (!lintOptions(args, options)) return kExitInput;
-  if (options.operands.size() != 1) return inputError("vehicle takes one vehicle folder");
+  if (options.operands.size() != 1) return inputError(message(Msg::kVehicleTakesOneFolder));
   std::string folder = options.operands[0];
-  if (!platform::isFolder(folder)) return inputError("vehicle folder not found: " + folder);
+  if (!platform::isFolder(folder))
+    return inputError(message(Msg::kVehicleFolderNotFound, {folder}));
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   std::ostringstream out;
   const LintCounts counts =
@@ -145,20 +134,20 @@ int runShowOrPreview(const std::string& command, const std::vector<std::string>&
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (command == "preview" && args[i] == "--rows") {
       if (i + 1 >= args.size() || !parseInt(args[i + 1], rows) || (rows != 3 && rows != 5)) {
-        return inputError("--rows takes 3 or 5");
+        return inputError(message(Msg::kRowsTakes3Or5));
       }
       ++i;
     } else if (!args[i].empty() && args[i][0] == '-') {
-      return inputError("unknown option " + args[i]);
+      return inputError(message(Msg::kUnknownOption, {args[i]}));
     } else if (file.empty()) {
       file = args[i];
     } else {
-      return inputError(command + " takes one card file");
+      return inputError(message(Msg::kTakesOneCardFile, {command}));
     }
   }
-  if (file.empty()) return inputError(command + " needs a card file");
+  if (file.empty()) return inputError(message(Msg::kNeedsACardFile, {command}));
   std::string bytes;
-  if (!readWholeFile(file, bytes)) return inputError("cannot read " + file);
+  if (!readWholeFile(file, bytes)) return inputError(message(Msg::kCannotRead, {file}));
   const CardRecord card = parseCardText(bytes);
   std::ostringstream out;
   if (command == "show") {
@@ -175,16 +164,16 @@ int runCode(const std::vector<std::string>& args) {
   std::string codeText;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--vehicle") {
-      if (i + 1 >= args.size()) return inputError("--vehicle needs a folder");
+      if (i + 1 >= args.size()) return inputError(message(Msg::kVehicleNeedsFolder));
       vehicle = args[++i];
     } else if (codeText.empty()) {
       codeText = args[i];
     } else {
-      return inputError("code takes one card code");
+      return inputError(message(Msg::kCodeTakesOneCode));
     }
   }
   int32_t code = 0;
-  if (!parseInt(codeText, code)) return inputError("bad card code '" + codeText + "'");
+  if (!parseInt(codeText, code)) return inputError(message(Msg::kBadCardCode, {codeText}));
   std::ostringstream out;
   const bool found = explainCardCode(code, vehicle, out);
   print(out);
@@ -194,16 +183,19 @@ int runCode(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-    std::cout << kUsage;
-    return argc < 2 ? kExitInput : 0;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string error;
+  if (!setLanguageFromCommandLine(args, error)) return inputError(error);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    print(message(Msg::kCardUsage));
+    return args.empty() ? kExitInput : 0;
   }
-  const std::string command = argv[1];
-  const std::vector<std::string> args(argv + 2, argv + argc);
+  const std::string command = args[0];
+  args.erase(args.begin());
   if (command == "check") return runCheck(args);
   if (command == "vehicle") return runVehicle(args);
   if (command == "show" || command == "preview") return runShowOrPreview(command, args);
   if (command == "code") return runCode(args);
-  std::cerr << kUsage;
-  return inputError("unknown command " + command);
+  platform::writeTerminal(message(Msg::kCardUsage), true);
+  return inputError(message(Msg::kUnknownCommand, {command}));
 }

@@ -16,6 +16,8 @@
 #include "plugin/settings.h"
 #include "tools/card/card_lint.h"
 #include "tools/card/card_names.h"
+#include "tools/common/messages.h"
+#include "tools/common/text_layout.h"
 
 namespace {
 
@@ -137,11 +139,11 @@ void lintSections(const std::vector<IniLine>& lines, std::string_view section, K
     if (line.isSection) {
       const bool same = lower(line.name) == lower(section);
       if (same && sectionSeen) {
-        out.push_back(remarkAt(line, Severity::kError, "second section of the name", line.name,
-                               "its keys are not read", "one " + wanted + " section"));
+        out.push_back(remarkAt(line, Severity::kError, message(Msg::kSecondSection), line.name,
+                               message(Msg::kKeysNotRead), message(Msg::kOneSection, {wanted})));
       } else if (!same) {
-        out.push_back(remarkAt(line, Severity::kError, "unknown section", line.name,
-                               "its keys are not read", wanted));
+        out.push_back(remarkAt(line, Severity::kError, message(Msg::kUnknownSection), line.name,
+                               message(Msg::kKeysNotRead), wanted));
       }
       inSection = same && !sectionSeen;
       sectionSeen = sectionSeen || same;
@@ -149,21 +151,21 @@ void lintSections(const std::vector<IniLine>& lines, std::string_view section, K
     }
     if (!inSection) {
       if (line.section.empty()) {
-        out.push_back(remarkAt(line, Severity::kError, "key before any section", line.name,
-                               "not read", "keys under " + wanted));
+        out.push_back(remarkAt(line, Severity::kError, message(Msg::kKeyBeforeSection), line.name,
+                               message(Msg::kNotRead), message(Msg::kKeysUnder, {wanted})));
       }
       continue;
     }
     std::string expected;
     if (!known(line.name, expected)) {
-      out.push_back(
-          remarkAt(line, Severity::kError, "unknown key", line.name, "not read", expected));
+      out.push_back(remarkAt(line, Severity::kError, message(Msg::kUnknownKey), line.name,
+                             message(Msg::kNotRead), expected));
     } else if (!keys.insert(lower(line.name)).second) {
-      out.push_back(remarkAt(line, Severity::kError, "repeated key", line.name,
-                             "only the first one is read", "each key once"));
+      out.push_back(remarkAt(line, Severity::kError, message(Msg::kRepeatedKey), line.name,
+                             message(Msg::kOnlyFirstRead), message(Msg::kEachKeyOnce)));
     } else if (!line.hasValue) {
-      out.push_back(remarkAt(line, Severity::kError, "no '=' after the key", line.name,
-                             "the key reads as missing", "KEY=VALUE"));
+      out.push_back(remarkAt(line, Severity::kError, message(Msg::kNoEquals), line.name,
+                             message(Msg::kReadsAsMissing), "KEY=VALUE"));
     }
   }
 }
@@ -183,7 +185,7 @@ void lintDisplaySettings(std::string_view text, std::vector<LintRemark>& out) {
             nearest = key.name;
           }
         }
-        expected = std::string(nearest) + ", the nearest known key";
+        expected = message(Msg::kNearestKey, {nearest});
         return false;
       },
       out);
@@ -201,15 +203,17 @@ void lintDisplaySettings(std::string_view text, std::vector<LintRemark>& out) {
       if (!value) break;
       const int32_t read = platform::profileIntFromText(*value);
       if (value->empty()) {
-        out.push_back(remarkAt(line, Severity::kError, "empty value", *value,
-                               "the default " + std::to_string(key.fallback), "an integer"));
+        out.push_back(remarkAt(line, Severity::kError, message(Msg::kEmptyValue), *value,
+                               message(Msg::kTheDefault, {std::to_string(key.fallback)}),
+                               message(Msg::kAnInteger)));
       } else if (!plainInteger(*value)) {
-        out.push_back(remarkAt(line, Severity::kError, "not a plain integer", *value,
-                               "reads as " + std::to_string(read), "an integer"));
+        out.push_back(remarkAt(line, Severity::kError, message(Msg::kNotPlainInteger), *value,
+                               message(Msg::kReadsAs, {std::to_string(read)}),
+                               message(Msg::kAnInteger)));
       } else if (k == kStopListRowsKey && stopListRows(read) != read) {
-        out.push_back(remarkAt(line, Severity::kError, "not a row count of the list", *value,
-                               "the list has " + std::to_string(stopListRows(read)) + " rows",
-                               "3 or 5"));
+        out.push_back(remarkAt(line, Severity::kError, message(Msg::kNotRowCount), *value,
+                               message(Msg::kListHasRows, {std::to_string(stopListRows(read))}),
+                               message(Msg::kThreeOrFive)));
       }
       break;
     }
@@ -237,9 +241,8 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
   std::vector<CardFolder> folders;
   std::string text;
   if (!platform::readFile(reader->cardListPath, text)) {
-    remarks.push_back(fileRemark("no card list, or it cannot be read",
-                                 "no card beacon finds a card",
-                                 "a card list with keys 0 to 31 in [ICCard]"));
+    remarks.push_back(fileRemark(message(Msg::kNoCardList), message(Msg::kNoCardFound),
+                                 message(Msg::kCardListExpected)));
     writeRemarks(file, remarks, counts, out);
     return folders;
   }
@@ -250,7 +253,7 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
       [entries](const std::string& name, std::string& expected) {
         int32_t entry = -1;
         if (plainInteger(name) && name.size() <= 2) entry = std::stoi(name);
-        expected = "entry numbers 0 to " + std::to_string(entries - 1) + ", without leading zeros";
+        expected = message(Msg::kEntryNumbers, {std::to_string(entries - 1)});
         return entry >= 0 && entry < entries && std::to_string(entry) == name;
       },
       remarks);
@@ -268,29 +271,28 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
     const std::string& inForce = reader->cardList[static_cast<std::size_t>(entry)];
     const std::string path = platform::appendPath(vehicle, inForce);
     if (inForce == kNullEntry && *value != kNullEntry) {
-      remarks.push_back(remarkAt(line, Severity::kError, "card folder not found", *value,
-                                 "the entry counts as missing: its card codes find no file",
-                                 "an existing folder, named from the vehicle folder"));
+      remarks.push_back(remarkAt(line, Severity::kError, message(Msg::kCardFolderNotFound), *value,
+                                 message(Msg::kEntryMissing), message(Msg::kExistingFolder)));
     } else if (!platform::isFolder(path)) {
-      remarks.push_back(remarkAt(line, Severity::kError, "not a folder", *value,
-                                 "its card codes find no file", "a card folder"));
+      remarks.push_back(remarkAt(line, Severity::kError, message(Msg::kNotAFolder), *value,
+                                 message(Msg::kCodesFindNoFile), message(Msg::kACardFolder)));
     } else {
       folders.push_back({entry, *value, path});
     }
     if (platform::isAbsolutePath(*value)) {
-      remarks.push_back(remarkAt(line, Severity::kWarning, "absolute path", *value,
-                                 "found only where that path exists",
-                                 "a folder named from the vehicle folder"));
+      remarks.push_back(remarkAt(line, Severity::kWarning, message(Msg::kAbsolutePath), *value,
+                                 message(Msg::kFoundOnlyThere), message(Msg::kFolderFromVehicle)));
     }
     if (entry > highestCardFolder()) {
-      remarks.push_back(remarkAt(line, Severity::kWarning, "no card code reaches this entry",
-                                 line.name, "its cards are never loaded",
-                                 "entries 0 to " + std::to_string(highestCardFolder())));
+      remarks.push_back(
+          remarkAt(line, Severity::kWarning, message(Msg::kNoCodeReachesEntry), line.name,
+                   message(Msg::kNeverLoaded),
+                   message(Msg::kEntriesUpTo, {std::to_string(highestCardFolder())})));
     }
   }
   if (!anyFolder) {
-    remarks.push_back(fileRemark("no card folder exists", "Load reports failure; no card loads",
-                                 "at least one existing card folder"));
+    remarks.push_back(fileRemark(message(Msg::kNoCardFolder), message(Msg::kLoadFails),
+                                 message(Msg::kOneCardFolder)));
   }
   std::stable_sort(remarks.begin(), remarks.end(),
                    [](const LintRemark& a, const LintRemark& b) { return a.line < b.line; });
@@ -302,23 +304,10 @@ bool isCardFile(std::string_view name) {
   return name.size() > 4 && lower(name.substr(name.size() - 4)) == ".csv";
 }
 
-std::size_t shownWidth(std::string_view text) {
-  std::size_t shown = 0;
-  for (unsigned char byte : text) shown += (byte & 0xC0) != 0x80 ? 1 : 0;
-  return shown;
-}
-
-std::string padded(std::string text, std::size_t width) {
-  const std::size_t shown = shownWidth(text);
-  if (shown < width) text.append(width - shown, ' ');
-  return text;
-}
-
 std::string cardNameHint(int32_t entry) {
-  if (entry > highestCardFolder()) return "a folder at an entry that card codes reach";
+  if (entry > highestCardFolder()) return message(Msg::kFolderAtReachedEntry);
   const int32_t example = entry * 100000000 + 3123400;
-  return "a name such as " + terminalText(splitCardCode(example).fileName) +
-         " (prefix, number, suffix)";
+  return message(Msg::kNameSuchAs, {terminalText(splitCardCode(example).fileName)});
 }
 
 }  // namespace
@@ -335,8 +324,8 @@ LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder,
     if (platform::readFile(settingsPath, settings)) {
       lintDisplaySettings(settings, remarks);
     } else {
-      remarks.push_back(fileRemark("cannot be read", "every setting takes its default",
-                                   "a readable settings file"));
+      remarks.push_back(fileRemark(message(Msg::kCannotBeRead), message(Msg::kSettingsDefaults),
+                                   message(Msg::kReadableSettings)));
     }
     writeRemarks(std::string(shownFolder) + "/" + std::string(kDisplaySettingsFile), remarks,
                  counts, out);
@@ -359,14 +348,14 @@ LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder,
       if (platform::readFile(platform::appendPath(cardFolder.path, name), bytes)) {
         remarks = lintCard(bytes, name, withNotes);
       } else {
-        remarks.push_back(
-            fileRemark("cannot be read", "no card loads from it", "a readable card file"));
+        remarks.push_back(fileRemark(message(Msg::kCannotBeRead), message(Msg::kNoCardLoads),
+                                     message(Msg::kReadableCardFile)));
       }
       if (!cardCodeForFileName(name, cardFolder.entry)) {
         remarks.insert(
             remarks.begin(),
-            fileRemark("no card code names this file in entry " + std::to_string(cardFolder.entry),
-                       "the card is never loaded", cardNameHint(cardFolder.entry)));
+            fileRemark(message(Msg::kNoCodeNamesFile, {std::to_string(cardFolder.entry)}),
+                       message(Msg::kCardNeverLoaded), cardNameHint(cardFolder.entry)));
       }
       LintCounts card;
       writeRemarks(shownCardFolder + terminalText(name), remarks, card, out);
@@ -379,12 +368,17 @@ LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder,
   }
   const bool remarked = counts.errors > 0 || counts.warnings > 0;
   if (table.empty() || !(remarked || withTable)) return counts;
-  std::size_t width = 6;
-  for (const Row& row : table) width = std::max(width, shownWidth(row.folder));
-  out << "Entry  " << padded("Folder", width) << "  Cards  With errors\n";
+  const std::string titles[] = {message(Msg::kTableEntry), message(Msg::kTableFolder),
+                                message(Msg::kTableCards)};
+  const std::size_t entryWidth = std::max<std::size_t>(5, terminalColumns(titles[0]));
+  const std::size_t cardsWidth = std::max<std::size_t>(5, terminalColumns(titles[2]));
+  std::size_t width = terminalColumns(titles[1]);
+  for (const Row& row : table) width = std::max(width, terminalColumns(row.folder));
+  out << padColumns(titles[0], entryWidth) << "  " << padColumns(titles[1], width) << "  "
+      << padColumns(titles[2], cardsWidth) << "  " << message(Msg::kTableWithErrors) << "\n";
   for (const Row& row : table) {
-    out << padded(row.entry, 5) << "  " << padded(row.folder, width) << "  " << padded(row.cards, 5)
-        << "  " << row.failed << "\n";
+    out << padColumns(row.entry, entryWidth) << "  " << padColumns(row.folder, width) << "  "
+        << padColumns(row.cards, cardsWidth) << "  " << row.failed << "\n";
   }
   return counts;
 }

@@ -34,6 +34,18 @@ std::string padRight(std::string text, std::size_t width) {
   return text;
 }
 
+std::size_t terminalColumns(std::string_view text) {
+  std::size_t columns = 0;
+  for (unsigned char byte : text) columns += byte >= 0xE0 ? 2 : (byte & 0xC0) != 0x80 ? 1 : 0;
+  return columns;
+}
+
+std::string padColumns(std::string text, std::size_t columns) {
+  const std::size_t shown = terminalColumns(text);
+  if (shown < columns) text.append(columns - shown, ' ');
+  return text;
+}
+
 std::string padLeft(const std::string& text, std::size_t width) {
   return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // One part of a display time: two digits, or "--" when it holds `blank`, the value of
 // no time for that part.
@@ -20,6 +21,13 @@ std::string clockText(int32_t hour, int32_t minute, int32_t second);
 
 // `text` followed by spaces up to `width` characters (not bytes).
 std::string padRight(std::string text, std::size_t width);
+
+// The terminal columns `text` takes: kana, kanji and full-width forms (three bytes and
+// more in UTF-8) take two, other characters one.
+std::size_t terminalColumns(std::string_view text);
+
+// `text` followed by spaces up to `columns` terminal columns, as counted above.
+std::string padColumns(std::string text, std::size_t columns);
 
 // `text` behind spaces up to `width` bytes.
 std::string padLeft(const std::string& text, std::size_t width);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tools/common/messages.h"
 #include "tools/host/panel_meanings.h"
 #include "tools/host/screen.h"
 
@@ -88,6 +89,17 @@ void writeStrings(std::ostream& out, const std::array<std::string, N>& strings) 
   out << ']';
 }
 
+// The words of the page, each named in the template by its English as "{{T:WORDS}}".
+constexpr Msg kPageWords[] = {
+    Msg::kLabelFrame,         Msg::kLabelHostTime,    Msg::kLabelSpeed,       Msg::kLabelRun,
+    Msg::kPanelWord,          Msg::kSoundWord,        Msg::kPageIndex,        Msg::kShowNone,
+    Msg::kListSeparator,      Msg::kPageOneFrameBack, Msg::kPagePlayOrPause,  Msg::kPagePlay,
+    Msg::kPagePause,          Msg::kPageOneFrameOn,   Msg::kPagePlayingSpeed, Msg::kPageHint,
+    Msg::kPageFilter,         Msg::kPageArray,        Msg::kPageValue,        Msg::kPageMeaning,
+    Msg::kPageStartedInFrame, Msg::kPageFrames,       Msg::kPageStop,         Msg::kPageBeacon,
+    Msg::kPageExpect,
+};
+
 // The template with each "{{NAME}}" replaced by what `fill` writes for it.
 template <typename Fill>
 void writeTemplate(std::ostream& out, const std::string& page, Fill fill) {
@@ -141,7 +153,8 @@ void ReportRecorder::frameDone(const ScenarioRunner& runner) {
   for (const panel::SoundSlot& entry : panel::kSoundSlots) {
     if (sound[entry.index] != 1) continue;
     context.soundsStarted.push_back({entry.index, frame});
-    started += (started.empty() ? "" : ", ") + std::to_string(entry.index) + " " + entry.name;
+    started +=
+        (started.empty() ? "" : ", ") + std::to_string(entry.index) + " " + soundLabel(entry.index);
   }
   if (!started.empty()) markers_.push_back({frame, "sound", started});
 
@@ -170,18 +183,21 @@ void ReportRecorder::frameDone(const ScenarioRunner& runner) {
 
 void ReportRecorder::beaconPassed(uint64_t frame, int32_t type, int32_t data,
                                   const std::string& note) {
-  std::string label = "beacon " + std::to_string(type) + " " + std::to_string(data);
+  std::string label = message(Msg::kMarkerBeacon, {std::to_string(type), std::to_string(data)});
   if (!note.empty()) label += ", " + note;
   markers_.push_back({frame + 1, "beacon", label});
 }
 
 void ReportRecorder::expectationFailed(uint64_t frame, const RunFailure& failure) {
-  markers_.push_back({frame, "expect", "line " + std::to_string(failure.line) + ": " + failure.message});
+  markers_.push_back({frame, "expect",
+                      message(Msg::kMarkerLine, {std::to_string(failure.line), failure.message})});
 }
 
 void ReportRecorder::writeHtml(std::ostream& out, const std::string& title) const {
   writeTemplate(out, kPage, [&](const std::string& name) {
-    if (name == "TITLE") {
+    if (name.substr(0, 2) == "T:") {
+      out << htmlText(translatedFrom(name.substr(2), kPageWords));
+    } else if (name == "TITLE") {
       out << htmlText(title);
     } else if (name == "FONTS") {
       out << kScreenFonts;
@@ -207,7 +223,8 @@ void ReportRecorder::writeHtml(std::ostream& out, const std::string& title) cons
             << jsonString(m.label) << ']';
       }
       out << "],\n\"strings\":[";
-      for (std::size_t i = 0; i < strings_.size(); ++i) out << (i ? ",\n" : "") << jsonString(strings_[i]);
+      for (std::size_t i = 0; i < strings_.size(); ++i)
+        out << (i ? ",\n" : "") << jsonString(strings_[i]);
       out << "],\n\"picture\":";
       writeLists(out, picture_);
       out << ",\n\"panel\":";

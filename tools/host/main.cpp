@@ -2,12 +2,12 @@
 // driven by a scenario script. Exit status 0 when the script ran and every expectation
 // held, 1 when an expectation failed, 2 for bad input or a command that cannot run.
 #include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <iostream>
 #include <memory>
 
+#include "platform/host_text.h"
 #include "plugin/settings.h"
+#include "tools/common/messages.h"
 #include "tools/common/module_api.h"
 #include "tools/common/terminal_lines.h"
 #include "tools/common/text_file.h"
@@ -23,26 +23,17 @@ namespace {
 constexpr int kExitExpectation = 1;
 constexpr int kExitInput = 2;
 
-constexpr const char* kUsage =
-    "usage: ruvahost [options] VEHICLE_FOLDER SCENARIO\n"
-    "Runs the module as if it sat in VEHICLE_FOLDER (which is left untouched) and plays\n"
-    "the scenario script SCENARIO.\n"
-    "  --module FILE   the built module (default: the one built with ruvahost)\n"
-    "  --step MS       frame step in milliseconds (default 16)\n"
-    "  --trace FILE    write every panel or sound change per frame as CSV\n"
-    "  --html FILE     write the whole run as one page to scrub through, frame by frame\n"
-    "  --out FOLDER    where snapshot pictures go (default: the current folder)\n"
-    "  --keep-going    play the whole script past failed expectations and list them all\n"
-    "                  (--html does this too)\n"
-    "  --quiet         do not print what show prints, notes, and what card beacons load\n"
-    "Exit status: 0 every expectation held, 1 an expectation failed, 2 bad input.\n";
+// Writes "ruvahost: TEXT" as a line of standard error.
+void printError(const std::string& text) {
+  platform::writeTerminal("ruvahost: " + text + '\n', true);
+}
 
-int inputError(const std::string& message) {
-  std::cerr << "ruvahost: " << message << '\n';
+int inputError(const std::string& text) {
+  printError(text);
   return kExitInput;
 }
 
-fs::path defaultModule(const char* argv0) {
+fs::path defaultModule(const std::string& argv0) {
   const fs::path builtName = fs::path(RUVA_DEFAULT_MODULE).filename();
   const fs::path besideTool = fs::path(argv0).parent_path() / builtName;
   std::error_code ec;
@@ -63,30 +54,31 @@ struct Options {
 };
 
 // False with a message when the command line is bad.
-bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
+bool parseOptions(const std::string& program, const std::vector<std::string>& args,
+                  Options& options, std::string& error) {
   std::vector<std::string> positional;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    const bool takesValue =
-        arg == "--module" || arg == "--step" || arg == "--trace" || arg == "--html" || arg == "--out";
-    if (takesValue && i + 1 >= argc) {
-      error = arg + " needs a value";
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool takesValue = arg == "--module" || arg == "--step" || arg == "--trace" ||
+                            arg == "--html" || arg == "--out";
+    if (takesValue && i + 1 >= args.size()) {
+      error = message(Msg::kNeedsValue, {arg});
       return false;
     }
     if (arg == "--module") {
-      options.module = argv[++i];
+      options.module = args[++i];
     } else if (arg == "--trace") {
-      options.trace = argv[++i];
+      options.trace = args[++i];
     } else if (arg == "--html") {
-      options.html = argv[++i];
+      options.html = args[++i];
     } else if (arg == "--out") {
-      options.out = argv[++i];
+      options.out = args[++i];
     } else if (arg == "--step") {
-      const std::string value = argv[++i];
+      const std::string& value = args[++i];
       Scenario probe;
       ScenarioError bad;
       if (!parseScenario("step " + value, probe, bad)) {
-        error = "bad --step '" + value + "': expected milliseconds from 1 to 60000";
+        error = message(Msg::kBadStep, {value});
         return false;
       }
       options.stepMs = probe.commands[0].integer;
@@ -95,41 +87,43 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
     } else if (arg == "--keep-going") {
       options.keepGoing = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
-      error = "unknown option " + arg;
+      error = message(Msg::kUnknownOption, {arg});
       return false;
     } else {
       positional.push_back(arg);
     }
   }
   if (positional.size() != 2) {
-    error = "expected a vehicle folder and a scenario file";
+    error = message(Msg::kExpectedVehicleAndScenario);
     return false;
   }
   options.vehicle = positional[0];
   options.scenario = positional[1];
-  if (options.module.empty()) options.module = defaultModule(argv[0]);
+  if (options.module.empty()) options.module = defaultModule(program);
   return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::cout << kUsage;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string error;
+  if (!setLanguageFromCommandLine(args, error)) return inputError(error);
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") {
+      platform::writeTerminal(message(Msg::kHostUsage), false);
       return 0;
     }
   }
   Options options;
-  std::string error;
-  if (!parseOptions(argc, argv, options, error)) {
-    std::cerr << kUsage;
+  if (!parseOptions(argv[0], args, options, error)) {
+    platform::writeTerminal(message(Msg::kHostUsage), true);
     return inputError(error);
   }
 
   std::string scriptText;
   if (!readWholeFile(options.scenario, scriptText)) {
-    return inputError("scenario not found: " + options.scenario.string());
+    return inputError(message(Msg::kScenarioNotFound, {options.scenario.string()}));
   }
   Scenario scenario;
   scenario.name = options.scenario.string();
@@ -143,26 +137,26 @@ int main(int argc, char** argv) {
   if (!mirror.create(options.vehicle, options.module, error)) return inputError(error);
   platform::SharedLibrary library;
   if (!library.open(mirror.module().string(), error)) {
-    return inputError("cannot load the module " + options.module.string() + ": " + error);
+    return inputError(message(Msg::kCannotLoadModule, {options.module.string(), error}));
   }
   ModuleApi api{};
   std::string missing;
   if (!resolveModuleApi(library, api, missing)) {
-    return inputError(options.module.string() + " does not export " + missing);
+    return inputError(message(Msg::kDoesNotExport, {options.module.string(), missing}));
   }
 
   std::unique_ptr<std::ofstream> traceFile;
   std::unique_ptr<TraceWriter> trace;
   if (!options.trace.empty()) {
     traceFile = std::make_unique<std::ofstream>(options.trace, std::ios::binary | std::ios::trunc);
-    if (!*traceFile) return inputError("cannot write the trace " + options.trace.string());
+    if (!*traceFile) return inputError(message(Msg::kCannotWriteTrace, {options.trace.string()}));
     trace = std::make_unique<TraceWriter>(*traceFile);
   }
 
   std::unique_ptr<std::ofstream> htmlFile;
   if (!options.html.empty()) {
     htmlFile = std::make_unique<std::ofstream>(options.html, std::ios::binary | std::ios::trunc);
-    if (!*htmlFile) return inputError("cannot write the page " + options.html.string());
+    if (!*htmlFile) return inputError(message(Msg::kCannotWritePage, {options.html.string()}));
   }
   StopNames stopNames(mirror.module().string());
   ReportRecorder recorder(&stopNames);
@@ -173,7 +167,7 @@ int main(int argc, char** argv) {
   const std::string specFile = (mirror.folder() / "RUVA_Spec.ini").string();
   settings.readLayout = [specFile] { return readDisplaySettings(specFile.c_str()); };
   // What the run prints is UTF-8 (stop names, train-number prefixes, file names).
-  TerminalLines terminalLines(std::cout);
+  TerminalLines terminalLines;
   std::ostream terminal(&terminalLines);
   settings.out = options.quiet ? nullptr : &terminal;
   settings.trace = trace.get();
@@ -192,25 +186,25 @@ int main(int argc, char** argv) {
   terminal.flush();
   if (traceFile) {
     traceFile->flush();
-    if (!*traceFile) return inputError("cannot write the trace " + options.trace.string());
+    if (!*traceFile) return inputError(message(Msg::kCannotWriteTrace, {options.trace.string()}));
   }
   if (htmlFile) {
-    recorder.writeHtml(*htmlFile, options.scenario.filename().string() + " in " +
-                                      options.vehicle.filename().string() + ": ruvahost replay");
+    recorder.writeHtml(*htmlFile,
+                       message(Msg::kReplayTitle, {options.scenario.filename().string(),
+                                                   options.vehicle.filename().string()}));
     htmlFile->flush();
-    if (!*htmlFile) return inputError("cannot write the page " + options.html.string());
+    if (!*htmlFile) return inputError(message(Msg::kCannotWritePage, {options.html.string()}));
   }
   if (passed) return 0;
   auto report = [&](const RunFailure& failed) {
-    std::cerr << "ruvahost: " << scenario.name << ":" << failed.line << ": " << failed.message
-              << '\n';
+    printError(scenario.name + ":" + std::to_string(failed.line) + ": " + failed.message);
   };
   const std::vector<RunFailure>& expectations = runner.failedExpectations();
   for (const RunFailure& failed : expectations) report(failed);
   if (!failure.expectation) report(failure);
   if (settings.keepGoing && !expectations.empty()) {
-    std::cerr << "ruvahost: " << expectations.size() << " of " << runner.expectationsChecked()
-              << " expectations failed\n";
+    printError(message(Msg::kExpectationsFailed, {std::to_string(expectations.size()),
+                                                  std::to_string(runner.expectationsChecked())}));
   }
   return failure.expectation ? kExitExpectation : kExitInput;
 }

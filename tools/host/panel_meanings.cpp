@@ -3,71 +3,74 @@
 #include <functional>
 #include <optional>
 
+#include "tools/common/messages.h"
+
 namespace {
 
 using Visit = std::function<void(const std::string&, std::optional<int32_t>)>;
 
 void visitTime(const std::string& name, const TimeCell& t, const Visit& visit) {
-  const std::string fives = t.secondsInFives ? " / 5" : "";
-  visit(name + " hour", t.hour);
-  visit(name + " minute", t.minute);
-  visit(name + " second" + fives, t.second);
+  visit(message(Msg::kMeanHour, {name}), t.hour);
+  visit(message(Msg::kMeanMinute, {name}), t.minute);
+  visit(message(t.secondsInFives ? Msg::kMeanSecondFives : Msg::kMeanSecond, {name}), t.second);
 }
 
 void visitNumber(const std::string& name, const TrainNumberCodes& n, const Visit& visit) {
-  visit(name + " prefix", n.prefix);
+  visit(message(Msg::kMeanPrefix, {name}), n.prefix);
   for (std::size_t i = 0; i < n.digits.size(); ++i)
-    visit(name + " digit " + std::to_string(i + 1), n.digits[i]);
-  visit(name + " suffix", n.suffix);
+    visit(message(Msg::kMeanDigit, {name, std::to_string(i + 1)}), n.digits[i]);
+  visit(message(Msg::kMeanSuffix, {name}), n.suffix);
 }
 
-void visitStop(const std::string& name, const std::optional<StopRecord>& stop,
-               const Visit& visit) {
+void visitStop(const std::string& name, const std::optional<StopRecord>& stop, const Visit& visit) {
   if (!stop) return;
-  visit(name + ": attribute", stop->attr);
-  visitTime(name + ": time", stop->time, visit);
-  visit(name + ": number", stop->number);
+  visit(message(Msg::kMeanAttribute, {name}), stop->attr);
+  visitTime(message(Msg::kMeanTime, {name}), stop->time, visit);
+  visit(message(Msg::kMeanNumber, {name}), stop->number);
 }
 
 void visitRow(const std::string& name, const ListRow& row, const Visit& visit) {
-  visit(name + ": attribute", row.attr);
-  visitTime(name + ": time 1", row.time1, visit);
-  visitTime(name + ": time 2", row.time2, visit);
-  visitTime(name + ": gap", row.gap, visit);
-  visit(name + ": number", row.number);
-  visit(name + ": value A", row.colA);
-  visit(name + ": value B", row.colB);
+  visit(message(Msg::kMeanAttribute, {name}), row.attr);
+  visitTime(message(Msg::kMeanTime1, {name}), row.time1, visit);
+  visitTime(message(Msg::kMeanTime2, {name}), row.time2, visit);
+  visitTime(message(Msg::kMeanGap, {name}), row.gap, visit);
+  visit(message(Msg::kMeanNumber, {name}), row.number);
+  visit(message(Msg::kMeanValueA, {name}), row.colA);
+  visit(message(Msg::kMeanValueB, {name}), row.colB);
 }
 
 // Every value of the view that comes from one panel index, with its name.
 void visitView(const PanelView& v, const Visit& visit) {
-  visit("clock hours", v.clockHour);
-  visit("clock minutes", v.clockMinute);
-  visit("clock seconds", v.clockSecond);
-  const char* speed[] = {"speed", "speed hundreds digit", "speed tens digit", "speed ones digit"};
-  for (std::size_t i = 0; i < v.speedDigits.size(); ++i) visit(speed[i], v.speedDigits[i]);
-  if (v.modeLamp) visit("mode lamp", *v.modeLamp ? 1 : 0);
-  visit("km post: whole km", v.kmHigh);
-  visit("km post: hundreds of metres", v.kmLow);
-  visit("progress code", v.progressCode);
-  visit("cue variant (type 0)", v.variantType0);
-  visit("cue kind (types 2, 3)", v.kindType23);
-  visit("cue variants summed", v.variantSum);
-  visitNumber("train number", v.number, visit);
-  if (v.secondNumber) visitNumber("second train number", *v.secondNumber, visit);
-  if (v.secondTime1) visitTime("second train time 1", *v.secondTime1, visit);
-  if (v.secondTime2) visitTime("second train time 2", *v.secondTime2, visit);
-  visit("current stop's card byte", v.stopByte);
-  visit("marker lamp", v.markerLamp);
-  visit("card header byte", v.headerByte);
-  visit("card header number", v.headerNumber);
-  visitStop("next stop", v.next, visit);
-  visitStop("dest", v.dest, visit);
-  visitStop("info", v.info, visit);
-  visit("info: index", v.infoIndex);
-  for (std::size_t k = 0; k < v.rows.size(); ++k) visitRow("row " + std::to_string(k), v.rows[k], visit);
-  visitRow("last stop", v.lastStop, visit);
-  for (std::size_t k = 0; k < v.units.size(); ++k) visit("unit " + std::to_string(k + 1) + " lamp", v.units[k]);
+  visit(message(Msg::kMeanClockHours), v.clockHour);
+  visit(message(Msg::kMeanClockMinutes), v.clockMinute);
+  visit(message(Msg::kMeanClockSeconds), v.clockSecond);
+  const Msg speed[] = {Msg::kLabelSpeed, Msg::kMeanSpeedHundreds, Msg::kMeanSpeedTens,
+                       Msg::kMeanSpeedOnes};
+  for (std::size_t i = 0; i < v.speedDigits.size(); ++i) visit(message(speed[i]), v.speedDigits[i]);
+  if (v.modeLamp) visit(message(Msg::kMeanModeLamp), *v.modeLamp ? 1 : 0);
+  visit(message(Msg::kMeanKmWhole), v.kmHigh);
+  visit(message(Msg::kMeanKmHundreds), v.kmLow);
+  visit(message(Msg::kMeanProgressCode), v.progressCode);
+  visit(message(Msg::kMeanCueVariant), v.variantType0);
+  visit(message(Msg::kMeanCueKind), v.kindType23);
+  visit(message(Msg::kMeanCueSum), v.variantSum);
+  visitNumber(message(Msg::kMeanTrainNumber), v.number, visit);
+  if (v.secondNumber) visitNumber(message(Msg::kMeanSecondNumber), *v.secondNumber, visit);
+  if (v.secondTime1) visitTime(message(Msg::kMeanSecondTime1), *v.secondTime1, visit);
+  if (v.secondTime2) visitTime(message(Msg::kMeanSecondTime2), *v.secondTime2, visit);
+  visit(message(Msg::kMeanStopByte), v.stopByte);
+  visit(message(Msg::kMeanMarkerLamp), v.markerLamp);
+  visit(message(Msg::kMeanHeaderByte), v.headerByte);
+  visit(message(Msg::kMeanHeaderNumber), v.headerNumber);
+  visitStop(message(Msg::kMeanNextStop), v.next, visit);
+  visitStop(message(Msg::kMeanDest), v.dest, visit);
+  visitStop(message(Msg::kMeanInfo), v.info, visit);
+  visit(message(Msg::kMeanInfoIndex), v.infoIndex);
+  for (std::size_t k = 0; k < v.rows.size(); ++k)
+    visitRow(message(Msg::kMeanRow, {std::to_string(k)}), v.rows[k], visit);
+  visitRow(message(Msg::kMeanLastStop), v.lastStop, visit);
+  for (std::size_t k = 0; k < v.units.size(); ++k)
+    visit(message(Msg::kMeanUnitLamp, {std::to_string(k + 1)}), v.units[k]);
 }
 
 std::vector<std::pair<std::string, std::optional<int32_t>>> valuesOf(const PanelView& view) {
@@ -101,6 +104,8 @@ std::array<std::string, kPanelSize> panelMeanings(const Layout& layout) {
 
 std::array<std::string, kSoundSize> soundMeanings() {
   std::array<std::string, kSoundSize> meanings;
-  for (const panel::SoundSlot& entry : panel::kSoundSlots) meanings[entry.index] = entry.name;
+  for (const panel::SoundSlot& entry : panel::kSoundSlots) {
+    meanings[entry.index] = soundLabel(entry.index);
+  }
   return meanings;
 }

@@ -1,5 +1,7 @@
 #include "tools/host/panel_view.h"
 
+#include "tools/common/messages.h"
+
 namespace {
 
 using Panel = std::array<int32_t, kPanelSize>;
@@ -116,6 +118,15 @@ PanelView decodePanel(const Layout& layout, const Panel& p,
   for (const panel::SoundSlot& slot : panel::kSoundSlots)
     view.sounds.emplace_back(slot.index, sound[slot.index]);
   return view;
+}
+
+std::string soundLabel(int index) {
+  static constexpr Msg kSoundNames[] = {
+      Msg::kSoundArrival1,    Msg::kSoundArrival2,  Msg::kSoundBrakeTone, Msg::kSoundType0,
+      Msg::kSoundType1,       Msg::kSoundType23,    Msg::kSoundRangeStop, Msg::kSoundKmRange,
+      Msg::kSoundBlankScreen, Msg::kSoundNearPoint,
+  };
+  return translatedFrom(soundName(index), kSoundNames);
 }
 
 const char* soundName(int index) {

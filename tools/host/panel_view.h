@@ -88,4 +88,7 @@ PanelView decodePanel(const Layout& layout, const std::array<int32_t, kPanelSize
 // What the sound index cues, e.g. "arrival cue 1"; empty for an index the module does not write.
 const char* soundName(int index);
 
+// soundName in the language of the messages.
+std::string soundLabel(int index);
+
 #endif  // RUVA_TOOLS_HOST_PANEL_VIEW_H_

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "plugin/panel_layout.h"
+#include "tools/common/messages.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ bool fail(std::string& message, std::string text) {
 bool parseStep(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kStep;
   if (l.n() != 2 || !parseInteger(l.w[1], c.integer) || c.integer <= 0 || c.integer > kMaxStepMs) {
-    return fail(message, "bad frame step: expected 'step MS' with MS from 1 to 60000");
+    return fail(message, ::message(Msg::kScnBadStep));
   }
   return true;
 }
@@ -111,7 +112,7 @@ bool parseStep(const Line& l, Command& c, std::string& message) {
 bool parseTime(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kTime;
   if (l.n() != 2 || !parseClockTime(l.w[1], c.integer)) {
-    return fail(message, "bad time: expected 'time HH:MM:SS' or 'time MS'");
+    return fail(message, ::message(Msg::kScnBadTime));
   }
   return true;
 }
@@ -120,10 +121,10 @@ bool parseSpeed(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kSpeed;
   double kmh = 0.0;
   if (l.n() == 3 && l.w[2] != "km/h") {
-    return fail(message, "bad speed unit '" + std::string(l.w[2]) + "': use km/h");
+    return fail(message, ::message(Msg::kScnBadSpeedUnit, {l.w[2]}));
   }
   if ((l.n() != 2 && l.n() != 3) || !parseNumber(l.w[1], kmh)) {
-    return fail(message, "bad speed: expected 'speed KMH'");
+    return fail(message, ::message(Msg::kScnBadSpeed));
   }
   c.number = kmh;
   return true;
@@ -133,26 +134,25 @@ bool parseSpeed(const Line& l, Command& c, std::string& message) {
 bool parseRamp(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kRamp;
   const std::string verb(l.w[0]);
-  const std::string usage =
-      "expected '" + verb + " to KMH over DISTANCE m' or '" + verb + " to KMH in DURATION s'";
+  const std::string usage = ::message(Msg::kScnRampUsage, {verb});
   const std::size_t n = l.n();
   std::size_t at = 3;
   if (n < 5 || l.w[1] != "to" || !parseNumber(l.w[2], c.number)) {
-    return fail(message, "bad speed change: " + usage);
+    return fail(message, ::message(Msg::kScnBadSpeedChange, {usage}));
   }
   if (at < n && l.w[at] == "km/h") ++at;
-  if (at + 1 >= n) return fail(message, "bad speed change: " + usage);
+  if (at + 1 >= n) return fail(message, ::message(Msg::kScnBadSpeedChange, {usage}));
   if (l.w[at] == "over") {
     c.byDistance = true;
     if (!parseQuantity(l.w, at + 1, kDistanceUnits, c.amount) || c.amount <= 0.0) {
-      return fail(message, "bad distance: " + usage);
+      return fail(message, ::message(Msg::kScnBadDistance, {usage}));
     }
   } else if (l.w[at] == "in") {
     if (!parseQuantity(l.w, at + 1, kDurationUnits, c.amount) || c.amount <= 0.0) {
-      return fail(message, "bad duration: " + usage);
+      return fail(message, ::message(Msg::kScnBadDuration, {usage}));
     }
   } else {
-    return fail(message, "bad speed change: " + usage);
+    return fail(message, ::message(Msg::kScnBadSpeedChange, {usage}));
   }
   return true;
 }
@@ -160,7 +160,7 @@ bool parseRamp(const Line& l, Command& c, std::string& message) {
 bool parseDrive(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kDrive;
   if (!parseQuantity(l.w, 1, kDistanceUnits, c.amount)) {
-    return fail(message, "bad distance: expected 'drive DISTANCE m' or 'drive DISTANCE km'");
+    return fail(message, ::message(Msg::kScnBadDistance, {::message(Msg::kScnDriveUsage)}));
   }
   return true;
 }
@@ -170,20 +170,19 @@ bool parseWait(const Line& l, Command& c, std::string& message) {
   if (l.n() == 3 && l.w[1] == "until") {
     c.kind = CommandKind::kWaitUntil;
     if (!parseClockTime(l.w[2], c.integer)) {
-      return fail(message, "bad time: expected 'wait until HH:MM:SS'");
+      return fail(message, ::message(Msg::kScnWaitUntilUsage));
     }
     return true;
   }
   if (l.n() == 3 && (l.w[2] == "frames" || l.w[2] == "frame")) {
     c.byFrames = true;
     if (!parseInteger(l.w[1], c.integer) || c.integer < 0) {
-      return fail(message, "bad frame count");
+      return fail(message, ::message(Msg::kScnBadFrameCount));
     }
     return true;
   }
   if (!parseQuantity(l.w, 1, kDurationUnits, c.amount)) {
-    return fail(message,
-                "bad duration: expected 'wait DURATION s', 'wait DURATION ms' or 'wait N frames'");
+    return fail(message, ::message(Msg::kScnBadDuration, {::message(Msg::kScnWaitUsage)}));
   }
   return true;
 }
@@ -197,13 +196,13 @@ bool parseDoor(const Line& l, Command& c, std::string& message) {
     c.kind = CommandKind::kDoorClose;
     return true;
   }
-  return fail(message, "expected 'door open' or 'door close'");
+  return fail(message, ::message(Msg::kScnDoorUsage));
 }
 
 bool parseBeacon(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kBeacon;
   if (l.n() != 3 || !parseInteger(l.w[1], c.integer) || !parseInteger(l.w[2], c.value)) {
-    return fail(message, "bad beacon: expected 'beacon TYPE DATA' with two integers");
+    return fail(message, ::message(Msg::kScnBadBeacon));
   }
   return true;
 }
@@ -211,7 +210,7 @@ bool parseBeacon(const Line& l, Command& c, std::string& message) {
 bool parseHandle(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kHandle;
   if (l.n() != 3 || !parseInteger(l.w[2], c.value)) {
-    return fail(message, "bad handle: expected 'handle power|brake|reverser N'");
+    return fail(message, ::message(Msg::kScnBadHandle));
   }
   if (l.w[1] == "power") {
     c.handle = Handle::kPower;
@@ -220,8 +219,7 @@ bool parseHandle(const Line& l, Command& c, std::string& message) {
   } else if (l.w[1] == "reverser") {
     c.handle = Handle::kReverser;
   } else {
-    return fail(message,
-                "unknown handle '" + std::string(l.w[1]) + "': use power, brake or reverser");
+    return fail(message, ::message(Msg::kScnUnknownHandle, {l.w[1]}));
   }
   return true;
 }
@@ -229,7 +227,7 @@ bool parseHandle(const Line& l, Command& c, std::string& message) {
 bool parseTraction(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kTraction;
   if (l.n() != 2 || !parseNumber(l.w[1], c.number)) {
-    return fail(message, "bad traction: expected 'traction VALUE'");
+    return fail(message, ::message(Msg::kScnBadTraction));
   }
   return true;
 }
@@ -237,7 +235,7 @@ bool parseTraction(const Line& l, Command& c, std::string& message) {
 // "restart" and "show".
 bool parseBare(const Line& l, Command& c, std::string& message) {
   c.kind = l.w[0] == "restart" ? CommandKind::kRestart : CommandKind::kShow;
-  if (l.n() != 1) return fail(message, "'" + std::string(l.w[0]) + "' takes nothing after it");
+  if (l.n() != 1) return fail(message, ::message(Msg::kScnTakesNothing, {l.w[0]}));
   return true;
 }
 
@@ -249,60 +247,57 @@ bool parseInput(const Line& l, Command& c, std::string& message) {
   const bool withEquals = l.n() == 4 && l.w[2] == "=";
   if ((l.n() != 3 && !withEquals) || !parseInteger(l.w[1], c.integer) ||
       !parseInteger(l.w[withEquals ? 3 : 2], c.value)) {
-    return fail(message,
-                "bad input: expected 'input " + first + " = V' or 'input " + second + " = V'");
+    return fail(message, ::message(Msg::kScnBadInput, {first, second}));
   }
   if (c.integer != panel::kInhibitNearType3 && c.integer != panel::kInhibitNearType2) {
-    return fail(message, "panel " + std::to_string(c.integer) + " is not an input: only " + first +
-                             " and " + second + " are");
+    return fail(message,
+                ::message(Msg::kScnNotAnInput, {std::to_string(c.integer), first, second}));
   }
   return true;
 }
 
 bool parseSnapshot(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kSnapshot;
-  if (l.n() != 2) return fail(message, "expected 'snapshot FILE.svg'");
+  if (l.n() != 2) return fail(message, ::message(Msg::kScnSnapshotUsage));
   c.text = std::string(l.w[1]);
   return true;
 }
 
 bool parseExpect(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kExpect;
-  const std::string usage =
-      "expected 'expect panel N = V', 'expect sound N = V' or "
-      "'expect panel N-M = V...'";
+  const std::string usage = ::message(Msg::kScnExpectUsage);
   const std::size_t n = l.n();
-  if (n < 5 || l.w[3] != "=") return fail(message, "bad expectation: " + usage);
+  if (n < 5 || l.w[3] != "=") return fail(message, ::message(Msg::kScnBadExpectation, {usage}));
   if (l.w[1] == "panel") {
     c.array = HostArray::kPanel;
   } else if (l.w[1] == "sound") {
     c.array = HostArray::kSound;
   } else {
-    return fail(message, "unknown array '" + std::string(l.w[1]) + "': use panel or sound");
+    return fail(message, ::message(Msg::kScnUnknownArray, {l.w[1]}));
   }
   const std::string range(l.w[2]);
   const std::size_t dash = range.find('-', 1);
   int32_t first = 0;
   int32_t last = 0;
   if (dash == std::string::npos) {
-    if (!parseInteger(range, first)) return fail(message, "bad index '" + range + "'");
+    if (!parseInteger(range, first)) return fail(message, ::message(Msg::kScnBadIndex, {range}));
     last = first;
   } else if (!parseInteger(std::string_view(range).substr(0, dash), first) ||
              !parseInteger(std::string_view(range).substr(dash + 1), last) || last < first) {
-    return fail(message, "bad index range '" + range + "'");
+    return fail(message, ::message(Msg::kScnBadIndexRange, {range}));
   }
-  if (first < 0 || last > 255) return fail(message, "index out of 0..255: '" + range + "'");
+  if (first < 0 || last > 255) return fail(message, ::message(Msg::kScnIndexOutOfRange, {range}));
   c.integer = first;
   for (std::size_t at = 4; at < n; ++at) {
     int32_t value = 0;
     if (!parseInteger(l.w[at], value)) {
-      return fail(message, "bad value '" + std::string(l.w[at]) + "'");
+      return fail(message, ::message(Msg::kScnBadValue, {l.w[at]}));
     }
     c.values.push_back(value);
   }
   if (c.values.size() != static_cast<std::size_t>(last - first + 1)) {
-    return fail(message, "expected " + std::to_string(last - first + 1) + " values for '" + range +
-                             "', got " + std::to_string(c.values.size()));
+    return fail(message, ::message(Msg::kScnValueCount, {std::to_string(last - first + 1), range,
+                                                         std::to_string(c.values.size())}));
   }
   return true;
 }
@@ -333,7 +328,7 @@ bool parseCommand(std::string_view line, const std::vector<std::string_view>& wo
   for (const Verb& verb : kVerbs) {
     if (verb.name == words[0]) return verb.parse(Line{line, words}, c, message);
   }
-  return fail(message, "unknown command '" + std::string(words[0]) + "'");
+  return fail(message, ::message(Msg::kScnUnknownCommand, {words[0]}));
 }
 
 }  // namespace

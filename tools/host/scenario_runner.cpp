@@ -75,13 +75,13 @@ bool ScenarioRunner::runFrames(int64_t count, const std::function<double(int64_t
                                int line, RunFailure& failure) {
   if (count > kMaxFramesPerCommand) {
     failure = {line, false,
-               "this would run " + std::to_string(count) + " frames; the limit is " +
-                   std::to_string(kMaxFramesPerCommand)};
+               message(Msg::kFramesOverLimit,
+                       {std::to_string(count), std::to_string(kMaxFramesPerCommand)})};
     return false;
   }
   for (int64_t i = 0; i < count; ++i) {
     if (timeMs_ + stepMs_ > std::numeric_limits<int32_t>::max()) {
-      failure = {line, false, "the host time runs past 2147483647 ms"};
+      failure = {line, false, message(Msg::kHostTimePastLimit)};
       return false;
     }
     frame(speedOf(i));
@@ -103,15 +103,15 @@ bool ScenarioRunner::expect(const Command& command, RunFailure& failure) const {
   std::string where = std::to_string(command.integer);
   if (last != command.integer) where += "-" + std::to_string(last);
   failure = {command.line, true,
-             std::string("expected ") + (isPanel ? "panel " : "sound ") + where + " = " +
-                 valuesText(command.values) + ", got " + valuesText(got) + " (frame " +
-                 std::to_string(frames_) + ")"};
+             message(Msg::kExpectedGot,
+                     {message(isPanel ? Msg::kPanelWord : Msg::kSoundWord), where,
+                      valuesText(command.values), valuesText(got), std::to_string(frames_)})};
   return false;
 }
 
-void ScenarioRunner::note(int line, const std::string& text) {
+void ScenarioRunner::note(int line, const std::string& text, const std::string& traced) {
   if (settings_.out != nullptr) *settings_.out << "-- " << text << '\n';
-  if (settings_.trace != nullptr) settings_.trace->note(frames_, frameTimeMs_, line, text);
+  if (settings_.trace != nullptr) settings_.trace->note(frames_, frameTimeMs_, line, traced);
 }
 
 bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
@@ -135,7 +135,7 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
         // Even acceleration: the mean speed covers the distance.
         const double meanMs = (from + to) / 2.0 / 3.6;
         if (meanMs <= 0.0) {
-          failure = {c.line, false, "cannot cover a distance from standstill to standstill"};
+          failure = {c.line, false, message(Msg::kStandstillDistance)};
           return false;
         }
         durationMs = c.amount / meanMs * 1000.0;
@@ -154,8 +154,7 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
     case CommandKind::kDrive: {
       const double perFrame = speedKmh_ / 3.6 * stepMs / 1000.0;
       if (perFrame <= 0.0) {
-        failure = {c.line, false,
-                   "cannot drive a distance at a speed of 0 km/h: set a speed first"};
+        failure = {c.line, false, message(Msg::kZeroSpeedDistance)};
         return false;
       }
       const double frames = std::ceil(c.amount / perFrame - 1e-9);
@@ -187,10 +186,11 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       api_.SetBeaconData(beacon);
       std::string loaded;
       if (settings_.stopNames != nullptr) {
-        if (const std::optional<CardLoad> load = settings_.stopNames->beacon(c.integer, c.value))
-          loaded = cardLoadText(*load);
+        if (const std::optional<CardLoad> load = settings_.stopNames->beacon(c.integer, c.value)) {
+          loaded = cardLoadText(*load, language());
+          note(c.line, loaded, cardLoadText(*load, Language::kEnglish));
+        }
       }
-      if (!loaded.empty()) note(c.line, loaded);
       if (settings_.observer != nullptr)
         settings_.observer->beaconPassed(frames_, c.integer, c.value, loaded);
       return true;
@@ -221,7 +221,7 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       svg << renderSvg(view(), context());
       shown_ = true;
       if (!svg) {
-        failure = {c.line, false, "cannot write " + file.string()};
+        failure = {c.line, false, message(Msg::kCannotWrite, {file.string()})};
         return false;
       }
       return true;
@@ -230,7 +230,7 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       ++expectationsChecked_;
       return expect(c, failure);
     case CommandKind::kNote:
-      note(c.line, c.text);
+      note(c.line, c.text, c.text);
       return true;
   }
   return true;

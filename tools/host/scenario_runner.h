@@ -92,7 +92,7 @@ class ScenarioRunner {
   void frame(double speedKmh);
   bool expect(const Command& command, RunFailure& failure) const;
   // Prints `text` as a note and writes it to the trace, for script line `line`.
-  void note(int line, const std::string& text);
+  void note(int line, const std::string& text, const std::string& traced);
   void initialize();
   ScreenContext context() const;
 
@@ -104,7 +104,7 @@ class ScenarioRunner {
   int32_t stepMs_;
   int64_t timeMs_ = 0;
   int32_t frameTimeMs_ = 0;  // host time of the last frame run
-  bool timeSet_ = false;  // `time` fixed the next frame's time
+  bool timeSet_ = false;     // `time` fixed the next frame's time
   double speedKmh_ = 0.0;
   double traction_ = 0.0;
   double odometerM_ = 0.0;

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "tools/common/messages.h"
+#include "tools/common/text_layout.h"
 #include "tools/host/display_codes.h"
 #include "tools/host/screen.h"
 
@@ -46,8 +48,8 @@ class Picture {
     std::ostringstream element;
     element << "<text";
     if (id != nullptr) element << " id=\"" << id << "\"";
-    element << " x=\"" << x << "\" y=\"" << y << "\" font-size=\"" << size << "\" fill=\""
-            << colour << "\" text-anchor=\"" << anchor << "\">" << escaped(content) << "</text>\n";
+    element << " x=\"" << x << "\" y=\"" << y << "\" font-size=\"" << size << "\" fill=\"" << colour
+            << "\" text-anchor=\"" << anchor << "\">" << escaped(content) << "</text>\n";
     elements_.push_back(element.str());
   }
   void rect(int x, int y, int w, int h, const char* fill, const char* stroke = "none") {
@@ -94,11 +96,12 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
   picture.text(200, 42, trainNumberText(view.number), 30, "#ffd860", "start", "train");
   std::snprintf(line, sizeof line, "%d km/h", view.speedDigits[0]);
   picture.text(470, 42, line, 26, "#ffffff");
-  picture.text(kWidth - 16, 28, "km post " + kmPostText(view.kmHigh, view.kmLow), 16, "#c8d8f0",
+  picture.text(kWidth - 16, 28,
+               message(Msg::kSvgKmPost) + " " + kmPostText(view.kmHigh, view.kmLow), 16, "#c8d8f0",
                "end");
   if (view.modeLamp) {
     picture.lamp(kWidth - 100, 46, *view.modeLamp, "#60c0ff");
-    picture.text(kWidth - 16, 51, "mode", 14, "#c8d8f0", "end");
+    picture.text(kWidth - 16, 51, message(Msg::kSvgMode), 14, "#c8d8f0", "end");
   }
 
   // A card stop's row and name, with ids `id` + "card" and `id` + "name".
@@ -109,22 +112,22 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
     picture.text(kNameX, y0, stop.name, 18, "#ffffff", "start", (id + "name").c_str());
   };
   int y = 92;
-  auto record = [&](const char* label, const std::optional<StopRecord>& stop) {
+  auto record = [&](Msg label, const std::optional<StopRecord>& stop) {
     if (!stop) return;
-    std::string content = label;
-    if (stop->attr) content += "  attr " + std::to_string(*stop->attr);
+    std::string content = padColumns(message(label), 9);
+    if (stop->attr) content += "  " + message(Msg::kShowAttr) + " " + std::to_string(*stop->attr);
     if (stop->time.minute) content += "  " + timeText(stop->time);
-    if (stop->number) content += "  no. " + std::to_string(*stop->number);
+    if (stop->number) content += "  " + message(Msg::kShowNo) + " " + std::to_string(*stop->number);
     picture.text(16, y, content, 18);
     y += 26;
   };
   if (view.next) cardStop(y, context.stops.nextStop, "next-");
-  record("Next stop", view.next);
-  record("Dest     ", view.dest);
-  record("Info     ", view.info);
+  record(Msg::kShowNextStop, view.next);
+  record(Msg::kShowDest, view.dest);
+  record(Msg::kShowInfo, view.info);
   if (view.secondNumber) {
     picture.text(16, y,
-                 "2nd train " + trainNumberText(*view.secondNumber) + "  " +
+                 message(Msg::kShowSecondTrain) + " " + trainNumberText(*view.secondNumber) + "  " +
                      timeText(*view.secondTime1) + " / " + timeText(*view.secondTime2),
                  16, "#c8d8f0");
     y += 26;
@@ -134,17 +137,21 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
   picture.rect(8, y - 20, kWidth - 16, kRowHeight, "#26324a");
   const bool gaps = !view.rows.empty() && view.rows[0].gap.minute.has_value();
   const int numberX = gaps ? 500 : 420;
-  picture.text(16, y, "row", 16, "#a0b4d0");
-  picture.text(70, y, "attr", 16, "#a0b4d0");
-  picture.text(130, y, "time 1", 16, "#a0b4d0");
-  picture.text(270, y, "time 2", 16, "#a0b4d0");
-  if (gaps) picture.text(410, y, "gap", 16, "#a0b4d0");
-  picture.text(numberX, y, "no.", 16, "#a0b4d0");
+  picture.text(16, y, message(Msg::kSvgRow), 16, "#a0b4d0");
+  picture.text(70, y, message(Msg::kShowAttr), 16, "#a0b4d0");
+  picture.text(130, y, message(Msg::kSvgTime1), 16, "#a0b4d0");
+  picture.text(270, y, message(Msg::kSvgTime2), 16, "#a0b4d0");
+  if (gaps) picture.text(410, y, message(Msg::kSvgGap), 16, "#a0b4d0");
+  picture.text(numberX, y, message(Msg::kShowNo), 16, "#a0b4d0");
   const std::vector<NamedStop>& stops = context.stops.rows;
-  if (anyRowNamed(context.stops)) picture.text(kCardRowX, y, "card stop", 16, "#a0b4d0");
+  if (anyRowNamed(context.stops)) {
+    picture.text(kCardRowX, y, message(Msg::kSvgCardStop), 16, "#a0b4d0");
+  }
   y += kRowHeight;
-  auto row = [&](const std::string& label, const ListRow& r, bool shaded, const NamedStop& stop) {
-    const std::string id = "row-" + label + "-";
+  // `key` names the row's elements ("row-" + key + "-…") in every language.
+  auto row = [&](const std::string& key, const std::string& label, const ListRow& r, bool shaded,
+                 const NamedStop& stop) {
+    const std::string id = "row-" + key + "-";
     if (shaded) picture.rect(8, y - 19, kWidth - 16, kRowHeight, "#161d2b");
     picture.text(16, y, label, 18, "#a0b4d0");
     picture.text(70, y, optionalText(r.attr), 18);
@@ -159,17 +166,23 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
     cardStop(y, stop, id);
     y += kRowHeight;
   };
-  for (std::size_t k = 0; k < view.rows.size(); ++k)
-    row(std::to_string(k), view.rows[k], k % 2 == 1, k < stops.size() ? stops[k] : NamedStop{});
-  if (view.lastStop.attr)
-    row("last", view.lastStop, view.rows.size() % 2 == 1, context.stops.lastStop);
+  for (std::size_t k = 0; k < view.rows.size(); ++k) {
+    row(std::to_string(k), std::to_string(k), view.rows[k], k % 2 == 1,
+        k < stops.size() ? stops[k] : NamedStop{});
+  }
+  if (view.lastStop.attr) {
+    row("last", message(Msg::kShowLast), view.lastStop, view.rows.size() % 2 == 1,
+        context.stops.lastStop);
+  }
 
   y += 16;
-  std::snprintf(line, sizeof line, "progress %d   cues 198=%d 81=%d 248=%d", view.progressCode,
-                view.variantType0, view.variantSum, view.kindType23);
-  picture.text(16, y, line, 16, "#c8d8f0");
+  picture.text(16, y,
+               message(Msg::kSvgProgress,
+                       {std::to_string(view.progressCode), std::to_string(view.variantType0),
+                        std::to_string(view.variantSum), std::to_string(view.kindType23)}),
+               16, "#c8d8f0");
   if (!view.units.empty()) {
-    picture.text(430, y, "units", 16, "#c8d8f0");
+    picture.text(430, y, message(Msg::kSvgUnits), 16, "#c8d8f0");
     for (std::size_t i = 0; i < view.units.size(); ++i) {
       picture.rect(490 + static_cast<int>(i) * 30, y - 15, 22, 18, unitColour(view.units[i]),
                    "#8090a8");
@@ -177,23 +190,26 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
   }
   y += 28;
   // Three starts to a line keep the longest names inside the picture.
-  std::string started = "sounds started:";
-  if (context.soundsStarted.empty()) started += " none";
+  const std::string startedTitle = message(Msg::kSvgSoundsStarted);
+  std::string started = startedTitle;
+  if (context.soundsStarted.empty()) started += " " + message(Msg::kShowNone);
   for (std::size_t i = 0; i < context.soundsStarted.size(); ++i) {
     const SoundStart& start = context.soundsStarted[i];
     if (i > 0 && i % 3 == 0) {
       picture.text(16, y, started, 14, "#ffb060");
       y += 20;
-      started = "               ";
+      started = std::string(terminalColumns(startedTitle), ' ');
     }
-    started += " " + std::to_string(start.index) + " " + soundName(start.index) + ";";
+    started += " " + std::to_string(start.index) + " " + soundLabel(start.index) + ";";
   }
   picture.text(16, y, started, 14, "#ffb060");
   y += 24;
-  std::snprintf(line, sizeof line, "frame %llu  host time %s  speed %.1f km/h  run %.1f m",
-                static_cast<unsigned long long>(context.frame),
-                hostTimeText(context.hostTimeMs).c_str(), context.speedKmh, context.odometerM);
-  picture.text(16, y, line, 12, "#7080a0", "start", "frame-line");
+  std::snprintf(line, sizeof line, "  %s %.1f km/h  %s %.1f m", message(Msg::kLabelSpeed).c_str(),
+                context.speedKmh, message(Msg::kLabelRun).c_str(), context.odometerM);
+  picture.text(16, y,
+               message(Msg::kLabelFrame) + " " + std::to_string(context.frame) + "  " +
+                   message(Msg::kLabelHostTime) + " " + hostTimeText(context.hostTimeMs) + line,
+               12, "#7080a0", "start", "frame-line");
   y += 16;
   picture.text(16, y, layoutName(view.layout), 12, "#7080a0");
   return picture.finish(y + 12);
@@ -201,7 +217,8 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
 
 std::string renderSvg(const PanelView& view, const ScreenContext& context) {
   const std::vector<std::string> elements = drawScreen(view, context);
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+  std::string svg =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
   svg += elements[0].substr(4);
   for (std::size_t i = 1; i < elements.size(); ++i) svg += elements[i];
   return svg + "</svg>\n";

@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
+#include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
 #include "tools/host/display_codes.h"
 #include "tools/host/screen.h"
@@ -10,17 +12,27 @@ namespace {
 std::string numberLine(const TrainNumberCodes& codes) {
   std::string digits;
   for (int32_t digit : codes.digits) digits += " " + std::to_string(digit);
-  return padRight(trainNumberText(codes), 10) + "(prefix " + std::to_string(codes.prefix) +
-         ", digits" + digits + ", suffix " + std::to_string(codes.suffix) + ")";
+  return padRight(trainNumberText(codes), 10) +
+         message(Msg::kShowNumberParts,
+                 {std::to_string(codes.prefix), digits, std::to_string(codes.suffix)});
 }
 
-std::string recordLine(const char* label, const StopRecord& record, const char* attrLabel) {
-  std::string line = padRight(label, 12);
+std::string recordLine(Msg label, const StopRecord& record) {
+  std::string line = padColumns(message(label), 12);
   if (record.attr)
-    line += padRight(std::string(attrLabel) + " " + std::to_string(*record.attr), 10);
+    line += padColumns(message(Msg::kShowAttr) + " " + std::to_string(*record.attr), 10);
   if (record.time.minute) line += padRight(timeText(record.time), 11);
-  if (record.number) line += "no. " + std::to_string(*record.number);
+  if (record.number) line += message(Msg::kShowNo) + " " + std::to_string(*record.number);
   return line;
+}
+
+// A label of the text screen followed by a space and its value.
+std::string labelled(Msg label, const std::string& value) {
+  return message(label) + " " + value;
+}
+
+std::string lamp(bool on) {
+  return message(on ? Msg::kOn : Msg::kOff);
 }
 
 char unitLetter(int32_t state) {
@@ -39,59 +51,79 @@ char unitLetter(int32_t state) {
 }  // namespace
 
 std::string layoutName(const Layout& layout) {
-  std::string name = layout.useLegacyDisp ? "legacy layout" : "standard layout";
-  name += layout.dispType ? ", five-row list" : ", seven-row list";
-  if (!layout.useLegacyDisp && layout.unitDispEnable) name += ", unit lamps";
+  const std::string separator = message(Msg::kListSeparator);
+  std::string name =
+      message(layout.useLegacyDisp ? Msg::kLabelLegacyLayout : Msg::kLabelStandardLayout);
+  name += separator + message(layout.dispType ? Msg::kLabelFiveRowList : Msg::kLabelSevenRowList);
+  if (!layout.useLegacyDisp && layout.unitDispEnable)
+    name += separator + message(Msg::kLabelUnitLamps);
   return name;
 }
 
 std::string renderText(const PanelView& view, const ScreenContext& context) {
   std::ostringstream out;
   char line[160];
-  out << "== frame " << context.frame << "  host time " << hostTimeText(context.hostTimeMs);
-  std::snprintf(line, sizeof line, "  speed %.1f km/h  run %.1f m", context.speedKmh,
-                context.odometerM);
-  out << line << "  (" << layoutName(view.layout) << ")\n";
+  out << "== " << labelled(Msg::kLabelFrame, std::to_string(context.frame)) << "  "
+      << labelled(Msg::kLabelHostTime, hostTimeText(context.hostTimeMs));
+  std::snprintf(line, sizeof line, "%.1f km/h", context.speedKmh);
+  out << "  " << labelled(Msg::kLabelSpeed, line);
+  std::snprintf(line, sizeof line, "%.1f m", context.odometerM);
+  out << "  " << labelled(Msg::kLabelRun, line) << "  (" << layoutName(view.layout) << ")\n";
 
-  std::snprintf(line, sizeof line, "Clock       %02d:%02d:%02d    Speed %3d km/h    Km post %s",
-                view.clockHour, view.clockMinute, view.clockSecond, view.speedDigits[0],
-                kmPostText(view.kmHigh, view.kmLow).c_str());
-  out << line;
-  if (view.modeLamp) out << "    Mode lamp " << (*view.modeLamp ? "on" : "off");
+  std::snprintf(line, sizeof line, "%02d:%02d:%02d", view.clockHour, view.clockMinute,
+                view.clockSecond);
+  out << padColumns(message(Msg::kShowClock), 12) << line;
+  std::snprintf(line, sizeof line, "%3d km/h", view.speedDigits[0]);
+  out << "    " << labelled(Msg::kShowSpeed, line) << "    "
+      << labelled(Msg::kShowKmPost, kmPostText(view.kmHigh, view.kmLow));
+  if (view.modeLamp) out << "    " << labelled(Msg::kShowModeLamp, lamp(*view.modeLamp));
   out << "\n";
-  out << "Train       " << numberLine(view.number) << "\n";
+  out << padColumns(message(Msg::kShowTrain), 12) << numberLine(view.number) << "\n";
   if (view.secondNumber) {
-    out << "2nd train   " << numberLine(*view.secondNumber) << "  times "
-        << timeText(*view.secondTime1) << " / " << timeText(*view.secondTime2) << "\n";
+    out << padColumns(message(Msg::kShowSecondTrain), 12) << numberLine(*view.secondNumber) << "  "
+        << labelled(Msg::kShowTimes,
+                    timeText(*view.secondTime1) + " / " + timeText(*view.secondTime2))
+        << "\n";
   }
-  out << "Progress    code " << view.progressCode << "    Cues: panel 198 = " << view.variantType0
-      << ", 81 = " << view.variantSum << ", 248 = " << view.kindType23;
-  if (view.markerLamp) out << "    Marker lamp " << (*view.markerLamp ? "on" : "off");
-  if (view.stopByte) out << "    Stop byte " << *view.stopByte;
+  out << padColumns(message(Msg::kShowProgress), 12)
+      << labelled(Msg::kShowCode, std::to_string(view.progressCode)) << "    "
+      << message(Msg::kShowCues,
+                 {std::to_string(view.variantType0), std::to_string(view.variantSum),
+                  std::to_string(view.kindType23)});
+  if (view.markerLamp) out << "    " << labelled(Msg::kShowMarkerLamp, lamp(*view.markerLamp));
+  if (view.stopByte) out << "    " << labelled(Msg::kShowStopByte, std::to_string(*view.stopByte));
   out << "\n";
   if (view.headerByte) {
-    out << "Header      byte " << *view.headerByte << "    number " << *view.headerNumber << "\n";
+    out << padColumns(message(Msg::kShowHeader), 12)
+        << labelled(Msg::kShowByte, std::to_string(*view.headerByte)) << "    "
+        << labelled(Msg::kShowNumber, std::to_string(*view.headerNumber)) << "\n";
   }
   if (view.next) {
-    out << recordLine("Next stop", *view.next, "attr");
+    out << recordLine(Msg::kShowNextStop, *view.next);
     const NamedStop& next = context.stops.nextStop;
-    if (next.row >= 0) out << "    card row " << next.row << "  " << next.name;
+    if (next.row >= 0) {
+      out << "    " << labelled(Msg::kShowCardRow, std::to_string(next.row)) << "  " << next.name;
+    }
     out << "\n";
   }
-  if (view.dest) out << recordLine("Dest", *view.dest, "attr") << "\n";
+  if (view.dest) out << recordLine(Msg::kShowDest, *view.dest) << "\n";
   if (view.info) {
-    out << recordLine("Info", *view.info, "attr") << "    index " << optionalText(view.infoIndex)
-        << "\n";
+    out << recordLine(Msg::kShowInfo, *view.info) << "    "
+        << labelled(Msg::kShowIndex, optionalText(view.infoIndex)) << "\n";
   }
 
   const bool gaps = !view.rows.empty() && view.rows[0].gap.minute.has_value();
   const bool columns = !view.rows.empty() && view.rows[0].colA.has_value();
   const std::vector<NamedStop>& stops = context.stops.rows;
   const bool named = anyRowNamed(context.stops);
-  out << "Row  Attr  Time 1     Time 2   " << (gaps ? "  Gap  " : "") << "   No."
-      << (columns ? "    A    B" : "") << (named ? "  Card stop" : "") << "\n";
+  const std::string numberTitle = message(Msg::kShowNoTitle);
+  out << padColumns(message(Msg::kShowRow), 5) << padColumns(message(Msg::kShowAttrTitle), 6)
+      << padColumns(message(Msg::kShowTime1), 11) << padColumns(message(Msg::kShowTime2), 9)
+      << (gaps ? "  " + padColumns(message(Msg::kShowGap), 5) : "")
+      << std::string(6 - std::min<std::size_t>(6, terminalColumns(numberTitle)), ' ') << numberTitle
+      << (columns ? "    A    B" : "") << (named ? "  " + message(Msg::kShowCardStop) : "") << "\n";
   auto rowLine = [&](const std::string& label, const ListRow& row, const NamedStop& stop) {
-    out << padRight(label, 5) << padRight(optionalText(row.attr), 6)
+    out << padColumns(label, 5) << padRight(optionalText(row.attr), 6)
         << padRight(timeText(row.time1), 11) << padRight(timeText(row.time2), 11);
     if (gaps) out << padRight(row.gap.minute ? timeText(row.gap) : "", 7);
     std::snprintf(line, sizeof line, "%4s", optionalText(row.number).c_str());
@@ -105,20 +137,23 @@ std::string renderText(const PanelView& view, const ScreenContext& context) {
   };
   for (std::size_t k = 0; k < view.rows.size(); ++k)
     rowLine(std::to_string(k), view.rows[k], k < stops.size() ? stops[k] : NamedStop{});
-  if (view.lastStop.attr) rowLine("last", view.lastStop, context.stops.lastStop);
+  if (view.lastStop.attr) {
+    rowLine(message(Msg::kShowLast), view.lastStop, context.stops.lastStop);
+  }
 
   if (!view.units.empty()) {
-    out << "Units      ";
+    out << padColumns(message(Msg::kShowUnits), 11);
     for (int32_t state : view.units) out << ' ' << unitLetter(state);
-    out << "    (P powering, B braking, . idle)\n";
+    out << "    " << message(Msg::kShowUnitKey) << "\n";
   }
-  out << "Sounds     ";
+  out << padColumns(message(Msg::kShowSounds), 11);
   for (const auto& [index, value] : view.sounds) out << ' ' << index << '=' << value;
   out << "\n";
-  out << "Started    ";
-  if (context.soundsStarted.empty()) out << " none";
+  out << padColumns(message(Msg::kShowStarted), 11);
+  if (context.soundsStarted.empty()) out << " " << message(Msg::kShowNone);
   for (const SoundStart& start : context.soundsStarted) {
-    out << ' ' << start.index << ' ' << soundName(start.index) << " (frame " << start.frame << ");";
+    out << ' ' << start.index << ' ' << soundLabel(start.index) << " ("
+        << labelled(Msg::kLabelFrame, std::to_string(start.frame)) << ");";
   }
   out << "\n";
   return out.str();

@@ -25,27 +25,30 @@ std::string rowKey(const ListRow& row) {
   return key.find_first_not_of("-:| ") == std::string::npos ? std::string() : key;
 }
 
-std::string stopsText(int32_t stops) {
-  return std::to_string(stops) + (stops == 1 ? " stop" : " stops");
+std::string stopsText(int32_t stops, Language language) {
+  return stops == 1 ? messageIn(language, Msg::kOneStop)
+                    : messageIn(language, Msg::kStops, {std::to_string(stops)});
 }
 
 }  // namespace
 
-std::string cardLoadText(const CardLoad& load) {
-  std::string text = "card " + std::to_string(load.code) + ": ";
+std::string cardLoadText(const CardLoad& load, Language language) {
+  auto say = [language](Msg id, std::initializer_list<std::string_view> args) {
+    return messageIn(language, id, args);
+  };
+  std::string text = say(Msg::kCardLoadPrefix, {std::to_string(load.code)});
   if (load.read) {
-    if (load.stops > 0) return text + load.file + ", " + stopsText(load.stops);
-    return text + load.file + " has no stops: the display runs without a card";
+    if (load.stops > 0)
+      return text + say(Msg::kCardLoadStops, {load.file, stopsText(load.stops, language)});
+    return text + say(Msg::kCardLoadNoStops, {load.file});
   }
-  text += "no file " + load.file;
+  text += say(Msg::kCardLoadNoFile, {load.file});
   if (!load.folderListed) {
-    text += " (card folder " + std::to_string(load.folderIndex) +
-            " is not in RUVA_ICCard.ini, or its folder does not exist)";
+    text += say(Msg::kCardLoadFolderNotListed, {std::to_string(load.folderIndex)});
   }
   // The module hands back the card it read last and starts it again from its first stop.
-  if (load.inForce.empty() || load.stops == 0)
-    return text + "; no card with stops was read before: the display runs without a card";
-  return text + "; " + load.inForce + " stays, from its first stop (" + stopsText(load.stops) + ")";
+  if (load.inForce.empty() || load.stops == 0) return text + say(Msg::kCardLoadNothingBefore, {});
+  return text + say(Msg::kCardLoadStays, {load.inForce, stopsText(load.stops, language)});
 }
 
 // A card with one stop made the current one and every row revealed.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/messages.h"
 #include "tools/host/panel_view.h"
 #include "tools/host/screen.h"
 
@@ -32,7 +33,7 @@ struct CardLoad {
 
 // One line for the author on what the card beacon did, e.g.
 // "card 3123400: local/回1234A.csv, 10 stops".
-std::string cardLoadText(const CardLoad& load);
+std::string cardLoadText(const CardLoad& load, Language language);
 
 class StopNames {
  public:

@@ -2,6 +2,8 @@
 
 #include <random>
 
+#include "tools/common/messages.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -57,20 +59,20 @@ VehicleMirror::~VehicleMirror() {
 bool VehicleMirror::create(const fs::path& vehicle, const fs::path& module, std::string& error) {
   std::error_code ec;
   if (!fs::is_directory(vehicle, ec)) {
-    error = "vehicle folder not found: " + vehicle.string();
+    error = message(Msg::kVehicleFolderNotFound, {vehicle.string()});
     return false;
   }
   if (!fs::is_regular_file(module, ec)) {
-    error = "module not found: " + module.string();
+    error = message(Msg::kModuleNotFound, {module.string()});
     return false;
   }
   if (!makeFreshFolder(folder_)) {
-    error = "cannot create a temporary folder";
+    error = message(Msg::kCannotCreateTemporary);
     return false;
   }
   module_ = folder_ / module.filename();
   if (!fs::copy_file(module, module_, ec)) {
-    error = "cannot copy the module into " + folder_.string() + ": " + ec.message();
+    error = message(Msg::kCannotCopyModule, {folder_.string(), ec.message()});
     return false;
   }
   for (const fs::directory_entry& entry : fs::directory_iterator(vehicle, ec)) {
@@ -80,12 +82,12 @@ bool VehicleMirror::create(const fs::path& vehicle, const fs::path& module, std:
     const bool done = isCopiedFile(name) ? fs::copy_file(entry.path(), mirrored, ec)
                                          : mirrorEntry(entry, mirrored);
     if (!done) {
-      error = "cannot mirror " + entry.path().string() + " into " + folder_.string();
+      error = message(Msg::kCannotMirror, {entry.path().string(), folder_.string()});
       return false;
     }
   }
   if (ec) {
-    error = "cannot read the vehicle folder " + vehicle.string() + ": " + ec.message();
+    error = message(Msg::kCannotReadVehicle, {vehicle.string(), ec.message()});
     return false;
   }
   return true;

@@ -1,0 +1,691 @@
+#include "tools/common/messages.h"
+
+#include <cstdlib>
+
+namespace {
+
+// English and Japanese side by side. Japanese remarks are terse, in the words authors
+// use for timetables (停車駅, 着時刻, 発時刻, 番線, キロ程, 列車番号, 地上子).
+constexpr MessageText kCatalogue[] = {
+    {Msg::kCardUsage,
+     "usage: ruvacard check [--strict] [--notes] FILE...\n"
+     "       ruvacard vehicle [--strict] [--notes] [--summary] FOLDER\n"
+     "       ruvacard show FILE\n"
+     "       ruvacard preview FILE [--rows 3|5]\n"
+     "       ruvacard code CODE [--vehicle FOLDER]\n"
+     "  check    what the module would read other than written (errors) and what\n"
+     "           looks unintended (warnings), with line and column; --strict: warnings\n"
+     "           count as errors; --notes also lists the special forms recognised\n"
+     "  vehicle  the settings, the card list and every card of a vehicle folder, then\n"
+     "           a table of the card folders when anything was found (--summary: always)\n"
+     "  show     the card as read: header values, stops, event and range tables\n"
+     "  preview  what the lists show with each stop as the current one\n"
+     "  code     the card folder, file name and path that a card code selects\n"
+     "  --lang ja|en  the language of the messages (default: from LC_ALL, LC_MESSAGES, LANG)\n",
+     "使い方: ruvacard check [--strict] [--notes] ファイル...\n"
+     "        ruvacard vehicle [--strict] [--notes] [--summary] フォルダー\n"
+     "        ruvacard show ファイル\n"
+     "        ruvacard preview ファイル [--rows 3|5]\n"
+     "        ruvacard code コード [--vehicle フォルダー]\n"
+     "  check    モジュールが書かれたとおりに読まない箇所（エラー）と、意図しないと\n"
+     "           思われる箇所（警告）を行・列付きで示す。--strict：警告もエラーとする。\n"
+     "           --notes：認識した特殊な書き方も示す\n"
+     "  vehicle  車両フォルダーの設定、カード一覧、すべてのカードを検査し、指摘があれば\n"
+     "           カードフォルダーの表を出す（--summary：常に出す）\n"
+     "  show     読み込んだとおりのカード：ヘッダーの値、駅、イベント表と範囲表\n"
+     "  preview  各駅を現在駅としたときにリストに出る内容\n"
+     "  code     カードコードが選ぶカードフォルダー、ファイル名、パス\n"
+     "  --lang ja|en  メッセージの言語（既定：LC_ALL、LC_MESSAGES、LANG による）\n"},
+    {Msg::kUnknownOption, "unknown option {1}", "不明なオプション {1}"},
+    {Msg::kUnknownCommand, "unknown command {1}", "不明なコマンド {1}"},
+    {Msg::kSummaryOnlyForVehicle, "--summary is an option of vehicle",
+     "--summary は vehicle のオプションです"},
+    {Msg::kCheckNeedsFiles, "check needs at least one card file",
+     "check にはカードファイルを 1 つ以上指定してください"},
+    {Msg::kVehicleTakesOneFolder, "vehicle takes one vehicle folder",
+     "vehicle には車両フォルダーを 1 つ指定してください"},
+    {Msg::kVehicleFolderNotFound, "vehicle folder not found: {1}",
+     "車両フォルダーが見つかりません: {1}"},
+    {Msg::kRowsTakes3Or5, "--rows takes 3 or 5", "--rows には 3 か 5 を指定してください"},
+    {Msg::kTakesOneCardFile, "{1} takes one card file",
+     "{1} にはカードファイルを 1 つ指定してください"},
+    {Msg::kNeedsACardFile, "{1} needs a card file", "{1} にはカードファイルが必要です"},
+    {Msg::kCannotRead, "cannot read {1}", "{1} を読めません"},
+    {Msg::kVehicleNeedsFolder, "--vehicle needs a folder", "--vehicle にはフォルダーが必要です"},
+    {Msg::kCodeTakesOneCode, "code takes one card code",
+     "code にはカードコードを 1 つ指定してください"},
+    {Msg::kBadCardCode, "bad card code '{1}'", "カードコード '{1}' が不正です"},
+
+    {Msg::kRemarkTail, " ({1}; {2})", "（{1}。正しくは {2}）"},
+
+    {Msg::kNoCardLoads, "no card loads from it", "カードは読み込まれない"},
+    {Msg::kFolderNotCardFile, "a folder, not a card file", "カードファイルではなくフォルダー"},
+    {Msg::kFolderNotCardFileExpected, "a card file; ruvacard vehicle checks a vehicle folder",
+     "カードファイル。車両フォルダーは ruvacard vehicle で検査する"},
+    {Msg::kCannotBeRead, "cannot be read", "読めない"},
+    {Msg::kReadableCardFile, "a readable card file", "読めるカードファイル"},
+
+    {Msg::kColCardName, "the card name", "カード名"},
+    {Msg::kColHeaderCode, "the header code, an integer", "ヘッダーコード（整数）"},
+    {Msg::kColHeaderText, "the header text", "ヘッダー文字列"},
+    {Msg::kColTrainNumber, "the train number", "列車番号"},
+    {Msg::kColNote, "a note", "メモ"},
+    {Msg::kColAtMost32EventRows, "at most 32 event rows", "種別 5 の行は 32 行まで"},
+    {Msg::kColStopRowReference, "the stop row it counts from, an integer",
+     "起点とする駅の行番号（整数）"},
+    {Msg::kColStartKm, "start km, a number", "開始キロ（数値）"},
+    {Msg::kColEndKm, "end km, a number", "終了キロ（数値）"},
+    {Msg::kColEventType, "the event type 0 to 3", "イベントの種類 0～3"},
+    {Msg::kColAtMost16RangeRows, "at most 16 range rows", "種別 6 の行は 16 行まで"},
+    {Msg::kColDistanceKm, "distance km, a number", "距離 km（数値）"},
+    {Msg::kColValue, "a value, an integer", "値（整数）"},
+    {Msg::kColAtMost63StopRows, "at most 63 stop rows", "駅の行は 63 行まで"},
+    {Msg::kColRunningTime, "the running time to the next stop in seconds",
+     "次駅までの運転時分（秒）"},
+    {Msg::kColStopName, "the stop name", "駅名"},
+    {Msg::kColFirstTime, "the first time, HHMMSS or 停 ↓ → ← 〓",
+     "時刻 1（着時刻）、HHMMSS または 停 ↓ → ← 〓"},
+    {Msg::kColSecondTime, "the second time, HHMMSS or a mark",
+     "時刻 2（発時刻）、HHMMSS または記号"},
+    {Msg::kColStopNumber, "the stop's number", "駅の番号（番線など）"},
+    {Msg::kColSlashInteger, "an integer, or / and an integer", "整数、または / と整数"},
+    {Msg::kColKmPost, "the km post in km", "キロ程（km）"},
+    {Msg::kColHiddenPoint, "0, or 1 for a hidden timing point", "0、表示しない採時点なら 1"},
+    {Msg::kColSectionLength, "the section length in km", "区間の長さ（km）"},
+    {Msg::kColArrivalCue, "the arrival cue 0, 1 or 2", "到着の合図 0、1、2"},
+    {Msg::kColKmDirection, "0 for a km post counting down from here, else 1",
+     "ここからキロ程が減っていくなら 0、それ以外は 1"},
+    {Msg::kColAttribute, "the attribute, an integer", "属性（整数）"},
+    {Msg::kColStopCode, "the stop code", "駅コード"},
+    {Msg::kColLastStopColumn, "0, 1 or 2; a stop row has columns 0 to 21",
+     "0、1、2。駅の行は列 0～21"},
+    {Msg::kColNextStopAnnounced, "1 to let the next stop be announced, else 0",
+     "次の停車駅を案内するなら 1、しないなら 0"},
+    {Msg::kColInfoText, "the info text", "案内文"},
+    {Msg::kColInfoIndex, "the info index, an integer", "案内番号（整数）"},
+    {Msg::kColSecondTrainNumber, "the second train number", "第 2 列車番号"},
+    {Msg::kColSecondFirstTime, "its first time, HHMMSS", "その時刻 1、HHMMSS"},
+    {Msg::kColSecondSecondTime, "its second time, HHMMSS", "その時刻 2、HHMMSS"},
+    {Msg::kColInteger, "an integer", "整数"},
+    {Msg::kColSeeFormat, "see the card file format", "カードファイルの書式を参照"},
+
+    {Msg::kReasonTextAfterNumber, "text after the number is not read",
+     "数値の後ろの文字は読まれない"},
+    {Msg::kReasonColumnMissing, "short row: column missing", "列の足りない行：この列がない"},
+    {Msg::kReasonIntegerOutOfRange, "integer out of range", "整数が範囲外"},
+    {Msg::kReasonNotInteger, "not an integer", "整数ではない"},
+    {Msg::kReasonNumberOutOfRange, "number out of range", "数値が範囲外"},
+    {Msg::kReasonNotNumber, "not a number", "数値ではない"},
+    {Msg::kReasonColumnMissingEnd, "short row: column missing, its text reads \"end\"",
+     "列の足りない行：この列がなく、文字列は \"end\" と読まれる"},
+    {Msg::kReasonTimeMark, "time mark", "時刻の記号"},
+    {Msg::kReasonSlashForm, "\"/\" form: 40 + value / 5", "\"/\" 形式：40 + 値 / 5"},
+    {Msg::kReasonSlashNoInteger, "\"/\" not followed by an integer", "\"/\" の後に整数がない"},
+    {Msg::kReasonCodeDigits, "code digits out of range", "コードの数字が範囲外"},
+    {Msg::kReasonArrivalCueAbove2, "values above 2 become 1 for a first time in hour 26, else 0",
+     "2 を超える値は、時刻 1 が 26 時（通過の記号）なら 1、それ以外は 0 になる"},
+    {Msg::kReasonStoredAsAbove2, "{1}; stored as for a value above 2",
+     "{1}。2 を超える値と同じに格納"},
+    {Msg::kReasonColumnsFromMissing,
+     "short row: columns from {1} on are missing; those values keep their defaults",
+     "列の足りない行：列 {1} 以降がなく、その値は既定値のまま"},
+    {Msg::kReasonColumnMissingTextKept, "short row: column missing, text kept",
+     "列の足りない行：この列がなく、文字列は前のまま"},
+    {Msg::kReasonEventRowsTaken, "32 type-5 rows already taken", "種別 5 の行はすでに 32 行ある"},
+    {Msg::kReasonRangeRowsTaken, "16 type-6 rows already taken", "種別 6 の行はすでに 16 行ある"},
+    {Msg::kReasonStopRowsTaken, "63 stop rows already taken", "駅の行はすでに 63 行ある"},
+
+    {Msg::kStores, "stores {1}", "{1} を格納"},
+    {Msg::kReads, "reads {1}", "{1} と読む"},
+    {Msg::kAsIntended, "as intended", "意図どおり"},
+    {Msg::kNoRowType, "no row type", "行の種別がない"},
+    {Msg::kRowIgnored, "the row is ignored", "この行は無視される"},
+    {Msg::kNoRowTypeExpected, "a row type number in column 0; a line starting with # for a comment",
+     "列 0 に行の種別の番号。コメントは # で始まる行"},
+    {Msg::kUnknownRowType, "unknown row type", "不明な行の種別"},
+    {Msg::kUnknownRowTypeExpected,
+     "row types 0, 1, 3 to 8, 11 and 12; a line starting with # for a comment",
+     "行の種別は 0、1、3～8、11、12。コメントは # で始まる行"},
+    {Msg::kWholeRowIgnored, "the whole row is ignored", "行全体が無視される"},
+    {Msg::kValueNotStored, "the value is not stored, the earlier one stays",
+     "値は格納されず、前の値のまま"},
+    {Msg::kNotRead, "not read", "読まれない"},
+    {Msg::kTimeExpectedStop, "HHMMSS, hours 0 to 24; or 停 ↓ → ← 〓 alone",
+     "HHMMSS（時は 0～24）、または 停 ↓ → ← 〓 のみ"},
+    {Msg::kTimeExpected, "HHMMSS, hours 0 to 24", "HHMMSS（時は 0～24）"},
+    {Msg::kNegativeTime, "negative time", "負の時刻"},
+    {Msg::kReadAsTime, "read as a time all the same", "それでも時刻として読まれる"},
+    {Msg::kMinutesOver59, "minutes or seconds of 60 or more", "分または秒が 60 以上"},
+    {Msg::kShows, "shows {1}", "{1} と表示"},
+    {Msg::kHourIsMark, "hour {1} is a mark, not a clock hour", "{1} 時は時刻ではなく記号"},
+    {Msg::kPictureStop, "the 停 picture", "「停」の画像"},
+    {Msg::kPictureArrow, "the arrow: the stop counts as passed", "矢印（通過扱い）"},
+    {Msg::kPictureEnd, "the 〓 picture", "「〓」の画像"},
+    {Msg::kHourNotHourNorMark, "hour {1} is neither an hour nor a mark",
+     "{1} 時は時刻でも記号でもない"},
+    {Msg::kShortTime, "a short time reads as HHMMSS, not HHMM",
+     "短い時刻は HHMM ではなく HHMMSS として読まれる"},
+    {Msg::kShortTimeStores, "stores {1}, {2} after midnight", "{1} を格納（深夜 0 時過ぎの {2}）"},
+    {Msg::kTrainNumberNotShown, "train number not shown as written",
+     "列車番号が書いたとおりに表示されない"},
+    {Msg::kDisplayShows, "the display shows {1}", "表示は {1}"},
+    {Msg::kTrainNumberExpected,
+     "one known prefix, at most four digits and one suffix letter, such as 回1234M",
+     "既知の接頭記号 1 つ、4 桁までの数字、接尾記号 1 つ（例：回1234M）"},
+    {Msg::kByteOrderMark, "UTF-8 byte order mark before the row type",
+     "行の種別の前に UTF-8 のバイト順マーク（BOM）"},
+    {Msg::kFirstRowIgnored, "the first row is ignored", "最初の行は無視される"},
+    {Msg::kShiftJisNoMark, "a card saved in Shift_JIS, without a byte order mark",
+     "BOM なしの Shift_JIS で保存したカード"},
+    {Msg::kTextInUtf8, "text in UTF-8", "文字列が UTF-8"},
+    {Msg::kReadAsShiftJis, "read as Shift_JIS, texts garble and train-number prefixes are lost",
+     "Shift_JIS として読まれ、文字化けし、列車番号の接頭記号が失われる"},
+    {Msg::kSavedInShiftJis, "a card saved in Shift_JIS (code page 932)",
+     "Shift_JIS（コードページ 932）で保存したカード"},
+    {Msg::kLoneCr, "line ends in CR alone", "行末が CR のみ"},
+    {Msg::kLinesRunTogether, "the lines up to the next line feed run together as one",
+     "次の LF までの行が 1 行につながる"},
+    {Msg::kLineEnds, "lines ending in LF or CR LF", "行末は LF または CR LF"},
+    {Msg::kEventTypeNot0To3, "event type {1} is not 0 to 3", "イベントの種類 {1} は 0～3 でない"},
+    {Msg::kNeverOpens, "the entry never opens a window", "この区間は決して開かない"},
+    {Msg::kEventType0To3, "an event type 0, 1, 2 or 3", "イベントの種類 0、1、2、3"},
+    {Msg::kEmptyFile, "empty file", "空のファイル"},
+    {Msg::kLeavesCardMode, "the card beacon finds no stop and the display leaves card mode",
+     "カード地上子で駅が見つからず、表示はカードモードを抜ける"},
+    {Msg::kOneStopRowEach, "one row of type 7 per stop", "1 駅につき種別 7 の行を 1 行"},
+    {Msg::kNoStopRows, "no stop rows", "駅の行がない"},
+    {Msg::kNamesMissingStopRow, "names a stop row the card does not have",
+     "カードにない駅の行を指している"},
+    {Msg::kNeverApplies, "the entry never applies", "この行は決して適用されない"},
+    {Msg::kStopRowNumbers, "a stop row number from 0 to {1}", "駅の行番号 0～{1}"},
+    {Msg::kZeroSection, "section length 0 before the last stop", "終着駅の手前で区間の長さが 0"},
+    {Msg::kReachedAtOnce, "the next stop counts as reached at once", "次駅にすぐ着いた扱いになる"},
+    {Msg::kSectionToNext, "the length in km from this stop to the next row",
+     "この駅から次の行の駅までの長さ（km）"},
+    {Msg::kNoTrainNumber, "no train number", "列車番号がない"},
+    {Msg::kShowsNull, "the display shows the codes of the text NULL",
+     "表示は文字列 NULL のコードになる"},
+    {Msg::kTrainRowExpected, "a row 3,TRAIN NUMBER", "3,列車番号 の行"},
+    {Msg::kTrainNumberNotFileName, "train number does not match the file name",
+     "列車番号がファイル名と一致しない"},
+    {Msg::kCardCodeLoads, "card code {1} loads this card",
+     "カードコード {1} でこのカードが読み込まれる"},
+    {Msg::kAsFileNameSays, "{1}, as the file name says", "ファイル名どおりの {1}"},
+
+    {Msg::kSecondSection, "second section of the name", "同じ名前の 2 つ目のセクション"},
+    {Msg::kKeysNotRead, "its keys are not read", "そのキーは読まれない"},
+    {Msg::kOneSection, "one {1} section", "{1} セクションを 1 つ"},
+    {Msg::kUnknownSection, "unknown section", "不明なセクション"},
+    {Msg::kKeyBeforeSection, "key before any section", "セクションより前のキー"},
+    {Msg::kKeysUnder, "keys under {1}", "{1} の下にキー"},
+    {Msg::kUnknownKey, "unknown key", "不明なキー"},
+    {Msg::kRepeatedKey, "repeated key", "キーの重複"},
+    {Msg::kOnlyFirstRead, "only the first one is read", "最初のものだけが読まれる"},
+    {Msg::kEachKeyOnce, "each key once", "各キーを 1 回だけ"},
+    {Msg::kNoEquals, "no '=' after the key", "キーの後に '=' がない"},
+    {Msg::kReadsAsMissing, "the key reads as missing", "キーはないものとして読まれる"},
+    {Msg::kNearestKey, "{1}, the nearest known key", "最も近い既知のキー {1}"},
+    {Msg::kEmptyValue, "empty value", "値が空"},
+    {Msg::kTheDefault, "the default {1}", "既定値 {1}"},
+    {Msg::kAnInteger, "an integer", "整数"},
+    {Msg::kNotPlainInteger, "not a plain integer", "単純な整数ではない"},
+    {Msg::kReadsAs, "reads as {1}", "{1} と読まれる"},
+    {Msg::kNotRowCount, "not a row count of the list", "リストの行数ではない"},
+    {Msg::kListHasRows, "the list has {1} rows", "リストは {1} 行になる"},
+    {Msg::kThreeOrFive, "3 or 5", "3 または 5"},
+    {Msg::kNoCardList, "no card list, or it cannot be read", "カード一覧がないか、読めない"},
+    {Msg::kNoCardFound, "no card beacon finds a card", "どのカード地上子でもカードが見つからない"},
+    {Msg::kCardListExpected, "a card list with keys 0 to 31 in [ICCard]",
+     "[ICCard] にキー 0～31 を持つカード一覧"},
+    {Msg::kEntryNumbers, "entry numbers 0 to {1}, without leading zeros",
+     "項目番号 0～{1}（先頭に 0 を付けない）"},
+    {Msg::kCardFolderNotFound, "card folder not found", "カードフォルダーが見つからない"},
+    {Msg::kEntryMissing, "the entry counts as missing: its card codes find no file",
+     "この項目はないものとされ、そのカードコードではファイルが見つからない"},
+    {Msg::kExistingFolder, "an existing folder, named from the vehicle folder",
+     "車両フォルダーから見た、存在するフォルダー"},
+    {Msg::kNotAFolder, "not a folder", "フォルダーではない"},
+    {Msg::kCodesFindNoFile, "its card codes find no file",
+     "そのカードコードではファイルが見つからない"},
+    {Msg::kACardFolder, "a card folder", "カードフォルダー"},
+    {Msg::kAbsolutePath, "absolute path", "絶対パス"},
+    {Msg::kFoundOnlyThere, "found only where that path exists", "そのパスがある環境でのみ見つかる"},
+    {Msg::kFolderFromVehicle, "a folder named from the vehicle folder",
+     "車両フォルダーから見たフォルダー名"},
+    {Msg::kNoCodeReachesEntry, "no card code reaches this entry",
+     "この項目を指すカードコードがない"},
+    {Msg::kNeverLoaded, "its cards are never loaded", "そのカードは読み込まれない"},
+    {Msg::kCardNeverLoaded, "the card is never loaded", "このカードは読み込まれない"},
+    {Msg::kEntriesUpTo, "entries 0 to {1}", "項目 0～{1}"},
+    {Msg::kNoCardFolder, "no card folder exists", "カードフォルダーが 1 つもない"},
+    {Msg::kLoadFails, "Load reports failure; no card loads",
+     "Load が失敗を返し、カードは読み込まれない"},
+    {Msg::kOneCardFolder, "at least one existing card folder",
+     "存在するカードフォルダーを 1 つ以上"},
+    {Msg::kSettingsDefaults, "every setting takes its default", "すべての設定が既定値になる"},
+    {Msg::kReadableSettings, "a readable settings file", "読める設定ファイル"},
+    {Msg::kNoCodeNamesFile, "no card code names this file in entry {1}",
+     "項目 {1} でこのファイルを指すカードコードがない"},
+    {Msg::kFolderAtReachedEntry, "a folder at an entry that card codes reach",
+     "カードコードが指せる項目のフォルダー"},
+    {Msg::kNameSuchAs, "a name such as {1} (prefix, number, suffix)",
+     "{1} のような名前（接頭記号、番号、接尾記号）"},
+    {Msg::kTableEntry, "Entry", "項目"},
+    {Msg::kTableFolder, "Folder", "フォルダー"},
+    {Msg::kTableCards, "Cards", "カード"},
+    {Msg::kTableWithErrors, "With errors", "エラーあり"},
+
+    {Msg::kHostUsage,
+     "usage: ruvahost [options] VEHICLE_FOLDER SCENARIO\n"
+     "Runs the module as if it sat in VEHICLE_FOLDER (which is left untouched) and plays\n"
+     "the scenario script SCENARIO.\n"
+     "  --module FILE   the built module (default: the one built with ruvahost)\n"
+     "  --step MS       frame step in milliseconds (default 16)\n"
+     "  --trace FILE    write every panel or sound change per frame as CSV\n"
+     "  --html FILE     write the whole run as one page to scrub through, frame by frame\n"
+     "  --out FOLDER    where snapshot pictures go (default: the current folder)\n"
+     "  --keep-going    play the whole script past failed expectations and list them all\n"
+     "                  (--html does this too)\n"
+     "  --quiet         do not print what show prints, notes, and what card beacons load\n"
+     "  --lang ja|en    the language of the messages (default: from LC_ALL, LC_MESSAGES, LANG)\n"
+     "Exit status: 0 every expectation held, 1 an expectation failed, 2 bad input.\n",
+     "使い方: ruvahost [オプション] 車両フォルダー シナリオ\n"
+     "モジュールを車両フォルダーに置かれたものとして動かし（フォルダーは変更しません）、\n"
+     "シナリオスクリプトを再生します。\n"
+     "  --module ファイル  ビルドしたモジュール（既定：ruvahost と一緒にビルドしたもの）\n"
+     "  --step ミリ秒      フレームの刻み（既定 16）\n"
+     "  --trace ファイル   フレームごとのパネルと音の変化を CSV で書き出す\n"
+     "  --html ファイル    走行全体をフレーム単位でたどれる 1 枚のページに書き出す\n"
+     "  --out フォルダー   スナップショット画像の出力先（既定：現在のフォルダー）\n"
+     "  --keep-going       期待値が外れてもスクリプトを最後まで再生し、外れをすべて示す\n"
+     "                     （--html でも同じ）\n"
+     "  --quiet            show の出力、注記、カード地上子で読み込んだカードを表示しない\n"
+     "  --lang ja|en       メッセージの言語（既定：LC_ALL、LC_MESSAGES、LANG による）\n"
+     "終了ステータス: 0 すべての期待値どおり、1 期待値が外れた、2 入力の誤り\n"},
+    {Msg::kNeedsValue, "{1} needs a value", "{1} には値が必要です"},
+    {Msg::kBadStep, "bad --step '{1}': expected milliseconds from 1 to 60000",
+     "--step '{1}' が不正です：1～60000 のミリ秒を指定してください"},
+    {Msg::kExpectedVehicleAndScenario, "expected a vehicle folder and a scenario file",
+     "車両フォルダーとシナリオファイルを指定してください"},
+    {Msg::kScenarioNotFound, "scenario not found: {1}", "シナリオが見つかりません: {1}"},
+    {Msg::kCannotLoadModule, "cannot load the module {1}: {2}",
+     "モジュール {1} を読み込めません: {2}"},
+    {Msg::kDoesNotExport, "{1} does not export {2}", "{1} は {2} をエクスポートしていません"},
+    {Msg::kCannotWriteTrace, "cannot write the trace {1}", "トレース {1} を書き込めません"},
+    {Msg::kCannotWritePage, "cannot write the page {1}", "ページ {1} を書き込めません"},
+    {Msg::kReplayTitle, "{1} in {2}: ruvahost replay", "{2} の {1}：ruvahost 再生"},
+    {Msg::kExpectationsFailed, "{1} of {2} expectations failed",
+     "期待値 {2} 件中 {1} 件が外れました"},
+    {Msg::kFramesOverLimit, "this would run {1} frames; the limit is {2}",
+     "{1} フレームを動かすことになり、上限の {2} を超える"},
+    {Msg::kHostTimePastLimit, "the host time runs past 2147483647 ms",
+     "ホストの時刻が 2147483647 ms を超える"},
+    {Msg::kExpectedGot, "expected {1} {2} = {3}, got {4} (frame {5})",
+     "{1} {2} は {3} のはずが {4}（フレーム {5}）"},
+    {Msg::kPanelWord, "panel", "パネル"},
+    {Msg::kSoundWord, "sound", "サウンド"},
+    {Msg::kStandstillDistance, "cannot cover a distance from standstill to standstill",
+     "停止から停止までの距離は走れない"},
+    {Msg::kZeroSpeedDistance, "cannot drive a distance at a speed of 0 km/h: set a speed first",
+     "速度 0 km/h では距離を走れない：先に速度を設定してください"},
+    {Msg::kCannotWrite, "cannot write {1}", "{1} を書き込めません"},
+    {Msg::kModuleNotFound, "module not found: {1}", "モジュールが見つかりません: {1}"},
+    {Msg::kCannotCreateTemporary, "cannot create a temporary folder", "一時フォルダーを作れません"},
+    {Msg::kCannotCopyModule, "cannot copy the module into {1}: {2}",
+     "モジュールを {1} にコピーできません: {2}"},
+    {Msg::kCannotMirror, "cannot mirror {1} into {2}", "{1} を {2} に写せません"},
+    {Msg::kCannotReadVehicle, "cannot read the vehicle folder {1}: {2}",
+     "車両フォルダー {1} を読めません: {2}"},
+    {Msg::kCardLoadPrefix, "card {1}: ", "カード {1}: "},
+    {Msg::kCardLoadStops, "{1}, {2}", "{1}、{2}"},
+    {Msg::kCardLoadNoStops, "{1} has no stops: the display runs without a card",
+     "{1} には駅がない：表示はカードなしで動く"},
+    {Msg::kCardLoadNoFile, "no file {1}", "ファイル {1} がない"},
+    {Msg::kCardLoadFolderNotListed,
+     " (card folder {1} is not in RUVA_ICCard.ini, or its folder does not exist)",
+     "（カードフォルダー {1} が RUVA_ICCard.ini にないか、そのフォルダーがない）"},
+    {Msg::kCardLoadNothingBefore,
+     "; no card with stops was read before: the display runs without a card",
+     "。駅のあるカードはまだ読み込まれていない：表示はカードなしで動く"},
+    {Msg::kCardLoadStays, "; {1} stays, from its first stop ({2})",
+     "。{1} のまま、最初の駅から（{2}）"},
+    {Msg::kOneStop, "1 stop", "1 駅"},
+    {Msg::kStops, "{1} stops", "{1} 駅"},
+    {Msg::kLabelFrame, "frame", "フレーム"},
+    {Msg::kLabelHostTime, "host time", "ホスト時刻"},
+    {Msg::kLabelSpeed, "speed", "速度"},
+    {Msg::kLabelRun, "run", "走行距離"},
+    {Msg::kLabelLegacyLayout, "legacy layout", "旧レイアウト"},
+    {Msg::kLabelStandardLayout, "standard layout", "標準レイアウト"},
+    {Msg::kLabelFiveRowList, "five-row list", "5 行リスト"},
+    {Msg::kLabelSevenRowList, "seven-row list", "7 行リスト"},
+    {Msg::kLabelUnitLamps, "unit lamps", "ユニット表示灯"},
+    {Msg::kListSeparator, ", ", "、"},
+    {Msg::kShowClock, "Clock", "時計"},
+    {Msg::kShowSpeed, "Speed", "速度"},
+    {Msg::kShowKmPost, "Km post", "キロ程"},
+    {Msg::kShowModeLamp, "Mode lamp", "モード灯"},
+    {Msg::kOn, "on", "点灯"},
+    {Msg::kOff, "off", "消灯"},
+    {Msg::kShowTrain, "Train", "列車番号"},
+    {Msg::kShowNumberParts, "(prefix {1}, digits{2}, suffix {3})",
+     "（接頭 {1}、数字{2}、接尾 {3}）"},
+    {Msg::kShowSecondTrain, "2nd train", "第 2 列車"},
+    {Msg::kShowTimes, "times", "時刻"},
+    {Msg::kShowProgress, "Progress", "進行"},
+    {Msg::kShowCode, "code", "コード"},
+    {Msg::kShowCues, "Cues: panel 198 = {1}, 81 = {2}, 248 = {3}",
+     "合図: パネル 198 = {1}、81 = {2}、248 = {3}"},
+    {Msg::kShowMarkerLamp, "Marker lamp", "標識灯"},
+    {Msg::kShowStopByte, "Stop byte", "駅バイト"},
+    {Msg::kShowHeader, "Header", "ヘッダー"},
+    {Msg::kShowByte, "byte", "バイト"},
+    {Msg::kShowNumber, "number", "番号"},
+    {Msg::kShowNextStop, "Next stop", "次停車駅"},
+    {Msg::kShowAttr, "attr", "属性"},
+    {Msg::kShowNo, "no.", "番線"},
+    {Msg::kShowCardRow, "card row", "カード行"},
+    {Msg::kShowDest, "Dest", "行先"},
+    {Msg::kShowInfo, "Info", "案内"},
+    {Msg::kShowIndex, "index", "案内番号"},
+    {Msg::kShowRow, "Row", "行"},
+    {Msg::kShowAttrTitle, "Attr", "属性"},
+    {Msg::kShowTime1, "Time 1", "時刻 1"},
+    {Msg::kShowTime2, "Time 2", "時刻 2"},
+    {Msg::kShowGap, "Gap", "間隔"},
+    {Msg::kShowNoTitle, "No.", "番線"},
+    {Msg::kShowCardStop, "Card stop", "カードの駅"},
+    {Msg::kShowLast, "last", "最終"},
+    {Msg::kShowUnits, "Units", "ユニット"},
+    {Msg::kShowUnitKey, "(P powering, B braking, . idle)", "（P 力行、B 制動、. 惰行）"},
+    {Msg::kShowSounds, "Sounds", "サウンド"},
+    {Msg::kShowStarted, "Started", "鳴動開始"},
+    {Msg::kShowNone, "none", "なし"},
+    {Msg::kSvgKmPost, "km post", "キロ程"},
+    {Msg::kSvgMode, "mode", "モード"},
+    {Msg::kSvgRow, "row", "行"},
+    {Msg::kSvgTime1, "time 1", "時刻 1"},
+    {Msg::kSvgTime2, "time 2", "時刻 2"},
+    {Msg::kSvgGap, "gap", "間隔"},
+    {Msg::kSvgCardStop, "card stop", "カードの駅"},
+    {Msg::kSvgProgress, "progress {1}   cues 198={2} 81={3} 248={4}",
+     "進行 {1}   合図 198={2} 81={3} 248={4}"},
+    {Msg::kSvgUnits, "units", "ユニット"},
+    {Msg::kSvgSoundsStarted, "sounds started:", "鳴動開始:"},
+    {Msg::kPageOneFrameBack, "one frame back (←)", "1 フレーム戻る (←)"},
+    {Msg::kPagePlayOrPause, "play or pause (space)", "再生・一時停止 (スペース)"},
+    {Msg::kPagePlay, "play", "再生"},
+    {Msg::kPagePause, "pause", "一時停止"},
+    {Msg::kPageOneFrameOn, "one frame on (→)", "1 フレーム進む (→)"},
+    {Msg::kPagePlayingSpeed, "playing speed", "再生速度"},
+    {Msg::kPageHint, "← → one frame, space plays; the address names the frame shown",
+     "← → で 1 フレーム、スペースで再生。アドレスは表示中のフレームを指す"},
+    {Msg::kPageFilter, "filter: index, value or meaning", "絞り込み: 番号、値、意味"},
+    {Msg::kPageArray, "array", "配列"},
+    {Msg::kPageIndex, "index", "番号"},
+    {Msg::kPageValue, "value", "値"},
+    {Msg::kPageMeaning, "meaning", "意味"},
+    {Msg::kPageStartedInFrame, "sounds started in this frame:", "このフレームで鳴り始めた音:"},
+    {Msg::kPageFrames, "frames", "フレーム"},
+    {Msg::kPageStop, "stop", "駅"},
+    {Msg::kPageBeacon, "beacon", "地上子"},
+    {Msg::kPageExpect, "expect", "期待値"},
+    {Msg::kMarkerBeacon, "beacon {1} {2}", "地上子 {1} {2}"},
+    {Msg::kMarkerLine, "line {1}: {2}", "{1} 行目: {2}"},
+    {Msg::kScnBadStep, "bad frame step: expected 'step MS' with MS from 1 to 60000",
+     "フレームの刻みが不正：'step MS'（MS は 1～60000）と書く"},
+    {Msg::kScnBadTime, "bad time: expected 'time HH:MM:SS' or 'time MS'",
+     "時刻が不正：'time HH:MM:SS' または 'time MS' と書く"},
+    {Msg::kScnBadSpeedUnit, "bad speed unit '{1}': use km/h",
+     "速度の単位 '{1}' が不正：km/h を使う"},
+    {Msg::kScnBadSpeed, "bad speed: expected 'speed KMH'", "速度が不正：'speed KMH' と書く"},
+    {Msg::kScnRampUsage, "expected '{1} to KMH over DISTANCE m' or '{1} to KMH in DURATION s'",
+     "'{1} to KMH over DISTANCE m' または '{1} to KMH in DURATION s' と書く"},
+    {Msg::kScnBadSpeedChange, "bad speed change: {1}", "速度の変化が不正：{1}"},
+    {Msg::kScnBadDistance, "bad distance: {1}", "距離が不正：{1}"},
+    {Msg::kScnBadDuration, "bad duration: {1}", "時間が不正：{1}"},
+    {Msg::kScnDriveUsage, "expected 'drive DISTANCE m' or 'drive DISTANCE km'",
+     "'drive DISTANCE m' または 'drive DISTANCE km' と書く"},
+    {Msg::kScnWaitUntilUsage, "bad time: expected 'wait until HH:MM:SS'",
+     "時刻が不正：'wait until HH:MM:SS' と書く"},
+    {Msg::kScnBadFrameCount, "bad frame count", "フレーム数が不正"},
+    {Msg::kScnWaitUsage, "expected 'wait DURATION s', 'wait DURATION ms' or 'wait N frames'",
+     "'wait DURATION s'、'wait DURATION ms' または 'wait N frames' と書く"},
+    {Msg::kScnDoorUsage, "expected 'door open' or 'door close'",
+     "'door open' または 'door close' と書く"},
+    {Msg::kScnBadBeacon, "bad beacon: expected 'beacon TYPE DATA' with two integers",
+     "地上子が不正：'beacon TYPE DATA'（整数 2 つ）と書く"},
+    {Msg::kScnBadHandle, "bad handle: expected 'handle power|brake|reverser N'",
+     "ハンドルが不正：'handle power|brake|reverser N' と書く"},
+    {Msg::kScnUnknownHandle, "unknown handle '{1}': use power, brake or reverser",
+     "不明なハンドル '{1}'：power、brake、reverser のいずれか"},
+    {Msg::kScnBadTraction, "bad traction: expected 'traction VALUE'",
+     "traction が不正：'traction VALUE' と書く"},
+    {Msg::kScnTakesNothing, "'{1}' takes nothing after it", "'{1}' の後には何も書かない"},
+    {Msg::kScnBadInput, "bad input: expected 'input {1} = V' or 'input {2} = V'",
+     "input が不正：'input {1} = V' または 'input {2} = V' と書く"},
+    {Msg::kScnNotAnInput, "panel {1} is not an input: only {2} and {3} are",
+     "パネル {1} は入力ではない：入力は {2} と {3} だけ"},
+    {Msg::kScnSnapshotUsage, "expected 'snapshot FILE.svg'", "'snapshot FILE.svg' と書く"},
+    {Msg::kScnExpectUsage,
+     "expected 'expect panel N = V', 'expect sound N = V' or 'expect panel N-M = V...'",
+     "'expect panel N = V'、'expect sound N = V' または 'expect panel N-M = V...' と書く"},
+    {Msg::kScnBadExpectation, "bad expectation: {1}", "期待値が不正：{1}"},
+    {Msg::kScnUnknownArray, "unknown array '{1}': use panel or sound",
+     "不明な配列 '{1}'：panel か sound を使う"},
+    {Msg::kScnBadIndex, "bad index '{1}'", "番号 '{1}' が不正"},
+    {Msg::kScnBadIndexRange, "bad index range '{1}'", "番号の範囲 '{1}' が不正"},
+    {Msg::kScnIndexOutOfRange, "index out of 0..255: '{1}'", "番号が 0..255 の範囲外：'{1}'"},
+    {Msg::kScnBadValue, "bad value '{1}'", "値 '{1}' が不正"},
+    {Msg::kScnValueCount, "expected {1} values for '{2}', got {3}",
+     "'{2}' には値が {1} 個必要だが {3} 個"},
+    {Msg::kScnUnknownCommand, "unknown command '{1}'", "不明なコマンド '{1}'"},
+    {Msg::kViewCardName, "Card name", "カード名"},
+    {Msg::kViewHeader, "Header", "ヘッダー"},
+    {Msg::kViewHeaderValues, "code {1}, text \"{2}\"", "コード {1}、文字列 \"{2}\""},
+    {Msg::kViewTrainNumber, "Train number", "列車番号"},
+    {Msg::kViewSecondTrain, "Second train", "第 2 列車番号"},
+    {Msg::kViewNote, "Note", "メモ"},
+    {Msg::kViewAnnounce, "Announce (8)", "次駅案内 (8)"},
+    {Msg::kViewInfo, "Info (11)", "案内 (11)"},
+    {Msg::kViewInfoValues, "{1}, index {2}", "{1}、案内番号 {2}"},
+    {Msg::kViewStops, "Stops: {1}", "駅: {1}"},
+    {Msg::kViewEventWindows, "Event windows (row type 5)", "イベント区間（種別 5 の行）"},
+    {Msg::kViewRanges, "Ranges (row type 6)", "範囲（種別 6 の行）"},
+    {Msg::kViewEmptyEntries,
+     "(Entries left empty hold zeros; an all-zero entry is not listed, but still takes part.)",
+     "（空の項目は 0 を持つ。すべて 0 の項目は表示しないが、処理には加わる）"},
+    {Msg::kViewCurrentStop, "== Current stop: row {1} {2}", "== 現在駅: 行 {1} {2}"},
+    {Msg::kViewFiveRowList, "Five-row list", "5 行リスト"},
+    {Msg::kViewSevenRowList, "Seven-row list", "7 行リスト"},
+    {Msg::kViewProgressCode, "Progress code", "進行コード"},
+    {Msg::kViewToNextStop, "to the next stop {1} m", "次駅まで {1} m"},
+    {Msg::kViewUp, " (up)", "（増加）"},
+    {Msg::kViewDown, " (down)", "（減少）"},
+    {Msg::kViewFurther, "further", "以遠"},
+    {Msg::kViewCardCode, "Card code", "カードコード"},
+    {Msg::kViewPrefix, "Prefix", "接頭記号"},
+    {Msg::kViewNumber, "Number", "番号"},
+    {Msg::kViewSuffix, "Suffix", "接尾記号"},
+    {Msg::kViewFileName, "File name", "ファイル名"},
+    {Msg::kViewVehicle, "Vehicle", "車両"},
+    {Msg::kViewPathTooLong, "folder path too long", "フォルダーのパスが長すぎる"},
+    {Msg::kViewCardList, "Card list", "カード一覧"},
+    {Msg::kViewNoSuchFolder, " (no such folder: taken as NULL)",
+     "（そのフォルダーはない：NULL として扱う）"},
+    {Msg::kViewPath, "Path", "パス"},
+    {Msg::kViewNotAbsolute, "cannot be made absolute", "絶対パスにできない"},
+    {Msg::kViewFound, "Found", "ファイル"},
+    {Msg::kViewFoundYes, "yes", "あり"},
+    {Msg::kViewFoundNo, "no: the beacon hands back the card read last",
+     "なし：地上子は最後に読んだカードを返す"},
+    {Msg::kViewExtra, "extra", "追加"},
+    {Msg::kViewStartKm, "start km", "開始 km"},
+    {Msg::kViewEndKm, "end km", "終了 km"},
+    {Msg::kViewType, "type", "種類"},
+    {Msg::kViewDistanceKm, "distance km", "距離 km"},
+    {Msg::kMeanHour, "{1} hour", "{1}（時）"},
+    {Msg::kMeanMinute, "{1} minute", "{1}（分）"},
+    {Msg::kMeanSecond, "{1} second", "{1}（秒）"},
+    {Msg::kMeanSecondFives, "{1} second / 5", "{1}（秒 / 5）"},
+    {Msg::kMeanPrefix, "{1} prefix", "{1}の接頭記号"},
+    {Msg::kMeanDigit, "{1} digit {2}", "{1}の数字 {2} 桁目"},
+    {Msg::kMeanSuffix, "{1} suffix", "{1}の接尾記号"},
+    {Msg::kMeanAttribute, "{1}: attribute", "{1}: 属性"},
+    {Msg::kMeanTime, "{1}: time", "{1}: 時刻"},
+    {Msg::kMeanNumber, "{1}: number", "{1}: 番号"},
+    {Msg::kMeanTime1, "{1}: time 1", "{1}: 時刻 1"},
+    {Msg::kMeanTime2, "{1}: time 2", "{1}: 時刻 2"},
+    {Msg::kMeanGap, "{1}: gap", "{1}: 間隔"},
+    {Msg::kMeanValueA, "{1}: value A", "{1}: 値 A"},
+    {Msg::kMeanValueB, "{1}: value B", "{1}: 値 B"},
+    {Msg::kMeanClockHours, "clock hours", "時計（時）"},
+    {Msg::kMeanClockMinutes, "clock minutes", "時計（分）"},
+    {Msg::kMeanClockSeconds, "clock seconds", "時計（秒）"},
+    {Msg::kMeanSpeedHundreds, "speed hundreds digit", "速度の百の位"},
+    {Msg::kMeanSpeedTens, "speed tens digit", "速度の十の位"},
+    {Msg::kMeanSpeedOnes, "speed ones digit", "速度の一の位"},
+    {Msg::kMeanModeLamp, "mode lamp", "モード灯"},
+    {Msg::kMeanKmWhole, "km post: whole km", "キロ程: km の位"},
+    {Msg::kMeanKmHundreds, "km post: hundreds of metres", "キロ程: 100 m の位"},
+    {Msg::kMeanProgressCode, "progress code", "進行コード"},
+    {Msg::kMeanCueVariant, "cue variant (type 0)", "合図の種類（種別 0）"},
+    {Msg::kMeanCueKind, "cue kind (types 2, 3)", "合図の区別（種別 2、3）"},
+    {Msg::kMeanCueSum, "cue variants summed", "合図の種類の合計"},
+    {Msg::kMeanTrainNumber, "train number", "列車番号"},
+    {Msg::kMeanSecondNumber, "second train number", "第 2 列車番号"},
+    {Msg::kMeanSecondTime1, "second train time 1", "第 2 列車の時刻 1"},
+    {Msg::kMeanSecondTime2, "second train time 2", "第 2 列車の時刻 2"},
+    {Msg::kMeanStopByte, "current stop's card byte", "現在駅のカードのバイト"},
+    {Msg::kMeanMarkerLamp, "marker lamp", "標識灯"},
+    {Msg::kMeanHeaderByte, "card header byte", "カードのヘッダーのバイト"},
+    {Msg::kMeanHeaderNumber, "card header number", "カードのヘッダーの番号"},
+    {Msg::kMeanNextStop, "next stop", "次停車駅"},
+    {Msg::kMeanDest, "dest", "行先"},
+    {Msg::kMeanInfo, "info", "案内"},
+    {Msg::kMeanInfoIndex, "info: index", "案内: 番号"},
+    {Msg::kMeanRow, "row {1}", "行 {1}"},
+    {Msg::kMeanLastStop, "last stop", "最後の駅"},
+    {Msg::kMeanUnitLamp, "unit {1} lamp", "ユニット {1} 表示灯"},
+    {Msg::kSoundArrival1, "arrival cue 1", "到着の合図 1"},
+    {Msg::kSoundArrival2, "arrival cue 2", "到着の合図 2"},
+    {Msg::kSoundBrakeTone, "brake tone", "ブレーキ音"},
+    {Msg::kSoundType0, "type-0 event cue", "種別 0 のイベントの合図"},
+    {Msg::kSoundType1, "type-1 event cue", "種別 1 のイベントの合図"},
+    {Msg::kSoundType23, "type-2/3 event cue", "種別 2/3 のイベントの合図"},
+    {Msg::kSoundRangeStop, "range stop cue", "範囲の停車の合図"},
+    {Msg::kSoundKmRange, "km range cue", "キロ程範囲の合図"},
+    {Msg::kSoundBlankScreen, "blank-screen tone", "画面消去の音"},
+    {Msg::kSoundNearPoint, "near-point cue", "接近点の合図"},
+};
+
+static_assert(std::size(kCatalogue) == static_cast<std::size_t>(Msg::kCount),
+              "one catalogue entry per message id");
+
+Language gLanguage = Language::kEnglish;
+
+bool isSet(const char* value) {
+  return value != nullptr && *value != '\0';
+}
+
+// Fills {1} to {9} of `pattern` with `args`; a placeholder without its argument stays.
+std::string filled(std::string_view pattern, std::span<const std::string_view> args) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 1] >= '1' &&
+        pattern[i + 1] <= '9' && pattern[i + 2] == '}') {
+      const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
+      if (index < args.size()) {
+        out += args[index];
+        i += 2;
+        continue;
+      }
+    }
+    out += pattern[i];
+  }
+  return out;
+}
+
+// Matches `text` against `pattern`, each placeholder taking the shortest text that lets
+// the rest match; the parts go to `parts` by placeholder number.
+bool matches(std::string_view pattern, std::string_view text, std::vector<std::string>& parts) {
+  if (pattern.empty()) return text.empty();
+  if (pattern.size() >= 3 && pattern[0] == '{' && pattern[1] >= '1' && pattern[1] <= '9' &&
+      pattern[2] == '}') {
+    const auto index = static_cast<std::size_t>(pattern[1] - '1');
+    for (std::size_t length = 1; length <= text.size(); ++length) {
+      if (matches(pattern.substr(3), text.substr(length), parts)) {
+        if (parts.size() <= index) parts.resize(index + 1);
+        parts[index] = std::string(text.substr(0, length));
+        return true;
+      }
+    }
+    return false;
+  }
+  return !text.empty() && pattern[0] == text[0] &&
+         matches(pattern.substr(1), text.substr(1), parts);
+}
+
+}  // namespace
+
+std::span<const MessageText> messageCatalogue() {
+  return kCatalogue;
+}
+
+void setLanguage(Language language) {
+  gLanguage = language;
+}
+
+Language language() {
+  return gLanguage;
+}
+
+bool chooseLanguage(std::vector<std::string>& args, const char* lcAll, const char* lcMessages,
+                    const char* lang, Language& chosen) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--lang") continue;
+    if (i + 1 >= args.size() || (args[i + 1] != "ja" && args[i + 1] != "en")) return false;
+    chosen = args[i + 1] == "ja" ? Language::kJapanese : Language::kEnglish;
+    args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+               args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    return true;
+  }
+  const char* locale = isSet(lcAll) ? lcAll : isSet(lcMessages) ? lcMessages : lang;
+  const bool japanese = isSet(locale) && std::string_view(locale).substr(0, 2) == "ja";
+  chosen = japanese ? Language::kJapanese : Language::kEnglish;
+  return true;
+}
+
+bool setLanguageFromCommandLine(std::vector<std::string>& args, std::string& error) {
+  Language chosen = Language::kEnglish;
+  if (!chooseLanguage(args, std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"),
+                      chosen)) {
+    error = "--lang takes ja or en";
+    return false;
+  }
+  setLanguage(chosen);
+  return true;
+}
+
+std::string messageIn(Language language, Msg id, std::initializer_list<std::string_view> args) {
+  const MessageText& text = kCatalogue[static_cast<std::size_t>(id)];
+  return filled(language == Language::kJapanese ? text.japanese : text.english,
+                std::span<const std::string_view>(args.begin(), args.size()));
+}
+
+std::string message(Msg id, std::initializer_list<std::string_view> args) {
+  return messageIn(gLanguage, id, args);
+}
+
+std::string translatedFrom(std::string_view text, std::span<const Msg> ids) {
+  if (gLanguage == Language::kEnglish) return std::string(text);
+  for (Msg id : ids) {
+    std::vector<std::string> parts;
+    if (!matches(kCatalogue[static_cast<std::size_t>(id)].english, text, parts)) continue;
+    std::vector<std::string> translated;
+    for (const std::string& part : parts) translated.push_back(translatedFrom(part, ids));
+    const std::vector<std::string_view> views(translated.begin(), translated.end());
+    return filled(kCatalogue[static_cast<std::size_t>(id)].japanese, views);
+  }
+  return std::string(text);
+}
