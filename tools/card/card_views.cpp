@@ -52,7 +52,7 @@ std::string stopName(const CardRecord& card, int32_t index) {
 std::string cardTimeText(int32_t time) {
   if (time == CardRecord::kNoTime) return "--:--:--";
   if (time == 256060) return "停";
-  if (time == 266060) return "↓ (passes)";
+  if (time == 266060) return message(Msg::kViewPasses);
   if (time == 276060) return "〓";
   // Card hours go on past 23 (a run over midnight), so 24 is a clock hour here.
   const int32_t hour = time / 10000;
@@ -79,8 +79,7 @@ void showCard(const CardRecord& card, std::ostream& out) {
       << "\n\n";
 
   out << message(Msg::kViewStops, {std::to_string(static_cast<int>(card.stopCount))}) << "\n"
-      << "row  time 1      time 2    run s  no.     A    B  km post  hidden  section km  "
-         "cue  c12 c13 c14  c16  km   attr  c21  code        name\n";
+      << message(Msg::kViewStopColumns) << "\n";
   for (std::size_t i = 0; i < card.stopCount; ++i) {
     const std::string number = text(card.stopText5[i]);
     const std::string code =
@@ -90,14 +89,14 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << padLeft(std::to_string(card.stopGapSec[i]), 5) << "  " << padRight(number, 5)
         << padLeft(std::to_string(card.stopCol6[i]), 4)
         << padLeft(std::to_string(card.stopCol7[i]), 5) << padLeft(fixed(card.stopKmPost[i], 1), 9)
-        << (card.stopFlag9[i] ? "  yes   " : "  -     ")
+        << "  " << padColumns(card.stopFlag9[i] ? message(Msg::kViewHiddenYes) : "-", 6)
         << padLeft(fixed(card.stopDistanceKm[i], 1), 11)
         << padLeft(std::to_string(card.stopCol11[i]), 5)
         << padLeft(std::to_string(card.stopCol12[i]), 5)
         << padLeft(std::to_string(card.stopCol13[i]), 4)
         << padLeft(std::to_string(card.stopCol14[i]), 4)
         << padLeft(std::to_string(card.stopCol16[i]), 5)
-        << (card.stopKmCountDown[i] ? "  down" : "  up  ")
+        << "  " << padColumns(message(card.stopKmCountDown[i] ? Msg::kViewKmDown : Msg::kViewKmUp), 4)
         << padLeft(std::to_string(card.stopAttr[i]), 6)
         << padLeft(std::to_string(card.stopCol21[i]), 5) << "  " << padRight(code, 12)
         << text(card.stopName[i]) << "  " << text(card.stopText15[i]) << "\n";

@@ -490,6 +490,15 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kViewInfo, "Info (11)", "案内 (11)"},
     {Msg::kViewInfoValues, "{1}, index {2}", "{1}、案内番号 {2}"},
     {Msg::kViewStops, "Stops: {1}", "駅: {1}"},
+    {Msg::kViewStopColumns,
+     "row  time 1      time 2    run s  no.     A    B  km post  hidden  section km  "
+     "cue  c12 c13 c14  c16  km   attr  c21  code        name",
+     "行   時刻 1      時刻 2    運転秒 番線    A    B  キロ程   非表示  駅間 km     "
+     "合図 c12 c13 c14  c16  キロ 属性  c21  コード      駅名"},
+    {Msg::kViewHiddenYes, "yes", "○"},
+    {Msg::kViewKmUp, "up", "増"},
+    {Msg::kViewKmDown, "down", "減"},
+    {Msg::kViewPasses, "↓ (passes)", "↓（通過）"},
     {Msg::kViewEventWindows, "Event windows (row type 5)", "イベント区間（種別 5 の行）"},
     {Msg::kViewRanges, "Ranges (row type 6)", "範囲（種別 6 の行）"},
     {Msg::kViewEmptyEntries,
