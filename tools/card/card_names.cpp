@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "card/card_code.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -10,6 +11,22 @@ namespace {
 constexpr int32_t kCodeValues = 100;
 constexpr int32_t kNoSuffix = 99;
 constexpr int64_t kFolderNumber = 1000000;  // what one card folder adds to the number
+
+// A card file name as Windows compares names: ASCII letters match in either case;
+// the bytes of a double-byte character, whose second byte may look like a letter,
+// stay as they are.
+std::string foldedName(std::string_view name) {
+  std::string folded(name);
+  for (std::size_t i = 0; i < folded.size(); ++i) {
+    const auto byte = static_cast<uint8_t>(folded[i]);
+    if (platform::isLeadByte(byte)) {
+      ++i;
+    } else if (byte >= 'a' && byte <= 'z') {
+      folded[i] = static_cast<char>(byte - 'a' + 'A');
+    }
+  }
+  return folded;
+}
 
 bool parseNumber(std::string_view text, int64_t& number) {
   const bool negative = !text.empty() && text.front() == '-';
@@ -42,26 +59,29 @@ std::optional<int32_t> codeOf(int32_t p, int64_t number, int32_t s) {
 
 }  // namespace
 
-std::optional<int32_t> cardCodeForFileName(std::string_view fileName, int32_t folder) {
+std::optional<int32_t> cardCodeForFileName(std::string_view name, int32_t folder) {
+  const std::string fileName = foldedName(name);
   for (int32_t p = 0; p < kCodeValues; ++p) {
     const std::string_view prefix = cardPrefixText(p);
-    if ((prefix.empty() && p != 0) || fileName.substr(0, prefix.size()) != prefix) continue;
+    if ((prefix.empty() && p != 0) || fileName.compare(0, prefix.size(), prefix) != 0) continue;
     for (int32_t s = 0; s < kCodeValues; ++s) {
       const std::string_view suffix = cardSuffixText(s);
       if (suffix.empty() && s != kNoSuffix) continue;
-      const std::string tail = std::string(suffix) + ".csv";
+      const std::string tail = foldedName(std::string(suffix) + ".csv");
       if (prefix.size() + tail.size() > fileName.size() ||
-          fileName.substr(fileName.size() - tail.size()) != tail) {
+          fileName.compare(fileName.size() - tail.size(), tail.size(), tail) != 0) {
         continue;
       }
       int64_t number = 0;
-      const std::string_view middle =
-          fileName.substr(prefix.size(), fileName.size() - prefix.size() - tail.size());
+      const std::string_view middle = std::string_view(fileName).substr(
+          prefix.size(), fileName.size() - prefix.size() - tail.size());
       if (!parseNumber(middle, number)) continue;
       const std::optional<int32_t> code = codeOf(p, number, s);
       if (!code) continue;
       const CardCodeParts parts = splitCardCode(*code);
-      if (parts.fileName == fileName && (folder < 0 || parts.folderIndex == folder)) return code;
+      if (foldedName(parts.fileName) == fileName && (folder < 0 || parts.folderIndex == folder)) {
+        return code;
+      }
     }
   }
   return std::nullopt;

@@ -9,9 +9,10 @@
 #include <string_view>
 
 // The card code that names `fileName` (code page 932 bytes, no folder) in card folder
-// `folder`, or in any folder when `folder` is negative; none when no code does. Every
-// candidate is confirmed by the module's own split of the code.
-std::optional<int32_t> cardCodeForFileName(std::string_view fileName, int32_t folder);
+// `folder`, or in any folder when `folder` is negative; none when no code does. Names
+// compare as Windows compares them, ASCII letters in either case ("1234a.csv" is found
+// for 1234A). Every candidate is confirmed by the module's own split of the code.
+std::optional<int32_t> cardCodeForFileName(std::string_view name, int32_t folder);
 
 // The highest card folder index that a card code can name.
 int32_t highestCardFolder();
