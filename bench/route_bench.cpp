@@ -14,7 +14,7 @@ namespace {
 std::unique_ptr<CRuva> loadedDisplay() {
   auto r = std::make_unique<CRuva>();
   r->resetForTrain();
-  r->settings.D01ABnum = 5;
+  r->D01ABnum = 5;
   r->card = plainCard(63);
   r->card.trainNumber =
       "\x89\xF1"

@@ -1,7 +1,8 @@
 // The display settings: the five values of section "Disp" of "RUVA_Spec.ini" that
-// choose the variant of the display. Read at every Initialize into CRuva; the panel
-// map and the stop selection act on them, and the tools read the same file through the
-// same reader to know the layout.
+// choose the variant of the display, as one value. The module's one reader returns it;
+// Initialize stores "useLegacyDisp" and "D01ABnum" in CRuva and the other three in the
+// plug-in's globals, where the rest of the module reads them by name; the panel writer
+// takes them together as this value, and so do the tools.
 #ifndef RUVA_DISPLAY_DISPLAY_SETTINGS_H_
 #define RUVA_DISPLAY_DISPLAY_SETTINGS_H_
 

@@ -37,7 +37,7 @@ void CRuva::resetForTrain() {
   doorOpened = false;
   cardMode = false;
   beaconMode = false;
-  settings.useLegacyDisp = false;
+  useLegacyDisp = false;
   auxIndicator = false;
   inhibitNearType3 = false;
   inhibitNearType2 = false;

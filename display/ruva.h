@@ -12,7 +12,6 @@
 #include "base/blank_values.h"
 #include "base/host_records.h"
 #include "card/card_record.h"
-#include "display/display_settings.h"
 #include "display/fixed_list.h"
 
 class CRuva {
@@ -24,7 +23,7 @@ class CRuva {
 
   // Puts the display into the state of a train just placed on the route: no stop,
   // no mode, blank lists, silent cues, the standard layout. Leaves `card`, the links
-  // and the other settings alone.
+  // and D01ABnum alone.
   void resetForTrain();
   // One frame: distance run, stop changes or beacon promotion, cues, km post, units,
   // and the sound values. Reads the frame through `vehicleState` and `frameTime`.
@@ -160,9 +159,11 @@ class CRuva {
   bool doorOpened = false;
   bool cardMode = false;
   bool beaconMode = false;
+  bool useLegacyDisp = false;  // display setting "useLegacyDisp"
   bool auxIndicator = false;
   bool inhibitNearType3 = false;
   bool inhibitNearType2 = false;
+  int32_t D01ABnum = 0;  // display setting "D01ABnum": rows taken from a card, 3 or 5
   int32_t curStopCardByte = 0;
   int32_t cardHeaderByte = 0;
   int32_t cardHeaderNumber = 0;
@@ -235,7 +236,6 @@ class CRuva {
   double travelled = 0.0;
   double sectionRemain = 0.0;
   double stopRemain = 0.0;
-  DisplaySettings settings;
   const VehicleStateRecord* vehicleState = nullptr;
   const int32_t* frameTime = nullptr;
   double frameDistance = 0.0;

@@ -146,7 +146,7 @@ void buildList7(CRuva& r, int32_t k, int32_t count) {
   blankLists(r, kList7Lists);
   r.list7StopIdx.assign(7, kNoStop);
 
-  const std::size_t rows = r.settings.D01ABnum == 3 ? 3 : 5;
+  const std::size_t rows = r.D01ABnum == 3 ? 3 : 5;
   std::size_t row = 0;
   bool far = false;
   for (int32_t idx = k; idx < count; ++idx) {

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   ByteStream in(data, size);
   auto r = std::make_unique<CRuva>();
   r->resetForTrain();
-  r->settings.D01ABnum = in.byte() % 2 == 0 ? 3 : 5;
+  r->D01ABnum = in.byte() % 2 == 0 ? 3 : 5;
   CardRecord& card = r->card;
   card.stopCount = static_cast<uint8_t>(in.byte() % CardRecord::kStopSlots);
   card.trainNumber.assign(text.substr(0, size < 8 ? size : 8));

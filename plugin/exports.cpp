@@ -35,7 +35,7 @@ RUVA_EXPORT void Initialize(int32_t) {
   try {
     speed = 0.0f;
     ruva.resetForTrain();
-    ruva.settings = readDisplaySettings(specFilePath);
+    storeDisplaySettings(readDisplaySettings(specFilePath));
     speedDigitCountdown = 0;
   } catch (...) {
   }

@@ -6,6 +6,7 @@
 #include "plugin/globals.h"
 #include "plugin/panel_layout.h"
 #include "plugin/panel_map.h"
+#include "plugin/settings.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ HandleCommand runFrame(const VehicleStateRecord& state, int32_t* panel, int32_t*
     // Taken after the update, so the update always sees the previous frame's inputs.
     ruva.inhibitNearType3 = panel[panel::kInhibitNearType3] != 0;
     ruva.inhibitNearType2 = panel[panel::kInhibitNearType2] != 0;
-    writeLayoutPanel(ruva, panel);
+    writeLayoutPanel(ruva, displaySettingsInForce(), panel);
   }
   if (sound != nullptr) writeSoundArray(ruva, sound);
   return handleOutput;

@@ -17,6 +17,9 @@ int32_t brakeNotch = 0;
 int32_t powerNotch = 0;
 int32_t reverser = 0;
 HandleCommand handleOutput = {};
+bool dispType = false;
+bool unitDispEnable = false;
+int32_t nextStopTypeSetting = 0;
 char specFilePath[260] = {};
 
 void resetModuleState() {
@@ -34,5 +37,8 @@ void resetModuleState() {
   powerNotch = 0;
   reverser = 0;
   handleOutput = {};
+  dispType = false;
+  unitDispEnable = false;
+  nextStopTypeSetting = 0;
   specFilePath[0] = '\0';
 }

@@ -22,6 +22,9 @@ extern int32_t brakeNotch;
 extern int32_t powerNotch;
 extern int32_t reverser;
 extern HandleCommand handleOutput;
+extern bool dispType;                // display setting "DispType"
+extern bool unitDispEnable;          // display setting "UnitDispEnable"
+extern int32_t nextStopTypeSetting;  // display setting "NextStopType"
 extern char specFilePath[260];
 
 // Puts every static object and global of the module back to its load-time value, as

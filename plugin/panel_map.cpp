@@ -79,8 +79,8 @@ void writeFiveRows(const CRuva& d, int gapRows, int columnRows, int32_t* panel) 
   writePairRows(panel, panel::kListColumns, d.dispList5ColA, d.dispList5ColB, columnRows, 1);
 }
 
-void writeStandard(const CRuva& d, int32_t* panel) {
-  if (d.settings.unitDispEnable) writeRows(panel, panel::kUnits, 1, d.unitState, panel::kUnitCount);
+void writeStandard(const CRuva& d, const DisplaySettings& v, int32_t* panel) {
+  if (v.unitDispEnable) writeRows(panel, panel::kUnits, 1, d.unitState, panel::kUnitCount);
   panel[panel::kKmWhole] = kmWhole(d);
   panel[panel::kKmTenths] = kmTenths(d);
   writeTrainNumber(d, panel);
@@ -96,9 +96,9 @@ void writeStandard(const CRuva& d, int32_t* panel) {
   panel[panel::kStopCardByte] = d.curStopCardByte;
   panel[panel::kMarkerLamp] = d.auxIndicator ? 1 : 0;
 
-  if (d.settings.dispType) {
+  if (v.dispType) {
     // The five-row family has no sixth row: the places of row 5 keep what the host left.
-    writeNextStop(d, d.stopAnnounce == 1 ? d.settings.nextStopTypeSetting : d.dispNextAttr, panel);
+    writeNextStop(d, d.stopAnnounce == 1 ? v.nextStopTypeSetting : d.dispNextAttr, panel);
     writeFiveRows(d, panel::kStandardGapRows, panel::kStandardColumnRows, panel);
     return;
   }
@@ -128,14 +128,14 @@ void writeStandard(const CRuva& d, int32_t* panel) {
   writeRows(panel, panel::kListNumber, 1, d.dispList7Extra, panel::kSevenRowsShown);
 }
 
-void writeLegacy(const CRuva& d, int32_t* panel) {
+void writeLegacy(const CRuva& d, const DisplaySettings& v, int32_t* panel) {
   writeTrainNumber(d, panel);
   writeDestAndLastAttr(d, panel);
 
-  if (d.settings.dispType) {
+  if (v.dispType) {
     int32_t nextAttr = d.dispNextAttr;
     if (d.stopAnnounce == 1) {
-      const int32_t type = d.settings.nextStopTypeSetting;
+      const int32_t type = v.nextStopTypeSetting;
       nextAttr = type != 0 ? wrappingAdd(type, d.dispNextAttr) : 0;
     }
     writeNextStop(d, nextAttr, panel);
@@ -156,11 +156,11 @@ void writeLegacy(const CRuva& d, int32_t* panel) {
 
 }  // namespace
 
-void writeLayoutPanel(const CRuva& display, int32_t* panel) {
-  if (display.settings.useLegacyDisp) {
-    writeLegacy(display, panel);
+void writeLayoutPanel(const CRuva& display, const DisplaySettings& variant, int32_t* panel) {
+  if (variant.useLegacyDisp) {
+    writeLegacy(display, variant, panel);
   } else {
-    writeStandard(display, panel);
+    writeStandard(display, variant, panel);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "plugin/globals.h"
 
 int32_t stopListRows(int32_t value) { return value == 3 || value == 5 ? value : 5; }
 
@@ -21,4 +22,16 @@ DisplaySettings readDisplaySettings(const char* file) {
   settings.unitDispEnable = read(3) != 0;
   settings.nextStopTypeSetting = read(4);
   return settings;
+}
+
+void storeDisplaySettings(const DisplaySettings& settings) {
+  ruva.useLegacyDisp = settings.useLegacyDisp;
+  ruva.D01ABnum = settings.D01ABnum;
+  dispType = settings.dispType;
+  unitDispEnable = settings.unitDispEnable;
+  nextStopTypeSetting = settings.nextStopTypeSetting;
+}
+
+DisplaySettings displaySettingsInForce() {
+  return {ruva.useLegacyDisp, ruva.D01ABnum, dispType, unitDispEnable, nextStopTypeSetting};
 }

@@ -37,4 +37,11 @@ int32_t stopListRows(int32_t value);
 // gives the key's default, and "D01ABnum" goes through stopListRows. Changes nothing.
 DisplaySettings readDisplaySettings(const char* file);
 
+// Stores `settings` where the module keeps them: "useLegacyDisp" and "D01ABnum" in
+// CRuva, the other three in their globals.
+void storeDisplaySettings(const DisplaySettings& settings);
+
+// The settings in force, gathered from those places, for the panel writer.
+DisplaySettings displaySettingsInForce();
+
 #endif  // RUVA_PLUGIN_SETTINGS_H_

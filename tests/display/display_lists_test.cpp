@@ -14,7 +14,7 @@ using Rows = std::vector<int32_t>;
 
 void loadCard(CRuva& r, CardRecord card) {
   r.resetForTrain();
-  r.settings.D01ABnum = 5;
+  r.D01ABnum = 5;
   r.card = std::move(card);
   r.selectStop(0);
 }

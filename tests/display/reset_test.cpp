@@ -194,12 +194,12 @@ TEST(ResetForTrain, EveryMemberAfterAnyState) {
   const int32_t frame = 0;
   r.vehicleState = &state;
   r.frameTime = &frame;
-  r.settings.D01ABnum = 3;
+  r.D01ABnum = 3;
   r.card.stopCount = 12;
   r.card.trainNumber = "1234M";
   // Every member away from its reset value, lists at other lengths.
   for (bool CRuva::*flag : kFlags) r.*flag = true;
-  r.settings.useLegacyDisp = true;
+  r.useLegacyDisp = true;
   for (const IntValue& v : kInts) r.*v.member = 12345;
   for (const ListValue& v : kLists) (r.*v.member).assign(v.size == 7 ? 3 : 7, -9);
   for (double CRuva::*distance : kDistances) r.*distance = 9.5;
@@ -208,8 +208,8 @@ TEST(ResetForTrain, EveryMemberAfterAnyState) {
 
   r.resetForTrain();
   expectResetValues(r);
-  EXPECT_FALSE(r.settings.useLegacyDisp);
-  EXPECT_EQ(r.settings.D01ABnum, 3);
+  EXPECT_FALSE(r.useLegacyDisp);
+  EXPECT_EQ(r.D01ABnum, 3);
   EXPECT_EQ(r.vehicleState, &state);
   EXPECT_EQ(r.frameTime, &frame);
   EXPECT_EQ(r.card.stopCount, 12);
@@ -227,7 +227,7 @@ TEST(ResetForTrain, OnAFreshObjectChangesOnlyTheMarkedMembers) {
   for (const ListValue& v : kLists) {
     EXPECT_EQ(fresh.*v.member == r.*v.member, !v.changed) << "list " << &v - kLists;
   }
-  EXPECT_EQ(r.settings.D01ABnum, fresh.settings.D01ABnum);
+  EXPECT_EQ(r.D01ABnum, fresh.D01ABnum);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST(FixedList, AssignReplacesLengthAndValues) {
 TEST(CRuvaConstruction, HoldsTheConstructionValues) {
   const CRuva r;
   EXPECT_EQ(r.progressBase, 100);
-  EXPECT_EQ(r.settings.D01ABnum, 0);
+  EXPECT_EQ(r.D01ABnum, 0);
   EXPECT_EQ(r.numberPrefix, 0);
   EXPECT_EQ(r.secondNumberPrefix, 0);
   EXPECT_EQ(items(r.numberDigits), filled(5, 20));

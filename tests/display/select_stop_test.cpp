@@ -18,7 +18,7 @@ class SelectStop : public ::testing::Test {
  protected:
   void load(CardRecord card, int32_t rowCount = 5) {
     r.resetForTrain();
-    r.settings.D01ABnum = rowCount;
+    r.D01ABnum = rowCount;
     r.card = std::move(card);
   }
   CRuva r;

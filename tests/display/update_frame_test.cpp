@@ -395,7 +395,7 @@ TEST(UpdateFrame, RevealTimerSaturates) {
 struct RunRig : DisplayRig {
   explicit RunRig(int stops = 8) {
     ruva.resetForTrain();
-    ruva.settings.D01ABnum = 5;
+    ruva.D01ABnum = 5;
     ruva.card = sampleCard(stops, 1.5);
     ruva.cardMode = true;
     ruva.selectStop(0);

@@ -72,7 +72,7 @@ TEST_F(LongModulePath, RunsOnDefaultsWithoutACard) {
   EXPECT_STREQ(specFilePath, "");
   EXPECT_EQ(csvReader.cardList, std::vector<std::string>(32, "NULL"));
   // The standard layout, no mode: the km post blank at 98 and 99, the legacy 207 untouched.
-  EXPECT_FALSE(ruva.settings.useLegacyDisp);
+  EXPECT_FALSE(ruva.useLegacyDisp);
   EXPECT_FALSE(ruva.cardMode);
   EXPECT_EQ(panel[98], 300);
   EXPECT_EQ(panel[99], 10);
@@ -85,7 +85,7 @@ TEST_F(LongModulePath, TheLongestPathThatFitsStillWorks) {
   const std::string deep = folderForModulePath(251);
   fillVehicle(deep);
   EXPECT_TRUE(runAt(folder.prefix() + deep + "/ruva.so"));
-  EXPECT_TRUE(ruva.settings.useLegacyDisp);
+  EXPECT_TRUE(ruva.useLegacyDisp);
   EXPECT_TRUE(ruva.cardMode);
   EXPECT_EQ(ruva.card.trainNumber, "1234A");
   EXPECT_EQ(panel[207], 0);

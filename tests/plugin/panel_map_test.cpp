@@ -96,8 +96,7 @@ void fiveRowFamily(Expected& e, const CRuva& r, int gapRows, int columnRows) {
   e.rows(201, 2, r.dispList5ColB, columnRows);
 }
 
-Expected expectedFor(const CRuva& r) {
-  const DisplaySettings& v = r.settings;
+Expected expectedFor(const CRuva& r, const DisplaySettings& v) {
   Expected e;
   if (!v.useLegacyDisp) {
     e = standardCommon(r, v.unitDispEnable);
@@ -162,10 +161,10 @@ TEST(PanelMap, EachVariantWritesExactlyItsIndices) {
       for (bool units : {false, true}) {
         CRuva r;
         giveDistinctValues(r);
-        r.settings = DisplaySettings{legacy, 5, dispType, units, 9};
+        const DisplaySettings v{legacy, 5, dispType, units, 9};
         auto panel = untouchedPanel();
-        writeLayoutPanel(r, panel.data());
-        const Expected e = expectedFor(r);
+        writeLayoutPanel(r, v, panel.data());
+        const Expected e = expectedFor(r, v);
         for (int i = 0; i < 256; ++i) {
           const auto found = e.at.find(i);
           EXPECT_EQ(panel[i], found == e.at.end() ? kUntouched : found->second)
@@ -180,16 +179,17 @@ TEST(PanelMap, EachVariantWritesExactlyItsIndices) {
 TEST(PanelMap, KmPostAndModeLampWithoutACard) {
   for (bool legacy : {false, true}) {
     CRuva r;
-    r.settings.useLegacyDisp = legacy;
+    DisplaySettings v;
+    v.useLegacyDisp = legacy;
     r.kmDigits.assign(4, 7);
     auto panel = untouchedPanel();
-    writeLayoutPanel(r, panel.data());
+    writeLayoutPanel(r, v, panel.data());
     EXPECT_EQ(panel[legacy ? 207 : 98], 300);
     EXPECT_EQ(panel[legacy ? 208 : 99], 10);
     if (!legacy) {
       EXPECT_EQ(panel[114], 0);
       r.beaconMode = true;
-      writeLayoutPanel(r, panel.data());
+      writeLayoutPanel(r, v, panel.data());
       EXPECT_EQ(panel[114], 1);
       EXPECT_EQ(panel[98], 300);
     }
@@ -208,20 +208,21 @@ TEST(PanelMap, NextStopTypeWhileAStopIsAnnounced) {
   };
   for (const auto& c : cases) {
     CRuva r;
-    r.settings.useLegacyDisp = c.legacy;
+    DisplaySettings v;
+    v.useLegacyDisp = c.legacy;
     r.dispNextAttr = 3;
     r.stopAnnounce = c.announce;
     auto panel = untouchedPanel();
-    r.settings.dispType = true;
-    r.settings.nextStopTypeSetting = c.nextStopType;
-    writeLayoutPanel(r, panel.data());
+    v.dispType = true;
+    v.nextStopTypeSetting = c.nextStopType;
+    writeLayoutPanel(r, v, panel.data());
     EXPECT_EQ(panel[110], c.shown) << c.legacy << " " << c.announce << " " << c.nextStopType;
     if (c.legacy) {
       EXPECT_EQ(panel[116], 3);
     }
     // The seven-row family has no such rule.
-    r.settings.dispType = false;
-    writeLayoutPanel(r, panel.data());
+    v.dispType = false;
+    writeLayoutPanel(r, v, panel.data());
     if (!c.legacy) {
       EXPECT_EQ(panel[110], r.infoIdx);
     }
@@ -230,14 +231,15 @@ TEST(PanelMap, NextStopTypeWhileAStopIsAnnounced) {
 
 TEST(PanelMap, NoTimeSecondsShowAsTwelveWhereDivided) {
   CRuva r;
+  DisplaySettings v;
   auto panel = untouchedPanel();
-  writeLayoutPanel(r, panel.data());
+  writeLayoutPanel(r, v, panel.data());
   EXPECT_EQ(panel[142], 12);
   EXPECT_EQ(panel[157], 12);
   EXPECT_EQ(panel[113], 60);  // the info second is not divided
   EXPECT_EQ(panel[186], 60);
-  r.settings.dispType = true;
-  writeLayoutPanel(r, panel.data());
+  v.dispType = true;
+  writeLayoutPanel(r, v, panel.data());
   EXPECT_EQ(panel[113], 12);
 }
 

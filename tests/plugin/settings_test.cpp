@@ -105,21 +105,21 @@ TEST(DisplaySettings, InitializeResetsThenReadsAndRereadsOnlyWhenCalled) {
   speedDigitCountdown = 400;
   Initialize(0);
   // The reset clears the layout flag with the others; the settings then set it again.
-  EXPECT_TRUE(ruva.settings.useLegacyDisp);
-  EXPECT_EQ(ruva.settings.D01ABnum, 3);
-  EXPECT_TRUE(ruva.settings.dispType);
+  EXPECT_TRUE(ruva.useLegacyDisp);
+  EXPECT_EQ(ruva.D01ABnum, 3);
+  EXPECT_TRUE(dispType);
   EXPECT_FALSE(ruva.cardMode);
   EXPECT_EQ(ruva.progressBase, 0);
   EXPECT_EQ(speed, 0.0f);
   EXPECT_EQ(speedDigitCountdown, 0);
 
   folder.write("RUVA_Spec.ini", "[Disp]\nD01ABnum=4\n");
-  EXPECT_TRUE(ruva.settings.useLegacyDisp);
-  EXPECT_EQ(ruva.settings.D01ABnum, 3);
+  EXPECT_TRUE(ruva.useLegacyDisp);
+  EXPECT_EQ(ruva.D01ABnum, 3);
   Initialize(0);
-  EXPECT_FALSE(ruva.settings.useLegacyDisp);
-  EXPECT_EQ(ruva.settings.D01ABnum, 5);
-  EXPECT_FALSE(ruva.settings.dispType);
+  EXPECT_FALSE(ruva.useLegacyDisp);
+  EXPECT_EQ(ruva.D01ABnum, 5);
+  EXPECT_FALSE(dispType);
 }
 
 }  // namespace

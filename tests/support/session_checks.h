@@ -312,10 +312,8 @@ inline std::string runCheckedFrame(uint64_t frame, const VehicleStateRecord& sta
       out.constant != 0) {
     return "the handles did not come back unchanged";
   }
-  const DisplaySettings& settings = ruva.settings;
-  return checkSessionFrame(
-      ruva, panelUsesFor(settings.useLegacyDisp, settings.dispType, settings.unitDispEnable), frame,
-      arrays.panel.data(), arrays.sound.data(), panel82, panel83);
+  return checkSessionFrame(ruva, panelUsesFor(ruva.useLegacyDisp, dispType, unitDispEnable), frame,
+                           arrays.panel.data(), arrays.sound.data(), panel82, panel83);
 }
 
 #endif  // RUVA_TESTS_SUPPORT_SESSION_CHECKS_H_

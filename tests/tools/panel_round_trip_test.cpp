@@ -106,12 +106,11 @@ TEST(PanelRoundTrip, EveryLayoutReadsBackWhatTheModuleWrote) {
     SCOPED_TRACE("legacy " + std::to_string(layout.useLegacyDisp) + ", five rows " +
                  std::to_string(layout.dispType) + ", units " +
                  std::to_string(layout.unitDispEnable));
-    display->settings = layout;
     std::array<int32_t, kPanelSize> panelArray;
     panelArray.fill(kUntouched);
     std::array<int32_t, kSoundSize> soundArray;
     soundArray.fill(kUntouched);
-    writeLayoutPanel(d, panelArray.data());
+    writeLayoutPanel(d, layout, panelArray.data());
     writeSoundArray(d, soundArray.data());
     const PanelView view = decodePanel(layout, panelArray, soundArray);
 

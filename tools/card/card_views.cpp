@@ -136,7 +136,7 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
   // A display state of its own, driven the way a run drives the module's.
   auto display = std::make_unique<CRuva>();
   display->resetForTrain();
-  display->settings.D01ABnum = rows == 3 ? 3 : 5;
+  display->D01ABnum = rows == 3 ? 3 : 5;
   display->card = CardRecord(card);
   const int32_t revealed = 1000;  // every row of the reveal has come up
 

@@ -106,7 +106,7 @@ std::optional<CardLoad> StopNames::beacon(int32_t type, int32_t data) {
     auto preview = std::make_unique<Preview>();
     CRuva& d = preview->display;
     d.resetForTrain();
-    d.settings.D01ABnum = rows;
+    d.D01ABnum = rows;
     d.card = CardRecord(card);
     d.selectStop(k);
     d.animTimer = kRevealed;
@@ -126,12 +126,9 @@ NamedLists StopNames::find(const PanelView& view) const {
   for (const ListRow& row : view.rows) shown.push_back(rowKey(row));
   for (std::size_t p = 0; p < previews_.size(); ++p) {
     // The layout is the one thing of a preview that each frame may choose anew.
-    CRuva& d = previews_[p]->display;
-    const int32_t rows = d.settings.D01ABnum;
-    d.settings = view.layout;
-    d.settings.D01ABnum = rows;
+    const CRuva& d = previews_[p]->display;
     std::array<int32_t, kPanelSize> panel{};
-    writeLayoutPanel(d, panel.data());
+    writeLayoutPanel(d, view.layout, panel.data());
     const PanelView expected = decodePanel(view.layout, panel, {});
     int score = 0;
     for (std::size_t r = 0; r < shown.size() && r < expected.rows.size(); ++r)
