@@ -13,9 +13,6 @@ std::string_view CCsvread::cardFolder(int32_t folderIndex) const {
 }
 
 bool CCsvread::cardFilePath(const CardCodeParts& parts, std::string& path) const {
-  // Card folders count from the folder of the card list; before a Load that found it
-  // no folder is known, and no file of the host's current folder may stand in.
-  if (cardListPath[0] == '\0') return false;
   return resolveCardPath(platform::appendPath(cardFolder(parts.folderIndex), parts.fileName), path);
 }
 

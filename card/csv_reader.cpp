@@ -25,10 +25,10 @@ bool CCsvread::resolveCardPath(std::string_view path, std::string& absolute) con
     absolute.assign(path);
     return true;
   }
-  // The folder of the card list file; before Load there is none and the system's
-  // current folder stands in.
-  std::string folder;
-  if (cardListPath[0] != '\0') folder.append(moduleDrive).append(moduleDir);
+  // The folder of the card list file. Before a Load that found it no folder is known,
+  // and the host's current folder, whose files are not the vehicle's, may not stand in.
+  if (cardListPath[0] == '\0') return false;
+  const std::string folder = std::string(moduleDrive) + moduleDir;
   return platform::makeAbsolute(platform::appendPath(folder, path), absolute);
 }
 

@@ -39,8 +39,8 @@ class CCsvread {
   // read (before Load) or lies past the list.
   std::string_view cardFolder(int32_t folderIndex) const;
   // The absolute path of the card file that the card code `parts` names: its file name
-  // in its card folder, made absolute as resolveCardPath does. False when the system
-  // cannot make it absolute.
+  // in its card folder, made absolute as resolveCardPath does, and false where that
+  // gives none.
   bool cardFilePath(const CardCodeParts& parts, std::string& path) const;
   // Parses one card file; "NULL" and files that do not open give the prepared record.
   CardRecord parseCardFile(const std::string& path);
@@ -48,7 +48,8 @@ class CCsvread {
   // ignored or replaced by a fallback value.
   CardRecord parseCardFile(const std::string& path, CardDiagnostics* diagnostics);
   // `path` as an absolute path: a relative one counts from the module's folder, as the
-  // card list file names it. False when the system cannot make it absolute.
+  // card list file names it. False for a relative path before a Load that found that
+  // folder, and when the system cannot make the path absolute.
   bool resolveCardPath(std::string_view path, std::string& absolute) const;
   // Splits at every comma; no quoting, no trimming, no empty last field.
   static std::vector<std::string> splitLine(const std::string& line);

@@ -31,10 +31,10 @@ TEST_F(CsvReader, RelativePathsCountFromTheModuleFolder) {
   EXPECT_EQ(resolved, elsewhere.prefix() + "1234A.csv");
 }
 
-TEST_F(CsvReader, BeforeLoadRelativePathsCountFromTheCurrentFolder) {
+TEST_F(CsvReader, BeforeLoadOnlyAbsolutePathsResolve) {
   std::string resolved;
-  ASSERT_TRUE(reader->resolveCardPath("1234A.csv", resolved));
-  EXPECT_EQ(resolved, (std::filesystem::current_path() / "1234A.csv").string());
+  EXPECT_FALSE(reader->resolveCardPath("1234A.csv", resolved));
+  EXPECT_TRUE(reader->resolveCardPath(folder.prefix() + "1234A.csv", resolved));
 }
 
 TEST_F(CsvReader, ParsesTheFileThatAPathNames) {
