@@ -18,6 +18,7 @@ inline constexpr int32_t kMarkHour = 26;  // a first time in this hour marks a s
 inline constexpr int32_t kNoPrefix = 50;
 inline constexpr int32_t kNoSuffix = 40;
 inline constexpr int32_t kNoCue = -10000;
+inline constexpr int32_t kNoStop = -1;  // a stop index that names no card stop
 // The km post without a card: whole kilometres and hundreds of metres.
 inline constexpr int32_t kNoKmWhole = 300;
 inline constexpr int32_t kNoKmTenths = kBlankDigit;

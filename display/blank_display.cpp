@@ -32,7 +32,7 @@ void CRuva::blankNextStop() {
   nextStopTime1Min = kNoMinute;
   nextStopTime1Sec = kNoSecond;
   nextStopNumber = 0;
-  nextStopIdx = -1;
+  nextStopIdx = kNoStop;
 }
 
 void CRuva::blankBeaconStops() {

@@ -245,7 +245,7 @@ class CRuva {
 
   // The card stop of the next-stop record, -1 for none. Nothing displays it; it is
   // kept for the tools that name the stop beside its codes.
-  int32_t nextStopIdx = -1;
+  int32_t nextStopIdx = kNoStop;
 };
 
 #endif  // RUVA_DISPLAY_RUVA_H_

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int32_t kNoStop = -1;
 constexpr int32_t kNotClockTime2 = 240000;  // a second time from here on is no clock time
 constexpr double kBeyondLastStop = 1000000.0;
 
@@ -90,12 +89,7 @@ void setInfoRecord(CRuva& r) {
 // the first unflagged one after `k` that is not marked with hour 26.
 void buildList5AndNextStop(CRuva& r, int32_t k, int32_t count) {
   const CardRecord& card = r.card;
-  r.nextStopAttr = 0;
-  r.nextStopTime1Hour = kNoHour;
-  r.nextStopTime1Min = kNoMinute;
-  r.nextStopTime1Sec = kNoSecond;
-  r.nextStopNumber = 0;
-  r.nextStopIdx = kNoStop;
+  r.blankNextStop();
 
   blankLists(r, kList5Lists);
   // Seven elements here (five elsewhere) for the columns that share their layout with

@@ -9,7 +9,7 @@ namespace {
 
 // Code digits: two for the prefix, two for the suffix; values without a text name none.
 constexpr int32_t kCodeValues = 100;
-constexpr int32_t kNoSuffix = 99;
+constexpr int32_t kNoSuffixCode = 99;
 constexpr int64_t kFolderNumber = 1000000;  // what one card folder adds to the number
 
 // A card file name as Windows compares names: ASCII letters match in either case;
@@ -48,7 +48,7 @@ std::optional<int32_t> codeOf(int32_t p, int64_t number, int32_t s) {
     code = (number + int64_t{p} * 10000) * 100 + s;
   } else {
     // A negative code has neither prefix nor a suffix beyond code 0.
-    if (p != 0 || (s != 0 && s != kNoSuffix)) return std::nullopt;
+    if (p != 0 || (s != 0 && s != kNoSuffixCode)) return std::nullopt;
     code = number * 100 + (s == 0 ? 0 : -1);
   }
   if (code < std::numeric_limits<int32_t>::min() || code > std::numeric_limits<int32_t>::max()) {
@@ -66,7 +66,7 @@ std::optional<int32_t> cardCodeForFileName(std::string_view name, int32_t folder
     if ((prefix.empty() && p != 0) || fileName.compare(0, prefix.size(), prefix) != 0) continue;
     for (int32_t s = 0; s < kCodeValues; ++s) {
       const std::string_view suffix = cardSuffixText(s);
-      if (suffix.empty() && s != kNoSuffix) continue;
+      if (suffix.empty() && s != kNoSuffixCode) continue;
       const std::string tail = foldedName(std::string(suffix) + ".csv");
       if (prefix.size() + tail.size() > fileName.size() ||
           fileName.compare(fileName.size() - tail.size(), tail.size(), tail) != 0) {
