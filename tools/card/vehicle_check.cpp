@@ -270,6 +270,8 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
     if (!value) continue;
     const std::string& inForce = reader->cardList[static_cast<std::size_t>(entry)];
     const std::string path = platform::appendPath(vehicle, inForce);
+    // "NULL" is how the list writes "no folder"; it names one only where one exists.
+    if (*value == kNullEntry && !platform::pathExists(path)) continue;
     if (inForce == kNullEntry && *value != kNullEntry) {
       remarks.push_back(remarkAt(line, Severity::kError, message(Msg::kCardFolderNotFound), *value,
                                  message(Msg::kEntryMissing), message(Msg::kExistingFolder)));
