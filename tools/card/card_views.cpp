@@ -228,7 +228,8 @@ bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out
   reader->readCardList();
   char written[CCsvread::kPathSize];
   const std::string key = std::to_string(parts.folderIndex);
-  platform::readProfileString("ICCard", key.c_str(), "NULL", written, sizeof written,
+  platform::readProfileString(std::string(kCardListSection).c_str(), key.c_str(),
+                              std::string(kNullEntry).c_str(), written, sizeof written,
                               reader->cardListPath);
   const std::string entry(reader->cardFolder(parts.folderIndex));
   out << label(Msg::kViewCardList, 13) << reader->cardListPath << ": " << key << "="

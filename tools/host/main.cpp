@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
   RunSettings settings;
   settings.stepMs = options.stepMs;
   settings.snapshotFolder = options.out;
-  const std::string specFile = (mirror.folder() / "RUVA_Spec.ini").string();
+  const std::string specFile = (mirror.folder() / kDisplaySettingsFile).string();
   settings.readLayout = [specFile] { return readDisplaySettings(specFile.c_str()); };
   // What the run prints is UTF-8 (stop names, train-number prefixes, file names).
   TerminalLines terminalLines;

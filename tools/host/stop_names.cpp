@@ -17,7 +17,6 @@ namespace {
 
 constexpr int32_t kLoadCardBeacon = 1000;
 constexpr int32_t kRevealed = 1000;             // ms of reveal after which every row has come up
-constexpr std::string_view kNoFolder = "NULL";  // the card list's entry for no folder
 
 // A row's two times as they read; blank rows (nothing but "--") say nothing.
 std::string rowKey(const ListRow& row) {
@@ -61,7 +60,7 @@ StopNames::StopNames(const std::string& module) : reader_(std::make_unique<CCsvr
   std::snprintf(reader_->modulePath, sizeof reader_->modulePath, "%s", module.c_str());
   reader_->readCardList();
   specFile_ = platform::appendPath(platform::appendPath(reader_->moduleDrive, reader_->moduleDir),
-                                   "RUVA_Spec.ini");
+                                   kDisplaySettingsFile);
 }
 
 StopNames::~StopNames() = default;
@@ -84,7 +83,7 @@ std::optional<CardLoad> StopNames::beacon(int32_t type, int32_t data) {
   load.code = data;
   const CardCodeParts parts = splitCardCode(data);
   load.folderIndex = parts.folderIndex;
-  load.folderListed = reader_->cardFolder(parts.folderIndex) != kNoFolder;
+  load.folderListed = reader_->cardFolder(parts.folderIndex) != kNullEntry;
   std::string path;
   if (reader_->cardFilePath(parts, path)) {
     load.file = shownPath(path);

@@ -2,17 +2,19 @@
 
 #include <random>
 
+#include "card/csv_reader.h"
+#include "plugin/settings.h"
 #include "tools/common/messages.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kCopiedFiles[] = {"RUVA_Spec.ini", "RUVA_ICCard.ini"};
+constexpr std::string_view kCopiedFiles[] = {kDisplaySettingsFile, kCardListFile};
 
 bool isCopiedFile(const fs::path& name) {
-  for (const char* copied : kCopiedFiles) {
-    if (name == copied) return true;
+  for (std::string_view copied : kCopiedFiles) {
+    if (name == fs::path(copied)) return true;
   }
   return false;
 }
