@@ -10,6 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "base/blank_values.h"
+
+// The times a card stores for its marks: hours 25 to 27, which show as pictures.
+inline constexpr int32_t kStopMarkTime = kStopMarkHour * 10000 + 6060;  // 停
+inline constexpr int32_t kPassMarkTime = kMarkHour * 10000 + 6060;      // ↓ → ←
+inline constexpr int32_t kEndMarkTime = kEndMarkHour * 10000 + 6060;    // 〓
+
+// The time that a stop row stores for `value`: times before 01:00:00 count on past
+// midnight (hour 24).
+inline int32_t storedStopTime(int32_t value) { return value < 10000 ? value + 240000 : value; }
+
 // True for 260000 to 269999: a first time in hour 26 marks the stop instead of timing it.
 inline bool isHour26Mark(int32_t hhmmss) {
   return hhmmss >= 260000 && hhmmss <= 269999;

@@ -30,11 +30,11 @@ struct TimeMark {
 // Code page 932 marks that timetables print where a time would stand. Their values lie
 // above 10000, so the after-midnight shift never touches them.
 constexpr TimeMark kTimeMarks[] = {
-    {"\x92\xE2", 256060},  // 停
-    {"\x81\xAB", 266060},  // ↓
-    {"\x81\xA8", 266060},  // →
-    {"\x81\xA9", 266060},  // ←
-    {"\x81\xAC", 276060},  // 〓
+    {"\x92\xE2", kStopMarkTime},  // 停
+    {"\x81\xAB", kPassMarkTime},  // ↓
+    {"\x81\xA8", kPassMarkTime},  // →
+    {"\x81\xA9", kPassMarkTime},  // ←
+    {"\x81\xAC", kEndMarkTime},   // 〓
 };
 
 enum class NumberKind { kInteger, kReal };
@@ -200,7 +200,7 @@ void takeTime(const Row& row, int32_t column, int32_t& member) {
     }
     if (!marked) row.fallback(column, NumberKind::kInteger, "246060");
   }
-  if (member < 10000) member += 240000;
+  member = storedStopTime(member);
 }
 
 // An integer divided by 5; a "/" before the integer adds 40 to the quotient.

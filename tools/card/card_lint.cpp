@@ -228,8 +228,9 @@ void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow,
     add(Severity::kError, message(Msg::kNegativeTime), message(Msg::kReadAsTime));
     return;
   }
-  const int32_t stored = stopRow && value < 10000 ? value + 240000 : value;
-  if (stored == CardRecord::kNoTime || stored == 256060 || stored == 266060 || stored == 276060) {
+  const int32_t stored = stopRow ? storedStopTime(value) : value;
+  if (stored == CardRecord::kNoTime || stored == kStopMarkTime || stored == kPassMarkTime ||
+      stored == kEndMarkTime) {
     return;
   }
   const int32_t hour = stored / 10000;
@@ -239,13 +240,13 @@ void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow,
   std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", hour, minute, second);
   if (minute >= 60 || second >= 60) {
     add(Severity::kError, message(Msg::kMinutesOver59), message(Msg::kShows, {clock}));
-  } else if (hour == 25 || hour == 26 || hour == 27) {
-    const Msg picture = hour == 25   ? Msg::kPictureStop
-                        : hour == 26 ? Msg::kPictureArrow
-                                     : Msg::kPictureEnd;
+  } else if (hour >= kStopMarkHour && hour <= kEndMarkHour) {
+    const Msg picture = hour == kStopMarkHour ? Msg::kPictureStop
+                        : hour == kMarkHour   ? Msg::kPictureArrow
+                                              : Msg::kPictureEnd;
     add(Severity::kWarning, message(Msg::kHourIsMark, {std::to_string(hour)}),
         message(Msg::kShows, {message(picture)}));
-  } else if (hour > 27) {
+  } else if (hour > kEndMarkHour) {
     add(Severity::kError, message(Msg::kHourNotHourNorMark, {std::to_string(hour)}),
         message(Msg::kShows, {clock}));
   } else if (stopRow && value >= 100 && value < 10000) {

@@ -51,9 +51,9 @@ std::string stopName(const CardRecord& card, int32_t index) {
 
 std::string cardTimeText(int32_t time) {
   if (time == CardRecord::kNoTime) return "--:--:--";
-  if (time == 256060) return "停";
-  if (time == 266060) return message(Msg::kViewPasses);
-  if (time == 276060) return "〓";
+  if (time == kStopMarkTime) return "停";
+  if (time == kPassMarkTime) return message(Msg::kViewPasses);
+  if (time == kEndMarkTime) return "〓";
   // Card hours go on past 23 (a run over midnight), so 24 is a clock hour here.
   const int32_t hour = time / 10000;
   char out[32];

@@ -10,11 +10,11 @@ std::string timePartText(int32_t value, int32_t blank) {
 
 std::string hourText(int32_t hour) {
   switch (hour) {
-    case 25:
+    case kStopMarkHour:
       return "停";
     case kMarkHour:
       return "↓";
-    case 27:
+    case kEndMarkHour:
       return "〓";
     default:
       return timePartText(hour, kNoHour);
