@@ -16,11 +16,11 @@ DisplaySettings readDisplaySettings(const char* file) {
                                     file);
   };
   DisplaySettings settings;
-  settings.useLegacyDisp = read(0) != 0;
+  settings.useLegacyDisp = read(kUseLegacyDispKey) != 0;
   settings.D01ABnum = stopListRows(read(kStopListRowsKey));
-  settings.dispType = read(2) != 0;
-  settings.unitDispEnable = read(3) != 0;
-  settings.nextStopTypeSetting = read(4);
+  settings.dispType = read(kDispTypeKey) != 0;
+  settings.unitDispEnable = read(kUnitDispEnableKey) != 0;
+  settings.nextStopTypeSetting = read(kNextStopTypeKey);
   return settings;
 }
 

@@ -25,8 +25,13 @@ inline constexpr DisplaySettingKey kDisplaySettingKeys[] = {
     {"UnitDispEnable", 0}, {"NextStopType", 0},
 };
 
-// The key whose value stopListRows normalises.
+// Each key's place in kDisplaySettingKeys; "D01ABnum" is the one stopListRows
+// normalises.
+inline constexpr std::size_t kUseLegacyDispKey = 0;
 inline constexpr std::size_t kStopListRowsKey = 1;
+inline constexpr std::size_t kDispTypeKey = 2;
+inline constexpr std::size_t kUnitDispEnableKey = 3;
+inline constexpr std::size_t kNextStopTypeKey = 4;
 
 // The row count the seven-row list uses for a "D01ABnum" value: 3 and 5 stay, any
 // other value gives 5, since the stop list has layouts for those row counts alone.
