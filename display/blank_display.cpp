@@ -52,8 +52,8 @@ void CRuva::blankDisplay() {
   blankNextStop();
   blankLists(*this, kList7Lists);
   blankLists(*this, kList5Lists);
-  // The empty screen's gap seconds read 12, unlike after a reset.
-  list5GapSec.assign(5, 12);
+  // The empty screen shows no gap seconds in fives, unlike a reset, which leaves 60.
+  list5GapSec.assign(5, kNoSecondInFives);
   blankBeaconStops();
 
   curStopCardByte = 0;

@@ -111,7 +111,7 @@ class CRuva {
   FixedList list5Time2Sec{5, kNoSecond};
   FixedList list5Number{5, 0};
   FixedList list5GapMin{5, kNoMinute};
-  FixedList list5GapSec{5, 12};
+  FixedList list5GapSec{5, kNoSecondInFives};
   FixedList list5ColA{5, 0};
   FixedList list5ColB{5, 0};
 
@@ -130,7 +130,7 @@ class CRuva {
   FixedList bcnCurTime2Sec7{7, kNoSecond};
   FixedList bcnCurExtra7{7, 0};
   FixedList bcnCurGapMin5{5, kNoMinute};
-  FixedList bcnCurGapSec5{5, 12};
+  FixedList bcnCurGapSec5{5, kNoSecondInFives};
   FixedList bcnCurColA5{5, 0};
   FixedList bcnCurColB5{5, 0};
 
@@ -149,7 +149,7 @@ class CRuva {
   FixedList bcnNextTime2Sec7{7, kNoSecond};
   FixedList bcnNextExtra7{7, 0};
   FixedList bcnNextGapMin5{5, kNoMinute};
-  FixedList bcnNextGapSec5{5, 12};
+  FixedList bcnNextGapSec5{5, kNoSecondInFives};
   FixedList bcnNextColA5{5, 0};
   FixedList bcnNextColB5{5, 0};
 
@@ -205,7 +205,7 @@ class CRuva {
   FixedList dispList5Time2Sec{5, kNoSecond};
   FixedList dispList5Number{5, 0};
   FixedList dispList5GapMin{5, kNoMinute};
-  FixedList dispList5GapSec{5, 12};
+  FixedList dispList5GapSec{5, kNoSecondInFives};
   FixedList dispList5ColA{5, 0};
   FixedList dispList5ColB{5, 0};
 

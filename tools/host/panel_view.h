@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/blank_values.h"
 #include "display/display_settings.h"
 #include "plugin/panel_layout.h"
 
@@ -57,8 +58,8 @@ struct PanelView {
   int32_t clockHour = 0, clockMinute = 0, clockSecond = 0;
   std::array<int32_t, 4> speedDigits{};  // whole, hundreds, tens, ones as last refreshed
   std::optional<bool> modeLamp;
-  int32_t kmHigh = 300;  // whole kilometres, 300 without a card
-  int32_t kmLow = 10;    // hundreds of metres, 10 without a card
+  int32_t kmHigh = kNoKmWhole;  // whole kilometres
+  int32_t kmLow = kNoKmTenths;  // hundreds of metres
   int32_t progressCode = 0;
   int32_t variantType0 = 0;
   int32_t kindType23 = 0;
