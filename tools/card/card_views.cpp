@@ -226,6 +226,11 @@ bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out
   }
   std::snprintf(reader->modulePath, sizeof reader->modulePath, "%s", module.c_str());
   reader->readCardList();
+  // A folder whose card-list path does not fit is one the module reads nothing from.
+  if (reader->cardListPath[0] == '\0') {
+    out << label(Msg::kViewVehicle, 13) << message(Msg::kViewPathTooLong) << "\n";
+    return false;
+  }
   char written[CCsvread::kPathSize];
   const std::string key = std::to_string(parts.folderIndex);
   platform::readProfileString(std::string(kCardListSection).c_str(), key.c_str(),
