@@ -67,6 +67,7 @@ constexpr ColumnUse kColumnUses[] = {
     {7, 11, Msg::kColArrivalCue},
     {7, 17, Msg::kColKmDirection},
     {7, 18, Msg::kColAttribute},
+    {7, 15, Msg::kColStopText},
     {7, 20, Msg::kColStopCode},
     {7, 21, Msg::kColLastStopColumn},
     {8, 1, Msg::kColNextStopAnnounced},

@@ -96,6 +96,7 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kColKmDirection, "0 for a km post counting down from here, else 1",
      "ここからキロ程が減っていくなら 0、それ以外は 1"},
     {Msg::kColAttribute, "the attribute, an integer", "属性（整数）"},
+    {Msg::kColStopText, "a text shown with the stop", "駅に添える文字列"},
     {Msg::kColStopCode, "the stop code", "駅コード"},
     {Msg::kColLastStopColumn, "0, 1 or 2; a stop row has columns 0 to 21",
      "0、1、2。駅の行は列 0～21"},

@@ -65,6 +65,7 @@ enum class Msg : uint16_t {
   kColArrivalCue,
   kColKmDirection,
   kColAttribute,
+  kColStopText,
   kColStopCode,
   kColLastStopColumn,
   kColNextStopAnnounced,
