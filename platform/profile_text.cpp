@@ -1,80 +1,194 @@
 #include "platform/profile_text.h"
 
-#include <cstddef>
+#include "platform/code_page_932.h"
 
 namespace platform {
 namespace {
 
-// The reader's notion of a blank; end-of-file marks left in old files count as one.
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' ||
-         c == '\x1a';
-}
+constexpr char16_t kReplacement = 0xFFFD;
 
-std::string_view trim(std::string_view s) {
+// The reader's notion of a blank; end-of-file marks left in old files count as one.
+bool isBlank(char16_t c) { return (c >= 0x09 && c <= 0x0D) || c == ' ' || c == 0x1A; }
+
+bool isLineBreak(char16_t c) { return c == '\n' || c == '\r'; }
+
+std::u16string_view trim(std::u16string_view s) {
   while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
   return s;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i];
-    char y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
+std::u16string_view upToNul(std::u16string_view s) { return s.substr(0, s.find(u'\0')); }
+
+char16_t asciiLower(char16_t c) { return c >= 'A' && c <= 'Z' ? static_cast<char16_t>(c + 32) : c; }
+
+// Names as the reader compares them: the file's up to a NUL, letters of ASCII alone
+// without regard to case.
+bool sameName(std::u16string_view fileName, std::u16string_view wanted) {
+  fileName = upToNul(fileName);
+  if (fileName.size() != wanted.size()) return false;
+  for (std::size_t i = 0; i < wanted.size(); ++i) {
+    if (asciiLower(fileName[i]) != asciiLower(wanted[i])) return false;
   }
   return true;
 }
 
-std::string_view withoutQuotes(std::string_view value) {
+std::u16string fromCodePage932(std::string_view bytes) {
+  std::u16string text;
+  for (std::size_t at = 0; at < bytes.size();) text += readCodePage932(bytes, at);
+  return text;
+}
+
+// One UTF-8 character from the byte `first` on, as the system's UTF-8 conversion reads
+// it: a malformed sequence gives U+FFFD and ends before the first byte that breaks it,
+// except at the end of the text, which it takes whole. Returns the code point, or a
+// value above 0x10FFFF for U+FFFD.
+uint32_t readUtf8(unsigned first, std::string_view bytes, std::size_t& at) {
+  constexpr uint32_t kBad = 0xFFFFFFFF;
+  const unsigned length = first < 0xC2 ? 0 : first < 0xE0 ? 1 : first < 0xF0 ? 2 : first < 0xF5 ? 3 : 0;
+  uint32_t code = first & (length == 1 ? 0x1F : length == 2 ? 0x0F : 0x07);
+  if (length == 0) return kBad;
+  if (at + length > bytes.size()) {
+    at = bytes.size();
+    return kBad;
+  }
+  const auto next = [&bytes, &at]() { return static_cast<unsigned>(static_cast<uint8_t>(bytes[at])) ^ 0x80; };
+  if (length == 3) {
+    if (next() >= 0x40) return kBad;
+    code = code << 6 | next();
+    ++at;
+    if (code < 0x10) return kBad;
+  }
+  if (length >= 2) {
+    if (next() >= 0x40) return kBad;
+    code = code << 6 | next();
+    if (code >= (0x110000 >> 6)) return kBad;
+    ++at;
+    if (code < 0x20) return kBad;
+    if (code >= (0xD800 >> 6) && code <= (0xDFFF >> 6)) return kBad;
+  }
+  if (next() >= 0x40) return kBad;
+  code = code << 6 | next();
+  ++at;
+  if (code < 0x80) return kBad;
+  return code;
+}
+
+enum class Encoding { kCodePage932, kUtf8, kUtf16Le, kUtf16Be };
+
+// The code units of a settings file, one at a time, decoded as the reader decodes it,
+// with a count of the line breaks of the text read so far as an editor counts them:
+// every LF, and every CR that no LF follows, including one that a double-byte character
+// took as its second byte.
+class Decoder {
+ public:
+  // Where the decoder stands, to read a unit again.
+  struct State {
+    std::size_t at = 0;
+    char16_t pendingLow = 0;
+    int32_t breaks = 0;
+  };
+
+  explicit Decoder(std::string_view file) : bytes_(file) {
+    if (bytes_.substr(0, 3) == "\xEF\xBB\xBF") {
+      encoding_ = Encoding::kUtf8;
+      state_.at = 3;
+    } else if (bytes_.substr(0, 2) == "\xFF\xFE") {
+      encoding_ = Encoding::kUtf16Le;
+      state_.at = 2;
+    } else if (bytes_.substr(0, 2) == "\xFE\xFF") {
+      encoding_ = Encoding::kUtf16Be;
+      state_.at = 2;
+    }
+  }
+
+  bool done() const { return state_.pendingLow == 0 && state_.at >= bytes_.size(); }
+  int32_t breaks() const { return state_.breaks; }
+  State state() const { return state_; }
+  void restore(const State& state) { state_ = state; }
+
+  // The next code unit; only when !done().
+  char16_t next() {
+    if (state_.pendingLow != 0) {
+      const char16_t low = state_.pendingLow;
+      state_.pendingLow = 0;
+      return low;
+    }
+    std::size_t& at = state_.at;
+    switch (encoding_) {
+      case Encoding::kCodePage932: {
+        const char16_t unit = readCodePage932(bytes_, at);
+        countBreak(static_cast<char16_t>(static_cast<uint8_t>(bytes_[at - 1])));
+        return unit;
+      }
+      case Encoding::kUtf8: {
+        const auto first = static_cast<uint8_t>(bytes_[at++]);
+        if (first < 0x80) {
+          countBreak(first);
+          return first;
+        }
+        const uint32_t code = readUtf8(first, bytes_, at);
+        if (code <= 0xFFFF) return static_cast<char16_t>(code);
+        if (code > 0x10FFFF) return kReplacement;
+        state_.pendingLow = static_cast<char16_t>(0xDC00 | (code & 0x3FF));
+        return static_cast<char16_t>(0xD800 | ((code - 0x10000) >> 10));
+      }
+      case Encoding::kUtf16Le:
+      case Encoding::kUtf16Be:
+        break;
+    }
+    const char16_t unit = unitAt(at);
+    at += 2;
+    countBreak(unit);
+    return unit;
+  }
+
+ private:
+  bool utf16() const { return encoding_ == Encoding::kUtf16Le || encoding_ == Encoding::kUtf16Be; }
+
+  char16_t unitAt(std::size_t offset) const {
+    const auto a = static_cast<uint8_t>(bytes_[offset]);
+    // A last odd byte reads as a unit of its own, as the reader was seen to read it.
+    if (offset + 1 >= bytes_.size()) return a;
+    const auto b = static_cast<uint8_t>(bytes_[offset + 1]);
+    return static_cast<char16_t>(encoding_ == Encoding::kUtf16Le ? (b << 8 | a) : (a << 8 | b));
+  }
+
+  // Counts `last`, the last byte or unit read, if it breaks a line of the text.
+  void countBreak(char16_t last) {
+    if (last == '\n') ++state_.breaks;
+    if (last != '\r') return;
+    const std::size_t at = state_.at;
+    const bool lfFollows =
+        at < bytes_.size() && (utf16() ? unitAt(at) == '\n' : bytes_[at] == '\n');
+    if (!lfFollows) ++state_.breaks;
+  }
+
+  std::string_view bytes_;
+  Encoding encoding_ = Encoding::kCodePage932;
+  State state_;
+};
+
+// Copies `value` as the reader copies it into a buffer of `size` code units: without
+// one pair of matching quotes, cut to `size` - 1 units. A quoted value cut short loses
+// its last unit as well, as the reader's copy does.
+std::u16string readerCopy(std::u16string_view value, std::size_t size) {
+  value = upToNul(value);
+  bool quoted = false;
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front()) {
-    return value.substr(1, value.size() - 2);
+    quoted = true;
+    value.remove_prefix(1);
   }
-  return value;
+  std::u16string copy(value.substr(0, size - 1));
+  if (quoted && size >= value.size() && !copy.empty()) copy.pop_back();
+  return copy;
 }
 
-}  // namespace
-
-std::optional<std::string> findProfileValue(std::string_view text, std::string_view section,
-                                            std::string_view key) {
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  section = trim(section);
-  key = trim(key);
-  bool inSection = false;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = trim(text.substr(0, end));
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    if (line.empty()) continue;
-    if (line.front() == '[') {
-      const std::size_t close = line.rfind(']');
-      if (close != std::string_view::npos && close > 0) {
-        // Only the first section of a name is searched; a later one of the same name
-        // ends the search.
-        if (inSection) return std::nullopt;
-        inSection = equalsIgnoringCase(trim(line.substr(1, close - 1)), section);
-        continue;
-      }
-    }
-    if (!inSection) continue;
-    const std::size_t equals = line.find('=');
-    const std::string_view name = trim(line.substr(0, equals));
-    if (!equalsIgnoringCase(name, key)) continue;
-    // A key without "=" holds no value: it reads as missing, and hides any later line
-    // of the same key.
-    if (equals == std::string_view::npos) return std::nullopt;
-    return std::string(withoutQuotes(trim(line.substr(equals + 1))));
-  }
-  return std::nullopt;
-}
-
-int32_t profileIntFromText(std::string_view value) {
+template <typename Char>
+int32_t integerFrom(std::basic_string_view<Char> value) {
   std::size_t i = 0;
-  while (i < value.size() && static_cast<unsigned char>(value[i]) <= ' ') ++i;
+  while (i < value.size() && static_cast<uint32_t>(value[i]) <= ' ') ++i;
   bool negative = false;
   if (i < value.size() && (value[i] == '+' || value[i] == '-')) {
     negative = value[i] == '-';
@@ -82,7 +196,7 @@ int32_t profileIntFromText(std::string_view value) {
   }
   uint32_t base = 10;
   if (i + 1 < value.size() && value[i] == '0') {
-    const char mark = value[i + 1];
+    const Char mark = value[i + 1];
     if (mark == 'x') base = 16;
     if (mark == 'o') base = 8;
     if (mark == 'b') base = 2;
@@ -90,15 +204,154 @@ int32_t profileIntFromText(std::string_view value) {
   }
   uint32_t total = 0;
   for (; i < value.size(); ++i) {
-    const char c = value[i];
+    const auto c = static_cast<uint32_t>(value[i]);
     uint32_t digit = base;
-    if (c >= '0' && c <= '9') digit = static_cast<uint32_t>(c - '0');
-    if (c >= 'a' && c <= 'z') digit = static_cast<uint32_t>(c - 'a') + 10;
-    if (c >= 'A' && c <= 'Z') digit = static_cast<uint32_t>(c - 'A') + 10;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    if (c >= 'a' && c <= 'z') digit = c - 'a' + 10;
+    if (c >= 'A' && c <= 'Z') digit = c - 'A' + 10;
     if (digit >= base) break;
     total = total * base + digit;
   }
   return static_cast<int32_t>(negative ? 0u - total : total);
 }
+
+}  // namespace
+
+void walkProfileLines(std::string_view file, const std::function<bool(const ProfileLine&)>& visit) {
+  Decoder decoder(file);
+  std::u16string text;
+  while (!decoder.done()) {
+    ProfileLine line;
+    line.line = decoder.breaks() + 1;
+    text.clear();
+    std::size_t leading = 0;
+    bool seenContent = false;
+    int32_t breaksBeforeLast = decoder.breaks();
+    while (!decoder.done()) {
+      const int32_t breaksBefore = decoder.breaks();
+      const char16_t unit = decoder.next();
+      if (isLineBreak(unit)) {
+        // The whole run of breaks ends the line; the unit after it starts the next.
+        while (!decoder.done()) {
+          const Decoder::State before = decoder.state();
+          if (!isLineBreak(decoder.next())) {
+            decoder.restore(before);
+            break;
+          }
+        }
+        break;
+      }
+      if (!isBlank(unit)) {
+        seenContent = true;
+        breaksBeforeLast = breaksBefore;
+      } else if (!seenContent) {
+        ++leading;
+      }
+      text += unit;
+    }
+    const std::u16string_view content = trim(text);
+    if (content.empty()) continue;
+    line.column = static_cast<int32_t>(leading) + 1;
+    line.lastLine = breaksBeforeLast + 1;
+    if (content.front() == '[') {
+      const std::size_t close = content.rfind(u']');
+      if (close != std::u16string_view::npos && close > 0) {
+        line.isSection = true;
+        line.name = trim(content.substr(1, close - 1));
+        if (!visit(line)) return;
+        continue;
+      }
+    }
+    const std::size_t equals = content.find(u'=');
+    line.name = trim(content.substr(0, equals));
+    if (equals != std::u16string_view::npos) {
+      line.hasValue = true;
+      line.value = trim(content.substr(equals + 1));
+    }
+    if (!visit(line)) return;
+  }
+}
+
+std::string profileBytes(std::u16string_view text) {
+  std::string bytes;
+  for (const char16_t unit : upToNul(text)) appendCodePage932(unit, bytes);
+  return bytes;
+}
+
+std::vector<std::optional<std::u16string>> findProfileValues(std::string_view file,
+                                                             std::string_view section,
+                                                             std::span<const std::string_view> keys) {
+  const std::u16string wantedSection = fromCodePage932(section);
+  std::vector<std::u16string> wantedKeys;
+  for (const std::string_view key : keys) wantedKeys.push_back(fromCodePage932(key));
+  std::vector<std::optional<std::u16string>> values(keys.size());
+  std::vector<bool> seen(keys.size(), false);
+  const std::u16string_view sectionName = trim(wantedSection);
+  // Lines before the first section lie in one without a name.
+  bool inSection = sectionName.empty();
+  walkProfileLines(file, [&](const ProfileLine& line) {
+    if (line.isSection) {
+      // Only the first section of the name is searched: the next section ends the search.
+      if (inSection) return false;
+      inSection = sameName(line.name, sectionName);
+      return true;
+    }
+    if (!inSection) return true;
+    for (std::size_t k = 0; k < wantedKeys.size(); ++k) {
+      if (seen[k] || !sameName(line.name, trim(wantedKeys[k]))) continue;
+      seen[k] = true;
+      if (line.hasValue) values[k] = std::u16string(line.value);
+    }
+    return true;
+  });
+  return values;
+}
+
+std::size_t copyProfileString(const std::optional<std::u16string>& value, std::string_view fallback,
+                              char* out, std::size_t size) {
+  if (size == 0) return 0;
+  std::u16string source;
+  if (value) {
+    source = *value;
+  } else {
+    // The reader drops the spaces at the end of a fallback, keeping its first character.
+    std::size_t length = fallback.size();
+    while (length > 1 && fallback[length - 1] == ' ') --length;
+    source = fromCodePage932(fallback.substr(0, length));
+  }
+  const std::u16string copy = readerCopy(source, size);
+  std::size_t count = 0;
+  std::string character;
+  for (const char16_t unit : copy) {
+    character.clear();
+    appendCodePage932(unit, character);
+    if (count + character.size() > size - 1) {
+      // The conversion fails on the character that does not fit: what it wrote stays,
+      // and the reader reports a full buffer.
+      out[size - 1] = '\0';
+      return size - 1;
+    }
+    for (const char c : character) out[count++] = c;
+  }
+  out[count] = '\0';
+  return count;
+}
+
+int32_t profileInt(const std::optional<std::u16string>& value, int32_t fallback) {
+  // The reader reads the value into a buffer of 30 code units first.
+  const std::u16string copy = readerCopy(value.value_or(u""), 30);
+  return copy.empty() ? fallback : integerFrom(std::u16string_view(copy));
+}
+
+std::optional<std::string> findProfileValue(std::string_view file, std::string_view section,
+                                            std::string_view key) {
+  const std::string_view keys[] = {key};
+  const auto values = findProfileValues(file, section, keys);
+  if (!values.front()) return std::nullopt;
+  const std::u16string copy = readerCopy(*values.front(), values.front()->size() + 1);
+  return profileBytes(copy);
+}
+
+int32_t profileIntFromText(std::string_view value) { return integerFrom(value); }
 
 }  // namespace platform

@@ -116,6 +116,17 @@ std::size_t readProfileString(const char* section, const char* key, const char* 
   return GetPrivateProfileStringA(section, key, fallback, out, capacity, file);
 }
 
+void readProfileInts(const char* section, std::span<ProfileIntKey> keys, const char* file) {
+  for (ProfileIntKey& key : keys) key.value = readProfileInt(section, key.key, key.fallback, file);
+}
+
+void readProfileStrings(const char* section, std::span<const ProfileStringKey> keys,
+                        const char* fallback, const char* file) {
+  for (const ProfileStringKey& key : keys) {
+    readProfileString(section, key.key, fallback, key.out, key.size, file);
+  }
+}
+
 bool isLeadByte(uint8_t byte) {
   return IsDBCSLeadByte(byte) != FALSE;
 }
