@@ -22,10 +22,9 @@ std::u16string_view upToNul(std::u16string_view s) { return s.substr(0, s.find(u
 
 char16_t asciiLower(char16_t c) { return c >= 'A' && c <= 'Z' ? static_cast<char16_t>(c + 32) : c; }
 
-// Names as the reader compares them: the file's up to a NUL, letters of ASCII alone
-// without regard to case.
+// Names as the reader compares them (the file's taken up to a NUL by the caller):
+// letters of ASCII alone without regard to case.
 bool sameName(std::u16string_view fileName, std::u16string_view wanted) {
-  fileName = upToNul(fileName);
   if (fileName.size() != wanted.size()) return false;
   for (std::size_t i = 0; i < wanted.size(); ++i) {
     if (asciiLower(fileName[i]) != asciiLower(wanted[i])) return false;
@@ -76,76 +75,78 @@ uint32_t readUtf8(unsigned first, std::string_view bytes, std::size_t& at) {
 
 enum class Encoding { kCodePage932, kUtf8, kUtf16Le, kUtf16Be };
 
-// The code units of a settings file, one at a time, decoded as the reader decodes it,
-// with a count of the line breaks of the text read so far as an editor counts them:
-// every LF, and every CR that no LF follows, including one that a double-byte character
-// took as its second byte.
-class Decoder {
+// The lines of a settings file as the reader decodes and splits them, with a count of
+// the line breaks of the text read so far as an editor counts them: every LF, and every
+// CR that no LF follows, including one that a double-byte character took as its second
+// byte.
+class LineReader {
  public:
-  // Where the decoder stands, to read a unit again.
-  struct State {
-    std::size_t at = 0;
-    char16_t pendingLow = 0;
-    int32_t breaks = 0;
-  };
-
-  explicit Decoder(std::string_view file) : bytes_(file) {
+  explicit LineReader(std::string_view file) : bytes_(file) {
     if (bytes_.substr(0, 3) == "\xEF\xBB\xBF") {
       encoding_ = Encoding::kUtf8;
-      state_.at = 3;
+      at_ = 3;
     } else if (bytes_.substr(0, 2) == "\xFF\xFE") {
       encoding_ = Encoding::kUtf16Le;
-      state_.at = 2;
+      at_ = 2;
     } else if (bytes_.substr(0, 2) == "\xFE\xFF") {
       encoding_ = Encoding::kUtf16Be;
-      state_.at = 2;
+      at_ = 2;
     }
   }
 
-  bool done() const { return state_.pendingLow == 0 && state_.at >= bytes_.size(); }
-  int32_t breaks() const { return state_.breaks; }
-  State state() const { return state_; }
-  void restore(const State& state) { state_ = state; }
+  bool done() const { return at_ >= bytes_.size(); }
+  int32_t breaks() const { return breaks_; }
 
-  // The next code unit; only when !done().
-  char16_t next() {
-    if (state_.pendingLow != 0) {
-      const char16_t low = state_.pendingLow;
-      state_.pendingLow = 0;
-      return low;
-    }
-    std::size_t& at = state_.at;
-    switch (encoding_) {
-      case Encoding::kCodePage932: {
-        const char16_t unit = readCodePage932(bytes_, at);
-        countBreak(static_cast<char16_t>(static_cast<uint8_t>(bytes_[at - 1])));
-        return unit;
+  // Replaces `text` with the code units of the next line and reads past the run of line
+  // breaks that ends it. `joins` gets the offset in `text` of each character that took
+  // a line break of the text as its second byte.
+  void readLine(std::u16string& text, std::vector<std::size_t>& joins) {
+    text.clear();
+    joins.clear();
+    if (encoding_ == Encoding::kUtf16Le || encoding_ == Encoding::kUtf16Be) {
+      while (at_ < bytes_.size()) {
+        const char16_t unit = unitAt(at_);
+        if (isLineBreak(unit)) break;
+        text += unit;
+        at_ += 2;
       }
-      case Encoding::kUtf8: {
-        const auto first = static_cast<uint8_t>(bytes_[at++]);
-        if (first < 0x80) {
-          countBreak(first);
-          return first;
+      while (at_ < bytes_.size() && isLineBreak(unitAt(at_))) {
+        at_ += 2;
+        countBreak(unitAt(at_ - 2));
+      }
+      return;
+    }
+    while (at_ < bytes_.size()) {
+      const auto first = static_cast<uint8_t>(bytes_[at_]);
+      if (first < 0x80) {
+        if (first == '\n' || first == '\r') break;
+        text += static_cast<char16_t>(first);
+        ++at_;
+      } else if (encoding_ == Encoding::kCodePage932) {
+        const std::size_t start = at_;
+        text += readCodePage932(bytes_, at_);
+        if (at_ - start == 2 && countBreak(static_cast<uint8_t>(bytes_[at_ - 1]))) {
+          joins.push_back(text.size() - 1);
         }
-        const uint32_t code = readUtf8(first, bytes_, at);
-        if (code <= 0xFFFF) return static_cast<char16_t>(code);
-        if (code > 0x10FFFF) return kReplacement;
-        state_.pendingLow = static_cast<char16_t>(0xDC00 | (code & 0x3FF));
-        return static_cast<char16_t>(0xD800 | ((code - 0x10000) >> 10));
+      } else {
+        ++at_;
+        const uint32_t code = readUtf8(first, bytes_, at_);
+        if (code <= 0xFFFF) {
+          text += static_cast<char16_t>(code);
+        } else if (code <= 0x10FFFF) {
+          text += static_cast<char16_t>(0xD800 | ((code - 0x10000) >> 10));
+          text += static_cast<char16_t>(0xDC00 | (code & 0x3FF));
+        } else {
+          text += kReplacement;
+        }
       }
-      case Encoding::kUtf16Le:
-      case Encoding::kUtf16Be:
-        break;
     }
-    const char16_t unit = unitAt(at);
-    at += 2;
-    countBreak(unit);
-    return unit;
+    while (at_ < bytes_.size() && isLineBreak(static_cast<uint8_t>(bytes_[at_]))) {
+      countBreak(static_cast<uint8_t>(bytes_[at_++]));
+    }
   }
 
  private:
-  bool utf16() const { return encoding_ == Encoding::kUtf16Le || encoding_ == Encoding::kUtf16Be; }
-
   char16_t unitAt(std::size_t offset) const {
     const auto a = static_cast<uint8_t>(bytes_[offset]);
     // A last odd byte reads as a unit of its own, as the reader was seen to read it.
@@ -154,19 +155,21 @@ class Decoder {
     return static_cast<char16_t>(encoding_ == Encoding::kUtf16Le ? (b << 8 | a) : (a << 8 | b));
   }
 
-  // Counts `last`, the last byte or unit read, if it breaks a line of the text.
-  void countBreak(char16_t last) {
-    if (last == '\n') ++state_.breaks;
-    if (last != '\r') return;
-    const std::size_t at = state_.at;
-    const bool lfFollows =
-        at < bytes_.size() && (utf16() ? unitAt(at) == '\n' : bytes_[at] == '\n');
-    if (!lfFollows) ++state_.breaks;
+  // Counts `last`, the byte or unit just read, if it ends a line of the text.
+  bool countBreak(char16_t last) {
+    bool counts = last == '\n';
+    if (last == '\r') {
+      const bool utf16 = encoding_ == Encoding::kUtf16Le || encoding_ == Encoding::kUtf16Be;
+      counts = at_ >= bytes_.size() || (utf16 ? unitAt(at_) : bytes_[at_]) != '\n';
+    }
+    if (counts) ++breaks_;
+    return counts;
   }
 
   std::string_view bytes_;
   Encoding encoding_ = Encoding::kCodePage932;
-  State state_;
+  std::size_t at_ = 0;
+  int32_t breaks_ = 0;
 };
 
 // Copies `value` as the reader copies it into a buffer of `size` code units: without
@@ -218,41 +221,22 @@ int32_t integerFrom(std::basic_string_view<Char> value) {
 }  // namespace
 
 void walkProfileLines(std::string_view file, const std::function<bool(const ProfileLine&)>& visit) {
-  Decoder decoder(file);
+  LineReader reader(file);
   std::u16string text;
-  while (!decoder.done()) {
+  std::vector<std::size_t> joins;
+  while (!reader.done()) {
     ProfileLine line;
-    line.line = decoder.breaks() + 1;
-    text.clear();
-    std::size_t leading = 0;
-    bool seenContent = false;
-    int32_t breaksBeforeLast = decoder.breaks();
-    while (!decoder.done()) {
-      const int32_t breaksBefore = decoder.breaks();
-      const char16_t unit = decoder.next();
-      if (isLineBreak(unit)) {
-        // The whole run of breaks ends the line; the unit after it starts the next.
-        while (!decoder.done()) {
-          const Decoder::State before = decoder.state();
-          if (!isLineBreak(decoder.next())) {
-            decoder.restore(before);
-            break;
-          }
-        }
-        break;
-      }
-      if (!isBlank(unit)) {
-        seenContent = true;
-        breaksBeforeLast = breaksBefore;
-      } else if (!seenContent) {
-        ++leading;
-      }
-      text += unit;
-    }
+    line.line = reader.breaks() + 1;
+    reader.readLine(text, joins);
     const std::u16string_view content = trim(text);
     if (content.empty()) continue;
-    line.column = static_cast<int32_t>(leading) + 1;
-    line.lastLine = breaksBeforeLast + 1;
+    const auto first = static_cast<std::size_t>(content.data() - text.data());
+    const std::size_t last = first + content.size() - 1;
+    line.column = static_cast<int32_t>(first) + 1;
+    line.lastLine = line.line;
+    for (const std::size_t join : joins) {
+      if (join < last) ++line.lastLine;
+    }
     if (content.front() == '[') {
       const std::size_t close = content.rfind(u']');
       if (close != std::u16string_view::npos && close > 0) {
@@ -284,21 +268,30 @@ std::vector<std::optional<std::u16string>> findProfileValues(std::string_view fi
   const std::u16string wantedSection = fromCodePage932(section);
   std::vector<std::u16string> wantedKeys;
   for (const std::string_view key : keys) wantedKeys.push_back(fromCodePage932(key));
+  const std::u16string_view sectionName = trim(wantedSection);
+  std::vector<std::u16string_view> keyNames;
+  for (const std::u16string& key : wantedKeys) keyNames.push_back(trim(key));
+  // Most lines of a long file name none of the keys; their length tells at once.
+  std::vector<bool> wantedLength;
+  for (const std::u16string_view key : keyNames) {
+    if (wantedLength.size() <= key.size()) wantedLength.resize(key.size() + 1, false);
+    wantedLength[key.size()] = true;
+  }
   std::vector<std::optional<std::u16string>> values(keys.size());
   std::vector<bool> seen(keys.size(), false);
-  const std::u16string_view sectionName = trim(wantedSection);
   // Lines before the first section lie in one without a name.
   bool inSection = sectionName.empty();
   walkProfileLines(file, [&](const ProfileLine& line) {
+    const std::u16string_view name = upToNul(line.name);
     if (line.isSection) {
       // Only the first section of the name is searched: the next section ends the search.
       if (inSection) return false;
-      inSection = sameName(line.name, sectionName);
+      inSection = sameName(name, sectionName);
       return true;
     }
-    if (!inSection) return true;
-    for (std::size_t k = 0; k < wantedKeys.size(); ++k) {
-      if (seen[k] || !sameName(line.name, trim(wantedKeys[k]))) continue;
+    if (!inSection || name.size() >= wantedLength.size() || !wantedLength[name.size()]) return true;
+    for (std::size_t k = 0; k < keyNames.size(); ++k) {
+      if (seen[k] || !sameName(name, keyNames[k])) continue;
       seen[k] = true;
       if (line.hasValue) values[k] = std::u16string(line.value);
     }
