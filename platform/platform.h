@@ -76,6 +76,14 @@ bool pathExists(const std::string& path);
 // other readers and writers; false when it does not open or cannot be read.
 bool readFile(const std::string& path, std::string& bytes);
 
+// How readFileUpTo ended.
+enum class FileRead { kRead, kNotOpened, kFailed, kTooLarge };
+
+// The contents of the regular file at `path`, opened as readFile opens it, when it holds
+// at most `limit` bytes. Reading stops after `limit` + 1 bytes, so a larger file costs no
+// more than that; it gives kTooLarge. `bytes` holds the file only for kRead.
+FileRead readFileUpTo(const std::string& path, std::size_t limit, std::string& bytes);
+
 // True when the regular file at `path` opens for reading.
 bool canOpenFile(const std::string& path);
 

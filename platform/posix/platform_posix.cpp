@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <vector>
@@ -29,18 +31,27 @@ int openRegularFile(const std::string& path) {
   return fd;
 }
 
-bool readAll(int fd, std::string& bytes) {
+// Reads `fd` to its end, or until it has given more than `limit` bytes.
+FileRead readAll(int fd, std::size_t limit, std::string& bytes) {
   bytes.clear();
+  struct stat info;
+  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+    bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), limit) + 1);
+  }
   char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got == 0) return true;
+  while (bytes.size() <= limit) {
+    const std::size_t wanted = std::min<std::size_t>(sizeof buffer, limit - bytes.size() + 1);
+    const ssize_t got = ::read(fd, buffer, wanted);
+    if (got == 0) return FileRead::kRead;
     if (got < 0) {
       if (errno == EINTR) continue;
-      return false;
+      bytes.clear();
+      return FileRead::kFailed;
     }
     bytes.append(buffer, static_cast<std::size_t>(got));
   }
+  bytes.clear();
+  return FileRead::kTooLarge;
 }
 
 // The bytes of a settings file; none for a file that is missing or cannot be read.
@@ -125,11 +136,16 @@ bool pathExists(const std::string& path) {
 }
 
 bool readFile(const std::string& path, std::string& bytes) {
+  return readFileUpTo(path, SIZE_MAX - 1, bytes) == FileRead::kRead;
+}
+
+FileRead readFileUpTo(const std::string& path, std::size_t limit, std::string& bytes) {
+  bytes.clear();
   const int fd = openRegularFile(path);
-  if (fd < 0) return false;
-  const bool ok = readAll(fd, bytes);
+  if (fd < 0) return FileRead::kNotOpened;
+  const FileRead result = readAll(fd, limit, bytes);
   ::close(fd);
-  return ok;
+  return result;
 }
 
 bool canOpenFile(const std::string& path) {
