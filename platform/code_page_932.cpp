@@ -1,6 +1,7 @@
 #include "platform/code_page_932.h"
 
 #include <cstdint>
+#include <iterator>
 
 namespace platform {
 namespace {
@@ -62,6 +63,7 @@ struct Tables {
       char16_t* units = single;
       unsigned second = 0x80;
       if (!singles) {
+        if (rows == std::size(pair)) continue;
         leadSlot[hexValue(line.substr(0, 2))] = static_cast<uint8_t>(++rows);
         units = pair[rows - 1];
         second = 0x40;
@@ -127,7 +129,5 @@ void appendCodePage932(char16_t unit, std::string& out) {
   if (code > 0xFF) out += static_cast<char>(code >> 8);
   out += static_cast<char>(code & 0xFF);
 }
-
-std::size_t codePage932Length(char16_t unit) { return tables().written[unit] > 0xFF ? 2 : 1; }
 
 }  // namespace platform

@@ -20,9 +20,6 @@ char16_t readCodePage932(std::string_view bytes, std::size_t& at);
 // as it, the system's best fit, or "?".
 void appendCodePage932(char16_t unit, std::string& out);
 
-// The number of bytes that appendCodePage932 appends for `unit`: 1 or 2.
-std::size_t codePage932Length(char16_t unit);
-
 }  // namespace platform
 
 #endif  // RUVA_PLATFORM_CODE_PAGE_932_H_
