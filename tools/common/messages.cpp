@@ -13,6 +13,7 @@ constexpr MessageText kCatalogue[] = {
      "       ruvacard show FILE\n"
      "       ruvacard preview FILE [--rows 3|5]\n"
      "       ruvacard code CODE [--vehicle FOLDER]\n"
+     "       ruvacard scenario CARD [--vehicle FOLDER] [-o FILE]\n"
      "  check    what the module would read other than written (errors) and what\n"
      "           looks unintended (warnings), with line and column; --strict: warnings\n"
      "           count as errors; --notes also lists the special forms recognised\n"
@@ -21,12 +22,15 @@ constexpr MessageText kCatalogue[] = {
      "  show     the card as read: header values, stops, event and range tables\n"
      "  preview  what the lists show with each stop as the current one\n"
      "  code     the card folder, file name and path that a card code selects\n"
+     "  scenario a scenario script for ruvahost that drives the card from its first stop\n"
+     "           to its last (vehicle: the folder above the card's; -o: into FILE)\n"
      "  --lang ja|en  the language of the messages (default: from LC_ALL, LC_MESSAGES, LANG)\n",
      "使い方: ruvacard check [--strict] [--notes] ファイル...\n"
      "        ruvacard vehicle [--strict] [--notes] [--summary] フォルダー\n"
      "        ruvacard show ファイル\n"
      "        ruvacard preview ファイル [--rows 3|5]\n"
      "        ruvacard code コード [--vehicle フォルダー]\n"
+     "        ruvacard scenario カード [--vehicle フォルダー] [-o ファイル]\n"
      "  check    モジュールが書かれたとおりに読まない箇所（エラー）と、意図しないと\n"
      "           思われる箇所（警告）を行・列付きで示す。--strict：警告もエラーとする。\n"
      "           --notes：認識した特殊な書き方も示す\n"
@@ -35,6 +39,8 @@ constexpr MessageText kCatalogue[] = {
      "  show     読み込んだとおりのカード：ヘッダーの値、駅、イベント表と範囲表\n"
      "  preview  各駅を現在駅としたときにリストに出る内容\n"
      "  code     カードコードが選ぶカードフォルダー、ファイル名、パス\n"
+     "  scenario カードを最初の駅から最後の駅まで走らせる ruvahost のシナリオスクリプト\n"
+     "           （車両：カードのフォルダーの 1 つ上。-o：ファイルに書き出す）\n"
      "  --lang ja|en  メッセージの言語（既定：LC_ALL、LC_MESSAGES、LANG による）\n"},
     {Msg::kUnknownOption, "unknown option {1}", "不明なオプション {1}"},
     {Msg::kUnknownCommand, "unknown command {1}", "不明なコマンド {1}"},
@@ -278,8 +284,11 @@ constexpr MessageText kCatalogue[] = {
 
     {Msg::kHostUsage,
      "usage: ruvahost [options] VEHICLE_FOLDER SCENARIO\n"
+     "       ruvahost [options] --card CARD VEHICLE_FOLDER\n"
      "Runs the module as if it sat in VEHICLE_FOLDER (which is left untouched) and plays\n"
      "the scenario script SCENARIO.\n"
+     "  --card CARD     play instead the drive of the card file CARD from its first stop to\n"
+     "                  its last, the script that ruvacard scenario writes\n"
      "  --module FILE   the built module (default: the one built with ruvahost)\n"
      "  --step MS       frame step in milliseconds (default 16)\n"
      "  --trace FILE    write every panel or sound change per frame as CSV\n"
@@ -291,8 +300,11 @@ constexpr MessageText kCatalogue[] = {
      "  --lang ja|en    the language of the messages (default: from LC_ALL, LC_MESSAGES, LANG)\n"
      "Exit status: 0 every expectation held, 1 an expectation failed, 2 bad input.\n",
      "使い方: ruvahost [オプション] 車両フォルダー シナリオ\n"
+     "        ruvahost [オプション] --card カード 車両フォルダー\n"
      "モジュールを車両フォルダーに置かれたものとして動かし（フォルダーは変更しません）、\n"
      "シナリオスクリプトを再生します。\n"
+     "  --card カード      シナリオの代わりに、カードファイルを最初の駅から最後の駅まで\n"
+     "                     走らせる（ruvacard scenario が書くスクリプト）\n"
      "  --module ファイル  ビルドしたモジュール（既定：ruvahost と一緒にビルドしたもの）\n"
      "  --step ミリ秒      フレームの刻み（既定 16）\n"
      "  --trace ファイル   フレームごとのパネルと音の変化を CSV で書き出す\n"
@@ -587,6 +599,77 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kSoundKmRange, "km range cue", "キロ程範囲の合図"},
     {Msg::kSoundBlankScreen, "blank-screen tone", "画面消去の音"},
     {Msg::kSoundNearPoint, "near-point cue", "接近点の合図"},
+
+    {Msg::kDriveHeader,
+     "Drives {1} (train {2}) from its first stop row to its last, as a driver would.\n"
+     "Written by ruvacard scenario; play it with: ruvahost VEHICLE_FOLDER THIS_SCRIPT\n"
+     "The train speeds up at {3} km/h/s and brakes at {4} km/h/s; each run goes at the\n"
+     "speed, from {5} to {6} km/h, that brings it to a stand at the card's arrival time.\n"
+     "It stands {7} m short of each stop, {8} m more for each row passed on the way, so\n"
+     "that the doors, not running past, make the stop the current one. Host times after\n"
+     "midnight count on past 24:00: 24:05:00 is 00:05:00 of the next day.",
+     "{1}（列車番号 {2}）を、運転士が運転するように最初の駅の行から最後の行まで走らせます。\n"
+     "ruvacard scenario が書いたスクリプトです。再生: ruvahost 車両フォルダー このスクリプト\n"
+     "加速は {3} km/h/s、減速は {4} km/h/s。各駅間は、カードの着時刻に停車するよう\n"
+     "{5}～{6} km/h の速度で走ります。\n"
+     "停車位置は各駅の {7} m 手前（途中で通過する行ごとにさらに {8} m 手前）で、駅を\n"
+     "現在駅にするのは行き過ぎではなくドアの開扉です。午前 0 時を過ぎたホスト時刻は\n"
+     "24:00 から数え続けて書きます（24:05:00 は翌日の 00:05:00）。"},
+    {Msg::kDriveRow, "row {1} {2}", "駅の行 {1} {2}"},
+    {Msg::kDriveFirstRow,
+     "{1}: the train stands with its doors open; the card beacon loads the card, code {2}",
+     "{1}：ドアを開けて停車中。カード地上子でカードを読み込む（コード {2}）"},
+    {Msg::kDriveLeg, "{1} to {2}: {3} m at {4} km/h, stands at {5} (the card: arrives {6}, departs {7})",
+     "{1} から {2}：{3} m を {4} km/h で走り、{5} に停車（カード：{6} 着、{7} 発）"},
+    {Msg::kDriveNoRun, "{1} to {2}: {3} m, too short to run; the doors close and open again",
+     "{1} から {2}：{3} m で走る距離がない。ドアを閉めて、もう一度開ける"},
+    {Msg::kDriveNoDeparture, "{1}: the card gives no departure time; stands {2} s",
+     "{1}：カードに発時刻がない。{2} 秒停車する"},
+    {Msg::kDriveLate, "{1}: stands past the departure time {2}; leaves after {3} s",
+     "{1}：発時刻 {2} を過ぎて停車。{3} 秒後に発車する"},
+    {Msg::kDriveNoteFirst, "{1}: card {2} loaded, departs {3}",
+     "{1}：カード {2} を読み込み、{3} 発"},
+    {Msg::kDriveNoteStand, "{1}: stands (the card: arrives {2}, departs {3})",
+     "{1}：停車（カード：{2} 着、{3} 発）"},
+    {Msg::kDriveNoteLast, "{1}: stands at the last stop (the card: arrives {2})",
+     "{1}：終着（カード：{2} 着）"},
+    {Msg::kDriveNotePass, "{1}: passes", "{1}：通過"},
+    {Msg::kDriveNoteHidden, "{1}: a hidden timing point, driven over",
+     "{1}：リストに載らない行（9 列）、そのまま走り過ぎる"},
+    {Msg::kDriveNoStops,
+     "{1}: no stop rows, nothing to drive (a card beacon for this card leaves card mode; give "
+     "the card one row of type 7 per stop)",
+     "{1}：駅の行がなく、走らせるものがない（このカードのカード地上子ではカードモードから外れる。"
+     "1 駅につき 1 行、種別 7 の行を書く）"},
+    {Msg::kDriveNoCode,
+     "{1}: no card code selects this file, so no card beacon loads it (a card beacon builds "
+     "prefix, number, suffix and .csv, such as 回1234A.csv in card folder 0 or 1001234A.csv in "
+     "card folder 1; ruvacard code shows the name a code builds)",
+     "{1}：このファイルを選ぶカードコードがなく、どのカード地上子も読み込まない（カード地上子は"
+     "接頭記号、番号、接尾記号、.csv で名前を作る。例：カードフォルダー 0 の 回1234A.csv、"
+     "カードフォルダー 1 の 1001234A.csv。コードが作る名前は ruvacard code で確かめられる）"},
+    {Msg::kDriveFolderNotListed,
+     "{1}: card code {2} looks in card folder {3}, which RUVA_ICCard.ini of {4} does not name, or "
+     "whose folder does not exist (the card beacon finds no card; name the card's folder as "
+     "entry {3}, or give the vehicle folder the card belongs to)",
+     "{1}：カードコード {2} はカードフォルダー {3} を探すが、{4} の RUVA_ICCard.ini がその項目を"
+     "書いていないか、そのフォルダーがない（カード地上子はカードを見つけられない。カードの"
+     "フォルダーを項目 {3} に書くか、カードが属する車両フォルダーを指定する）"},
+    {Msg::kDriveElsewhere,
+     "{1}: card code {2} makes the module read {3} in {4}, not this file (the card beacon loads "
+     "that one if it exists; put the card there, or give the vehicle folder the card belongs to)",
+     "{1}：カードコード {2} でモジュールが読むのは {4} の {3} で、このファイルではない（カード"
+     "地上子はそちらがあればそちらを読み込む。カードをそこに置くか、カードが属する車両"
+     "フォルダーを指定する）"},
+    {Msg::kDriveVehiclePathTooLong, "{1}: the path of the vehicle folder {2} is too long for the module",
+     "{1}：車両フォルダー {2} のパスがモジュールには長すぎる"},
+    {Msg::kCannotWriteFile, "cannot write {1}", "{1} を書き込めません"},
+    {Msg::kExpectedVehicleForCard, "with --card, expected one vehicle folder",
+     "--card のときは車両フォルダーを 1 つ指定してください"},
+    {Msg::kWaitUntilPast, "wait until {1} has passed: the host time is already {2}",
+     "wait until {1} はもう過ぎている：ホスト時刻はすでに {2}"},
+    {Msg::kWaitUntilNextDay, "; for {1} of the next day write {2}",
+     "。翌日の {1} なら {2} と書く"},
 };
 
 static_assert(std::size(kCatalogue) == static_cast<std::size_t>(Msg::kCount),

@@ -445,6 +445,28 @@ enum class Msg : uint16_t {
   kSoundKmRange,
   kSoundBlankScreen,
   kSoundNearPoint,
+  // the drive of a card: ruvacard scenario, ruvahost --card, and wait until
+  kDriveHeader,
+  kDriveRow,
+  kDriveFirstRow,
+  kDriveLeg,
+  kDriveNoRun,
+  kDriveNoDeparture,
+  kDriveLate,
+  kDriveNoteFirst,
+  kDriveNoteStand,
+  kDriveNoteLast,
+  kDriveNotePass,
+  kDriveNoteHidden,
+  kDriveNoStops,
+  kDriveNoCode,
+  kDriveFolderNotListed,
+  kDriveElsewhere,
+  kDriveVehiclePathTooLong,
+  kCannotWriteFile,
+  kExpectedVehicleForCard,
+  kWaitUntilPast,
+  kWaitUntilNextDay,
   kCount  // not a message: the number of ids
 };
 

@@ -4,10 +4,13 @@
 #include <fstream>
 #include <limits>
 
+#include "tools/host/display_codes.h"
+
 namespace {
 
 // A longer command is almost certainly a slip (a speed of 0.001 km/h, a wait in days).
 constexpr int64_t kMaxFramesPerCommand = 20'000'000;
+constexpr int32_t kDayMs = 24 * 3600000;
 
 std::string valuesText(const std::vector<int32_t>& values) {
   std::string text;
@@ -167,6 +170,19 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
           static_cast<int64_t>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
     }
     case CommandKind::kWaitUntil: {
+      // The host time now: the last frame's, or where a pending `time` puts the next one.
+      // A time behind it would run no frame, and the train would leave early.
+      if (c.integer < timeMs_) {
+        std::string text = message(Msg::kWaitUntilPast, {hostTimeText(c.integer),
+                                                         hostTimeText(static_cast<int32_t>(timeMs_))});
+        // A time early in the day, when the day is late, was probably meant for the next one.
+        if (c.integer < kDayMs && c.integer + kDayMs - timeMs_ <= kDayMs / 2) {
+          text += message(Msg::kWaitUntilNextDay,
+                          {hostTimeText(c.integer), hostTimeText(c.integer + kDayMs)});
+        }
+        failure = {c.line, false, text};
+        return false;
+      }
       // A pending `time` is where the next frame lands; otherwise frames go on from now.
       const int64_t from = timeSet_ ? timeMs_ - stepMs_ : timeMs_;
       const int64_t frames = c.integer > from ? (c.integer - from + stepMs_ - 1) / stepMs_ : 0;
