@@ -1,9 +1,13 @@
 #include "tools/card/card_names.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <limits>
 
 #include "card/card_code.h"
+#include "platform/host_text.h"
 #include "platform/platform.h"
+#include "tools/card/lint_remark.h"
 
 namespace {
 
@@ -85,6 +89,28 @@ std::optional<int32_t> cardCodeForFileName(std::string_view name, int32_t folder
     }
   }
   return std::nullopt;
+}
+
+std::size_t fileNameStart(std::string_view path) {
+  const bool backslash = std::filesystem::path::preferred_separator == '\\';
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const auto byte = static_cast<uint8_t>(path[i]);
+    if (byte == '/' || (backslash && byte == '\\')) {
+      start = i + 1;
+    } else if (backslash && platform::isLeadByte(byte)) {
+      ++i;
+    }
+  }
+  return start;
+}
+
+std::string cardFileNameOf(std::string_view path) {
+  const std::string name(path.substr(fileNameStart(path)));
+  const bool ascii = std::none_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
+  if (ascii || terminalText(name) != name) return name;
+  const std::string converted = platform::toCodePage932(name);
+  return converted.empty() ? name : converted;
 }
 
 int32_t highestCardFolder() {

@@ -1,7 +1,8 @@
 // ruvacard: checks card files and whole vehicle folders the way the module reads them,
-// previews cards and explains card codes. Exit status 0 when all went well; 1 when
-// `check` or `vehicle` found an error (or, with --strict, a warning) or `code` found
-// no file; 2 for bad usage.
+// previews cards, explains card codes and writes the drive of a card as a scenario.
+// Exit status 0 when all went well; 1 when `check` or `vehicle` found an error (or,
+// with --strict, a warning), `code` found no file or `scenario` a card it cannot
+// drive; 2 for bad usage.
 #include <algorithm>
 #include <charconv>
 #include <sstream>
@@ -13,10 +14,12 @@
 #include "platform/host_text.h"
 #include "platform/platform.h"
 #include "tools/card/card_lint.h"
+#include "tools/card/card_names.h"
 #include "tools/card/card_views.h"
 #include "tools/card/vehicle_check.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_file.h"
+#include "tools/drive/card_drive.h"
 
 namespace {
 
@@ -73,17 +76,6 @@ int lintStatus(const LintCounts& counts, bool strict) {
   return counts.errors > 0 || (strict && counts.warnings > 0) ? kExitFound : 0;
 }
 
-// The file name that a card code would build for `path`: its last part, in code page
-// 932 when it was typed in UTF-8.
-std::string cardFileName(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  const bool ascii = std::none_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
-  if (ascii || terminalText(name) != name) return name;
-  const std::string converted = platform::toCodePage932(name);
-  return converted.empty() ? name : converted;
-}
-
 int runCheck(const std::vector<std::string>& args) {
   LintOptions options;
   if (!lintOptions(args, options)) return kExitInput;
@@ -104,7 +96,7 @@ int runCheck(const std::vector<std::string>& args) {
       unread.expected = message(Msg::kReadableCardFile);
       remarks.push_back(unread);
     } else {
-      remarks = lintCard(bytes, cardFileName(file), options.notes);
+      remarks = lintCard(bytes, cardFileNameOf(file), options.notes);
     }
     std::ostringstream out;
     writeRemarks(terminalText(file), remarks, counts, out);
@@ -180,6 +172,39 @@ int runCode(const std::vector<std::string>& args) {
   return found ? 0 : kExitFound;
 }
 
+int runScenario(const std::vector<std::string>& args) {
+  std::string card;
+  std::string vehicle;
+  std::string output;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--vehicle") {
+      if (i + 1 >= args.size()) return inputError(message(Msg::kVehicleNeedsFolder));
+      vehicle = args[++i];
+    } else if (args[i] == "-o") {
+      if (i + 1 >= args.size()) return inputError(message(Msg::kNeedsValue, {args[i]}));
+      output = args[++i];
+    } else if (!args[i].empty() && args[i][0] == '-') {
+      return inputError(message(Msg::kUnknownOption, {args[i]}));
+    } else if (card.empty()) {
+      card = args[i];
+    } else {
+      return inputError(message(Msg::kTakesOneCardFile, {"scenario"}));
+    }
+  }
+  if (card.empty()) return inputError(message(Msg::kNeedsACardFile, {"scenario"}));
+  const CardDrive drive = driveCard(card, vehicle);
+  if (drive.outcome != CardDrive::Outcome::kReady) {
+    inputError(drive.error);
+    return drive.outcome == CardDrive::Outcome::kNotDrivable ? kExitFound : kExitInput;
+  }
+  if (output.empty()) {
+    print(drive.script);
+  } else if (!platform::writeWholeFile(output, drive.script)) {
+    return inputError(message(Msg::kCannotWriteFile, {terminalText(output)}));
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -196,6 +221,7 @@ int main(int argc, char** argv) {
   if (command == "vehicle") return runVehicle(args);
   if (command == "show" || command == "preview") return runShowOrPreview(command, args);
   if (command == "code") return runCode(args);
+  if (command == "scenario") return runScenario(args);
   platform::writeTerminal(message(Msg::kCardUsage), true);
   return inputError(message(Msg::kUnknownCommand, {command}));
 }
