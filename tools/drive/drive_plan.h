@@ -45,7 +45,6 @@ inline constexpr int32_t kBrakeNotch = 3;
 inline constexpr int32_t kForward = 1;
 inline constexpr double kPowerTraction = 60.0;
 inline constexpr double kBrakeTraction = -40.0;
-inline constexpr int32_t kCardBeacon = 1000;
 }  // namespace drive
 
 // How the train meets a card row.

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/host_text.h"
+#include "plugin/beacon_intake.h"
 #include "tools/common/messages.h"
 
 namespace {
@@ -127,7 +128,7 @@ class Writer {
         out_ << "traction " << number(step.number) << '\n';
         return;
       case Kind::kCardBeacon:
-        out_ << "beacon " << drive::kCardBeacon << ' ' << plan_.code << '\n';
+        out_ << "beacon " << kCardBeaconType << ' ' << plan_.code << '\n';
         return;
       case Kind::kDoorOpen:
         out_ << "door open\n";
