@@ -139,7 +139,6 @@ class Planner {
       at.late = at.departureMs.has_value();
       wait(drive::kDwellMs, row);
     }
-    at.leavesMs = nowMs();
   }
 
   // The card's times of a row ahead on the day the train reaches it.

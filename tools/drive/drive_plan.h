@@ -61,7 +61,6 @@ struct DriveRow {
   std::optional<int64_t> arrivalMs;
   std::optional<int64_t> departureMs;
   int64_t standMs = 0;  // kStand: when the train comes to a stand there, as planned
-  int64_t leavesMs = 0;  // kStand but the last: when it leaves
   bool late = false;    // it stood past its departure time and left after kDwellMs
 };
 
