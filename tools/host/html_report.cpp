@@ -165,9 +165,11 @@ void ReportRecorder::frameDone(const ScenarioRunner& runner) {
     if (names_ != nullptr) {
       context.stops = names_->find(view);
       const int current = context.stops.current;
-      if (current >= 0 && current != lastStop_) {
+      // A card read since numbers its stops afresh.
+      if (current >= 0 && (current != lastStop_ || names_->cardsRead() != lastCard_)) {
         markers_.push_back({frame, "stop", names_->stops()[static_cast<std::size_t>(current)]});
         lastStop_ = current;
+        lastCard_ = names_->cardsRead();
       }
     }
     const std::vector<std::string> elements = drawScreen(view, context);
