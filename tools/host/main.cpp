@@ -5,6 +5,7 @@
 #include <fstream>
 #include <memory>
 
+#include "platform/host_interrupt.h"
 #include "platform/host_text.h"
 #include "plugin/settings.h"
 #include "tools/common/messages.h"
@@ -105,7 +106,8 @@ bool parseOptions(const std::string& program, const std::vector<std::string>& ar
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// The whole run; a stop request ends it early, with everything it made removed.
+static int play(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string error;
   if (!setLanguageFromCommandLine(args, error)) return inputError(error);
@@ -135,6 +137,7 @@ int main(int argc, char** argv) {
 
   VehicleMirror mirror;
   if (!mirror.create(options.vehicle, options.module, error)) return inputError(error);
+  if (platform::stopRequested()) return kExitInput;
   platform::SharedLibrary library;
   if (!library.open(mirror.module().string(), error)) {
     return inputError(message(Msg::kCannotLoadModule, {options.module.string(), error}));
@@ -173,6 +176,7 @@ int main(int argc, char** argv) {
   settings.trace = trace.get();
   settings.stopNames = &stopNames;
   settings.keepGoing = options.keepGoing;
+  settings.stopRequested = platform::stopRequested;
   if (htmlFile) {
     // The page shows every failed expectation, so the run goes on past them.
     settings.observer = &recorder;
@@ -188,7 +192,7 @@ int main(int argc, char** argv) {
     traceFile->flush();
     if (!*traceFile) return inputError(message(Msg::kCannotWriteTrace, {options.trace.string()}));
   }
-  if (htmlFile) {
+  if (htmlFile && !platform::stopRequested()) {
     recorder.writeHtml(*htmlFile,
                        message(Msg::kReplayTitle, {options.scenario.filename().string(),
                                                    options.vehicle.filename().string()}));
@@ -207,4 +211,11 @@ int main(int argc, char** argv) {
                                                   std::to_string(runner.expectationsChecked())}));
   }
   return failure.expectation ? kExitExpectation : kExitInput;
+}
+
+int main(int argc, char** argv) {
+  platform::catchStopRequests();
+  const int status = play(argc, argv);
+  if (platform::stopRequested()) platform::endAsRequested();
+  return status;
 }
