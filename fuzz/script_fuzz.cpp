@@ -72,7 +72,8 @@ class Scratch {
   // Checks what the run wrote, then empties the snapshot folder for the next input.
   void checkAndEmpty() const {
     for (const auto& entry : fs::directory_iterator(root_)) {
-      if (entry.path() != out()) fail("written outside the snapshot folder: " + entry.path().string());
+      if (entry.path() != out())
+        fail("written outside the snapshot folder: " + entry.path().string());
     }
     for (const auto& entry : fs::recursive_directory_iterator(out())) {
       if (!entry.is_regular_file()) continue;
@@ -104,7 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   std::ostringstream shown;
   std::ostringstream traced;
   TraceWriter trace(traced);
-  const std::string spec = (fs::path(vehicle.moduleFile()).parent_path() / "RUVA_Spec.ini").string();
+  const std::string spec =
+      (fs::path(vehicle.moduleFile()).parent_path() / "RUVA_Spec.ini").string();
   RunSettings settings;
   settings.snapshotFolder = scratch.out();
   settings.readLayout = [&spec] { return readDisplaySettings(spec.c_str()); };

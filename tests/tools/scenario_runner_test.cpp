@@ -207,7 +207,8 @@ TEST(ScenarioRunner, CommandsThatCannotRunAreInputErrors) {
   for (const auto& [script, says] : tooLong) {
     const Played p = play(script);
     EXPECT_FALSE(p.passed) << script;
-    EXPECT_NE(p.failure.message.find(says), std::string::npos) << script << ": " << p.failure.message;
+    EXPECT_NE(p.failure.message.find(says), std::string::npos)
+        << script << ": " << p.failure.message;
     EXPECT_TRUE(elapses(p.calls).empty()) << script;
   }
 }

@@ -95,9 +95,9 @@ TEST(VisibleText, ReplacesWhatDoesNotShow) {
   const std::pair<std::string, std::string> cases[] = {
       {"緑町 ok", "緑町 ok"},
       {std::string("\0\t\n\x1b\x1f", 5), "␀␉␊␛␟"},
-      {"a\xC2\x85z\xEF\xBF\xBF", "a�z�"},       // a C1 control, a noncharacter
+      {"a\xC2\x85z\xEF\xBF\xBF", "a�z�"},                    // a C1 control, a noncharacter
       {"\xE7\xB7\x91\xFF\xC0\xAF\xED\xA0\x80", "緑������"},  // stray, overlong, surrogate
-      {"\xE7\xB7", "��"},                         // cut short
+      {"\xE7\xB7", "��"},                                    // cut short
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(visibleText(in), out);
 }

@@ -129,14 +129,14 @@ TEST(VehicleMirror, HoldsOnlyWhatTheModuleReadsAndFollowsNoLinkOutOfIt) {
     EXPECT_TRUE(fs::is_regular_file(folder / card)) << card;
   }
   EXPECT_EQ(names(folder.parent_path()), (std::set<std::string>{"shared", "u"}));
-  EXPECT_EQ(names(folder), (std::set<std::string>{"RUVA_ICCard.ini", "cards", "nested", "root.CSV",
-                                                  "ruva.so"}));
+  EXPECT_EQ(names(folder),
+            (std::set<std::string>{"RUVA_ICCard.ini", "cards", "nested", "root.CSV", "ruva.so"}));
 }
 
 TEST(VehicleMirror, CopiesTheCardFilesOfAFolderAndNothingBelowIt) {
   VehicleFolder top;
-  for (const char* file : {"from/a.csv", "from/B.CSV", "from/notes.txt", "from/sub/c.csv",
-                           "outside.csv"}) {
+  for (const char* file :
+       {"from/a.csv", "from/B.CSV", "from/notes.txt", "from/sub/c.csv", "outside.csv"}) {
     top.write(file, "3,1234A\n");
   }
   std::error_code ec;

@@ -162,7 +162,8 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       const double count = std::max(1.0, std::round(durationMs / stepMs));
       // Each frame runs at the speed of its middle, so the frames add up to the distance.
       const bool done = runFrames(
-          count, [&](int64_t i) { return from + (to - from) * (static_cast<double>(i) + 0.5) / count; },
+          count,
+          [&](int64_t i) { return from + (to - from) * (static_cast<double>(i) + 0.5) / count; },
           c.line, failure);
       speedKmh_ = to;
       return done;

@@ -58,7 +58,8 @@ std::vector<fs::path> relativeCardFolders(const std::string& vehicle, const fs::
   std::vector<fs::path> names;
   for (const std::string& entry : reader.cardList) {
     if (entry == kNullEntry) continue;
-    const fs::path name = withoutTrailingSeparator(platform::fileSystemPath(entry).lexically_normal());
+    const fs::path name =
+        withoutTrailingSeparator(platform::fileSystemPath(entry).lexically_normal());
     if (name.has_root_name() || name.has_root_directory()) continue;
     // An empty entry names the vehicle folder itself.
     names.push_back(name.empty() ? fs::path(".") : name);
