@@ -490,6 +490,8 @@ constexpr MessageText kCatalogue[] = {
      "'{1}' does not fit the 32-bit number the host passes (at most about 3.4e38 either way)",
      "'{1}' はホストが渡す 32 ビットの数値に収まらない（正負とも約 3.4e38 まで）"},
     {Msg::kInterrupted, "interrupted: the run stopped here", "中断：ここで再生を止めた"},
+    {Msg::kUnexpectedFailure, "stopped by an unexpected failure: {1}",
+     "予期しない失敗で止まった: {1}"},
     {Msg::kViewCardName, "Card name", "カード名"},
     {Msg::kViewHeader, "Header", "ヘッダー"},
     {Msg::kViewHeaderValues, "code {1}, text \"{2}\"", "コード {1}、文字列 \"{2}\""},

@@ -349,6 +349,7 @@ enum class Msg : uint16_t {
   kScnSnapshotOutside,
   kScnBeyondFloat,
   kInterrupted,
+  kUnexpectedFailure,
   // ruvacard: show, preview and code
   kViewCardName,
   kViewHeader,

@@ -2,6 +2,7 @@
 // driven by a scenario script. Exit status 0 when the script ran and every expectation
 // held, 1 when an expectation failed, 2 for bad input or a command that cannot run.
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <memory>
 
@@ -215,7 +216,13 @@ static int play(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   platform::catchStopRequests();
-  const int status = play(argc, argv);
+  int status = kExitInput;
+  // Caught, so that unwinding removes the mirror of the vehicle folder.
+  try {
+    status = play(argc, argv);
+  } catch (const std::exception& failure) {
+    status = inputError(message(Msg::kUnexpectedFailure, {failure.what()}));
+  }
   if (platform::stopRequested()) platform::endAsRequested();
   return status;
 }
