@@ -6,6 +6,7 @@
 #define RUVA_PLATFORM_HOST_FILES_H_
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,10 @@ bool isFolder(const std::string& path);
 // The ANSI code page that byte-string paths are converted with; 0 where they reach
 // the file system unchanged.
 uint32_t fileNameCodePage();
+
+// The byte-string path `path` as the file system names it: the same file that the
+// module's reads open for those bytes. Empty when the bytes do not convert.
+std::filesystem::path fileSystemPath(const std::string& path);
 
 }  // namespace platform
 

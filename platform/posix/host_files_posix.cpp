@@ -58,4 +58,8 @@ uint32_t fileNameCodePage() {
   return 0;
 }
 
+std::filesystem::path fileSystemPath(const std::string& path) {
+  return path;
+}
+
 }  // namespace platform

@@ -216,6 +216,21 @@ TEST(ScenarioRunner, CommandsThatCannotRunAreInputErrors) {
     EXPECT_FALSE(p.failure.expectation) << script;
     EXPECT_GT(p.failure.line, 0) << script;
   }
+  // Frame counts past every integer type are too long, not none at all.
+  const std::pair<const char*, const char*> tooLong[] = {
+      {"wait 2e20 ms", "1.25e+19 frames"},
+      {"speed 40\ndrive 1e300 m", "5.63e+300 frames"},
+      {"speed 1e-300\ndrive 1 m", "2.25e+302 frames"},
+      {"accelerate to 80 over 1e300 m", "frames; the limit is 20000000"},
+      {"accelerate to 1e-300 over 1 m", "frames; the limit is 20000000"},
+  };
+  for (const auto& [script, says] : tooLong) {
+    const Played p = play(script);
+    EXPECT_FALSE(p.passed) << script;
+    EXPECT_NE(p.failure.message.find(says), std::string::npos)
+        << script << ": " << p.failure.message;
+    EXPECT_TRUE(elapses(p.calls).empty()) << script;
+  }
 }
 
 TEST(ScenarioRunner, InputsReachTheModuleInTheNextFrame) {

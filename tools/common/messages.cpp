@@ -493,6 +493,17 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kScnValueCount, "expected {1} values for '{2}', got {3}",
      "'{2}' には値が {1} 個必要だが {3} 個"},
     {Msg::kScnUnknownCommand, "unknown command '{1}'", "不明なコマンド '{1}'"},
+    {Msg::kScnSnapshotOutside,
+     "snapshot '{1}' would be written outside the --out folder: name a file under it, "
+     "without '..' and not from the root",
+     "スナップショット '{1}' は --out のフォルダーの外に書かれる：'..' を含まない、"
+     "そのフォルダーからの名前にする"},
+    {Msg::kScnBeyondFloat,
+     "'{1}' does not fit the 32-bit number the host passes (at most about 3.4e38 either way)",
+     "'{1}' はホストが渡す 32 ビットの数値に収まらない（正負とも約 3.4e38 まで）"},
+    {Msg::kInterrupted, "interrupted: the run stopped here", "中断：ここで再生を止めた"},
+    {Msg::kUnexpectedFailure, "stopped by an unexpected failure: {1}",
+     "予期しない失敗で止まった: {1}"},
     {Msg::kViewCardName, "Card name", "カード名"},
     {Msg::kViewHeader, "Header", "ヘッダー"},
     {Msg::kViewHeaderValues, "code {1}, text \"{2}\"", "コード {1}、文字列 \"{2}\""},

@@ -345,6 +345,11 @@ enum class Msg : uint16_t {
   kScnBadValue,
   kScnValueCount,
   kScnUnknownCommand,
+  // ruvahost: what a script must not ask for, and a run stopped from outside
+  kScnSnapshotOutside,
+  kScnBeyondFloat,
+  kInterrupted,
+  kUnexpectedFailure,
   // ruvacard: show, preview and code
   kViewCardName,
   kViewHeader,

@@ -1,6 +1,7 @@
 #include "tools/host/html_report.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,9 +16,16 @@ constexpr const char kPage[] =
 #include "report_page.inc"
     ;
 
+// The page holds its numbers as doubles, exact for every integer up to 2^53: values up to
+// 2^52 keep each step between two of them exact too.
+constexpr double kMaxTenths = 4503599627370496.0;  // 2^52
+
 // A number as the picture prints it with one decimal, in tenths: the page prints the
-// tenths back and so reads exactly as the picture does.
+// tenths back and so reads exactly as the picture does. Beyond 450 billion km or km/h it
+// stops at that bound.
 int64_t tenths(double value) {
+  if (!(std::fabs(value) * 10.0 < kMaxTenths))
+    return static_cast<int64_t>(value < 0.0 ? -kMaxTenths : kMaxTenths);
   char text[64];
   std::snprintf(text, sizeof text, "%.1f", value);
   std::string digits;
@@ -165,9 +173,11 @@ void ReportRecorder::frameDone(const ScenarioRunner& runner) {
     if (names_ != nullptr) {
       context.stops = names_->find(view);
       const int current = context.stops.current;
-      if (current >= 0 && current != lastStop_) {
+      // A card read since numbers its stops afresh.
+      if (current >= 0 && (current != lastStop_ || names_->cardsRead() != lastCard_)) {
         markers_.push_back({frame, "stop", names_->stops()[static_cast<std::size_t>(current)]});
         lastStop_ = current;
+        lastCard_ = names_->cardsRead();
       }
     }
     const std::vector<std::string> elements = drawScreen(view, context);

@@ -3,9 +3,11 @@
 // write for it. Exit status 0 when the script ran and every expectation
 // held, 1 when an expectation failed, 2 for bad input or a command that cannot run.
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <memory>
 
+#include "platform/host_interrupt.h"
 #include "platform/host_text.h"
 #include "plugin/settings.h"
 #include "tools/common/messages.h"
@@ -114,7 +116,8 @@ bool parseOptions(const std::string& program, const std::vector<std::string>& ar
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// The whole run; a stop request ends it early, with everything it made removed.
+static int play(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string error;
   if (!setLanguageFromCommandLine(args, error)) return inputError(error);
@@ -153,6 +156,7 @@ int main(int argc, char** argv) {
 
   VehicleMirror mirror;
   if (!mirror.create(options.vehicle, options.module, error)) return inputError(error);
+  if (platform::stopRequested()) return kExitInput;
   platform::SharedLibrary library;
   if (!library.open(mirror.module().string(), error)) {
     return inputError(message(Msg::kCannotLoadModule, {options.module.string(), error}));
@@ -191,6 +195,7 @@ int main(int argc, char** argv) {
   settings.trace = trace.get();
   settings.stopNames = &stopNames;
   settings.keepGoing = options.keepGoing;
+  settings.stopRequested = platform::stopRequested;
   if (htmlFile) {
     // The page shows every failed expectation, so the run goes on past them.
     settings.observer = &recorder;
@@ -206,7 +211,7 @@ int main(int argc, char** argv) {
     traceFile->flush();
     if (!*traceFile) return inputError(message(Msg::kCannotWriteTrace, {options.trace.string()}));
   }
-  if (htmlFile) {
+  if (htmlFile && !platform::stopRequested()) {
     recorder.writeHtml(*htmlFile,
                        message(Msg::kReplayTitle, {scriptName, options.vehicle.filename().string()}));
     htmlFile->flush();
@@ -224,4 +229,17 @@ int main(int argc, char** argv) {
                                                   std::to_string(runner.expectationsChecked())}));
   }
   return failure.expectation ? kExitExpectation : kExitInput;
+}
+
+int main(int argc, char** argv) {
+  platform::catchStopRequests();
+  int status = kExitInput;
+  // Caught, so that unwinding removes the mirror of the vehicle folder.
+  try {
+    status = play(argc, argv);
+  } catch (const std::exception& failure) {
+    status = inputError(message(Msg::kUnexpectedFailure, {failure.what()}));
+  }
+  if (platform::stopRequested()) platform::endAsRequested();
+  return status;
 }

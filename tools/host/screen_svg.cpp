@@ -18,9 +18,10 @@ constexpr int kCardRowX = 720;  // the card stops beside the rows: card row, the
 constexpr int kNameX = 756;
 constexpr int kRowHeight = 26;
 
+// Text content of the picture: whatever bytes a stop name holds, the file stays XML.
 std::string escaped(const std::string& text) {
   std::string out;
-  for (char c : text) {
+  for (char c : visibleText(text)) {
     switch (c) {
       case '&':
         out += "&amp;";
