@@ -20,8 +20,8 @@ TEST(CardCheck, ReportsEveryRemarkOfTheBrokenExampleCard) {
   const std::string card = readSource("examples/broken_card.csv");
   ASSERT_FALSE(card.empty());
   std::ostringstream out;
-  LintCounts counts;
-  writeRemarks("broken_card.csv", lintCard(card, "broken_card.csv", true), counts, out);
+  RemarkReport report(ReportFormat::kText, out);
+  report.add("broken_card.csv", lintCard(card, "broken_card.csv", true), card);
   EXPECT_EQ(out.str(), readSource("tests/tools/golden/broken_card_check.txt"));
 }
 
@@ -47,7 +47,9 @@ TEST(VehicleCheck, WarnsOfCardFoldersNamedByAbsolutePaths) {
                 "3,1234A\n7,150,A,82800,83000,1,50,20,0.0,0,0.0,1,0,0,1,x,0,1,1,,A,0\n");
   vehicle.write("RUVA_ICCard.ini", "[ICCard]\n0=" + vehicle.prefix() + "cards\n");
   std::ostringstream out;
-  const LintCounts counts = checkVehicle(vehicle.path().string(), "v", false, true, out);
+  RemarkReport report(ReportFormat::kText, out);
+  checkVehicle(vehicle.path().string(), "v", false, true, report);
+  const LintCounts& counts = report.counts();
   EXPECT_EQ(counts.errors, 0) << out.str();
   EXPECT_EQ(counts.warnings, 1) << out.str();
   EXPECT_EQ(out.str().find("v/RUVA_ICCard.ini:2:1: warning: absolute path: "), 0u) << out.str();
