@@ -417,6 +417,16 @@ TEST(Parser, AFullTableSaysHowManyRowsItTakes) {
   EXPECT_EQ(full, expected);
 }
 
+// The checker's disable comments are rows whose column 0 begins with no integer: the
+// module reads the card as if they were not there.
+TEST(Parser, DisableCommentsAreNoRows) {
+  const std::string card = "3,1234M\n" + join(fullStopRow()) + "\n5,0,0.1,0.2,1\n";
+  const std::string commented = "# ruvacard: disable-file=C202\n3,1234M\n"
+                                "# ruvacard: disable=C405,C309\n" +
+                                join(fullStopRow()) + "\n ; ruvacard: disable=S104\n5,0,0.1,0.2,1\n";
+  EXPECT_EQ(dumpCard(parseCardText(commented)), dumpCard(parseCardText(card)));
+}
+
 TEST(Parser, ListeningChangesNothing) {
   std::string text =
       join(fullStopRow()) + "\n7\n7,3\n1,x\n5,1\n6,2,x\n8,x\n11,a,b\n12,c,d,e\n9,9\n";

@@ -78,6 +78,14 @@ TEST(ProfileText, FindsKeysByTheReadersRules) {
   }
 }
 
+// The checker's disable comments name no key the module reads.
+TEST(ProfileText, DisableCommentsHideNoKey) {
+  const std::string text =
+      "[Disp]\n; ruvacard: disable=S104\nDispType=1\n; ruvacard: disable-file=S105\nD01ABnum=3\n";
+  EXPECT_EQ(platform::findProfileValue(text, "Disp", "DispType"), "1");
+  EXPECT_EQ(platform::findProfileValue(text, "Disp", "D01ABnum"), "3");
+}
+
 TEST(ProfileText, FileReadersFallBackAndCut) {
   VehicleFolder folder;
   folder.write("a.ini", "[Disp]\nEmpty=\nNeg=-3\n[ICCard]\n0=" + std::string(300, 'x') + "\n");

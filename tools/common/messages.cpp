@@ -189,8 +189,9 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kAsFileNameSays, "{1}, as the file name says", "ファイル名どおりの {1}"},
 
     {Msg::kDisableHasNoEffect, "the comment has no effect", "このコメントは効かない"},
-    {Msg::kDisableExpected, "the code of a remark on the next line, or none",
-     "次の行の報告のコード、またはコメントなし"},
+    {Msg::kDisableExpected,
+     "the code of a remark on the next line (in the file, for disable-file), or no comment",
+     "次の行（disable-file ならファイル）にある報告のコード、またはコメントを消す"},
     {Msg::kUnknownCodeExpected, "a code as a remark line shows it, such as C301",
      "報告の行に示されたコード（例：C301）"},
 
