@@ -27,6 +27,9 @@ enum class RowType : int32_t {
   kSecondTrain = 12,
 };
 
+// Column 0 of every line holds its row type.
+inline constexpr int32_t kRowTypeColumn = 0;
+
 // How the parser reads a column.
 enum class ColumnKind : uint8_t {
   kText,       // the bytes unchanged

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kCardListEntries = 32;
 
 }  // namespace
 

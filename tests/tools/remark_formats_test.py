@@ -135,6 +135,8 @@ def check_pages(program, ids, cwd):
             page = done.stdout.decode("utf-8")
             if done.returncode != 0 or not page.startswith(code + " ") or len(page.splitlines()) < 6:
                 fail(f"explain {code} ({lang})", f"no page: {page!r}")
+            if re.search(r"\{\d\}", page):
+                fail(f"explain {code} ({lang})", f"a fact left unfilled: {page!r}")
             if lang == "ja" and page.isascii():
                 fail(f"explain {code} ({lang})", "not in Japanese")
     status = subprocess.run([program, "explain", "C000"], cwd=cwd, capture_output=True).returncode

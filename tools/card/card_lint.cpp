@@ -173,7 +173,7 @@ class ParserRemarks final : public CardDiagnostics {
     if (note && !withNotes_) return;
     // Blank lines, spaces alone included, are harmless wherever they stand.
     if (r.finding == CardFinding::kEmptyLine ||
-        (r.column == 0 && r.text.find_first_not_of(" \t") == std::string_view::npos)) {
+        (r.column == kRowTypeColumn && r.text.find_first_not_of(" \t") == std::string_view::npos)) {
       return;
     }
     // A byte order mark has its own remark; a '#' line is the usual comment.
@@ -302,14 +302,16 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
     lines.texts.push_back(line);
     splitFields(line, fields);
     if (number == 1 && line.substr(0, 3) == kByteOrderMark) {
-      LintRemark r = makeRemark(1, 0, RemarkCode::kByteOrderMark, message(Msg::kFirstRowIgnored),
+      LintRemark r = makeRemark(1, kRowTypeColumn, RemarkCode::kByteOrderMark, message(Msg::kFirstRowIgnored),
                                 message(Msg::kShiftJisNoMark));
-      r.field = shownField(fields[0].substr(kByteOrderMark.size()), utf8);
+      r.field = shownField(fields[kRowTypeColumn].substr(kByteOrderMark.size()), utf8);
       out.push_back(std::move(r));
     }
     for (std::size_t k = 0; k < fields.size(); ++k) {
       std::string_view field = fields[k];
-      if (number == 1 && k == 0 && field.substr(0, 3) == kByteOrderMark) field.remove_prefix(3);
+      if (number == 1 && k == kRowTypeColumn && field.substr(0, 3) == kByteOrderMark) {
+        field.remove_prefix(3);
+      }
       if (utf8 && !utf8Told && hasHighByte(field)) {
         utf8Told = true;
         LintRemark r = makeRemark(number, static_cast<int32_t>(k), RemarkCode::kTextInUtf8,
@@ -325,7 +327,7 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
     }
     int32_t type = -1;
     const RowFormat* format =
-        !fields.empty() && convertInt(fields[0], type) ? rowFormat(type) : nullptr;
+        !fields.empty() && convertInt(fields[kRowTypeColumn], type) ? rowFormat(type) : nullptr;
     if (format == nullptr) continue;
     auto field = [&](int32_t k) {
       return static_cast<std::size_t>(k) < fields.size() ? fields[static_cast<std::size_t>(k)]

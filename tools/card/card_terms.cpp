@@ -117,3 +117,74 @@ std::string timeMarkList() {
   }
   return list;
 }
+
+namespace {
+
+std::string readAs(const CardColumn& c) {
+  switch (c.kind) {
+    case ColumnKind::kText:
+      return message(Msg::kKindText);
+    case ColumnKind::kInteger:
+      return message(Msg::kKindInteger);
+    case ColumnKind::kReal:
+      return message(Msg::kKindReal);
+    case ColumnKind::kTime:
+      return message(Msg::kKindTime, {timeMarkList()});
+    case ColumnKind::kPlainTime:
+      return message(Msg::kKindPlainTime);
+    case ColumnKind::kFifth:
+      return message(Msg::kKindFifth, {std::to_string(kFifthDivisor), std::to_string(kSlashBase)});
+    case ColumnKind::kLowByte:
+      return message(Msg::kKindLowByte);
+    case ColumnKind::kFlag:
+      return message(Msg::kKindFlag);
+    case ColumnKind::kZeroFlag:
+      return message(Msg::kKindZeroFlag);
+    case ColumnKind::kStopCode:
+      return message(Msg::kKindStopCode);
+    case ColumnKind::kStopMark:
+      return message(Msg::kKindStopMark, {std::to_string(c.highest)});
+    case ColumnKind::kNotRead:
+      break;
+  }
+  return message(Msg::kKindNotRead);
+}
+
+std::string whenBad(const CardColumn& c) {
+  switch (c.onBad) {
+    case OnBadValue::kRowIgnored:
+      return message(Msg::kWholeRowIgnored);
+    case OnBadValue::kValueKept:
+      return message(Msg::kValueNotStored);
+    case OnBadValue::kFallback:
+      if (c.kind == ColumnKind::kStopMark) {
+        return message(Msg::kBadCountsAs, {std::to_string(c.fallback)});
+      }
+      if (c.kind == ColumnKind::kFlag || c.kind == ColumnKind::kZeroFlag) {
+        return message(Msg::kStores, {c.fallback != 0 ? "true" : "false"});
+      }
+      return message(Msg::kStores, {std::to_string(c.fallback)});
+    case OnBadValue::kNothing:
+      break;
+  }
+  return "—";
+}
+
+}  // namespace
+
+void writeCardFormat(std::ostream& out) {
+  out << "| " << message(Msg::kFormatRow) << " | " << message(Msg::kFormatColumn) << " | "
+      << message(Msg::kFormatReadAs) << " | " << message(Msg::kFormatWhenBad) << " | "
+      << message(Msg::kFormatHolds) << " |\n|---|---|---|---|---|\n";
+  for (const RowFormat& format : kRowFormats) {
+    const std::string type = std::to_string(rowNumber(format.type));
+    const std::string row =
+        format.limit > 0 ? message(Msg::kFormatRowsAtMost, {type, std::to_string(format.limit)})
+                         : message(Msg::kFormatRowLast, {type});
+    for (const CardColumn& c : format.columns) {
+      const bool read = c.kind != ColumnKind::kNotRead;
+      out << "| " << row << " | " << c.column << " | " << readAs(c) << " | " << whenBad(c) << " | "
+          << (read ? columnHint(c.field) : "—") << " |\n";
+    }
+  }
+}

@@ -3,6 +3,7 @@
 #ifndef RUVA_TOOLS_CARD_CARD_TERMS_H_
 #define RUVA_TOOLS_CARD_CARD_TERMS_H_
 
+#include <ostream>
 #include <string>
 
 #include "card/card_format.h"
@@ -15,5 +16,10 @@ std::string rowTypeList();
 
 // The time marks, "停 ↓ → ← 〓", in UTF-8.
 std::string timeMarkList();
+
+// `ruvacard format`: every row type and column of the card format as a Markdown table
+// in the current language: how each column is read, what a value that does not convert
+// gives, and what the column holds.
+void writeCardFormat(std::ostream& out);
 
 #endif  // RUVA_TOOLS_CARD_CARD_TERMS_H_

@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "tools/card/card_lint.h"
 #include "plugin/settings.h"
+#include "tools/card/card_terms.h"
 #include "tools/card/card_views.h"
 #include "tools/card/remark_pages.h"
 #include "tools/card/remark_report.h"
@@ -242,6 +243,12 @@ int main(int argc, char** argv) {
   if (command == "show" || command == "preview") return runShowOrPreview(command, args);
   if (command == "code") return runCode(args);
   if (command == "explain") return runExplain(args);
+  if (command == "format" && args.empty()) {
+    std::ostringstream out;
+    writeCardFormat(out);
+    print(out);
+    return 0;
+  }
   platform::writeTerminal(message(Msg::kCardUsage), true);
   return inputError(message(Msg::kUnknownCommand, {command}));
 }

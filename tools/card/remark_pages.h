@@ -5,9 +5,14 @@
 #define RUVA_TOOLS_CARD_REMARK_PAGES_H_
 
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "tools/common/remark_codes.h"
+
+// A text of the page of `code` in the current language, with the facts of the module
+// it names filled in.
+std::string remarkPageText(RemarkCode code, const Words& words);
 
 // The page of `code` in the current language: its title, what the module does, why it
 // matters, a wrong and a right line, and the fix.

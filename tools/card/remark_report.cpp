@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "tools/card/remark_pages.h"
 #include "tools/common/messages.h"
 
 namespace {
@@ -99,11 +100,12 @@ void writeSarifRules(std::ostream& out) {
   const auto catalogue = remarkCatalogue();
   for (std::size_t i = 0; i < catalogue.size(); ++i) {
     const RemarkText& t = catalogue[i];
-    const std::string help = std::string(inLanguage(t.does)) + " " + inLanguage(t.why) + " " +
-                             inLanguage(t.fix);
+    const std::string does = remarkPageText(t.code, t.does);
+    const std::string help =
+        does + " " + remarkPageText(t.code, t.why) + " " + remarkPageText(t.code, t.fix);
     out << (i ? ",\n" : "\n") << "{\"id\":" << jsonString(t.id)
         << ",\"shortDescription\":{\"text\":" << jsonString(genericTitle(t.code))
-        << "},\"fullDescription\":{\"text\":" << jsonString(inLanguage(t.does))
+        << "},\"fullDescription\":{\"text\":" << jsonString(does)
         << "},\"help\":{\"text\":" << jsonString(help)
         << "},\"defaultConfiguration\":{\"level\":" << jsonString(severityName(t.severity))
         << "}}";

@@ -14,6 +14,7 @@ constexpr MessageText kCatalogue[] = {
      "       ruvacard preview FILE [--rows 3|5]\n"
      "       ruvacard code CODE [--vehicle FOLDER]\n"
      "       ruvacard explain CODE\n"
+     "       ruvacard format\n"
      "  check    what the module would read other than written (errors) and what\n"
      "           looks unintended (warnings), with line, column and remark code\n"
      "  vehicle  the settings, the card list and every card of a vehicle folder, then\n"
@@ -22,6 +23,7 @@ constexpr MessageText kCatalogue[] = {
      "  preview  what the lists show with each stop as the current one\n"
      "  code     the card folder, file name and path that a card code selects\n"
      "  explain  what a remark code means, why it matters and how to fix it\n"
+     "  format   every row type and column of a card file, as the module reads them\n"
      "OPTIONS of check and vehicle:\n"
      "  --strict      warnings count as errors\n"
      "  --notes       also list the special forms recognised\n"
@@ -34,6 +36,7 @@ constexpr MessageText kCatalogue[] = {
      "        ruvacard preview ファイル [--rows 3|5]\n"
      "        ruvacard code コード [--vehicle フォルダー]\n"
      "        ruvacard explain 報告コード\n"
+     "        ruvacard format\n"
      "  check    モジュールが書かれたとおりに読まない箇所（エラー）と、意図しないと\n"
      "           思われる箇所（警告）を行・列・報告コード付きで示す\n"
      "  vehicle  車両フォルダーの設定、カード一覧、すべてのカードを検査し、指摘があれば\n"
@@ -42,6 +45,7 @@ constexpr MessageText kCatalogue[] = {
      "  preview  各駅を現在駅としたときにリストに出る内容\n"
      "  code     カードコードが選ぶカードフォルダー、ファイル名、パス\n"
      "  explain  報告コードの意味、影響、直し方\n"
+     "  format   カードファイルの全行種別と全列（モジュールの読み方）\n"
      "check と vehicle のオプション:\n"
      "  --strict      警告もエラーとする\n"
      "  --notes       認識した特殊な書き方も示す\n"
@@ -445,6 +449,28 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kScnValueCount, "expected {1} values for '{2}', got {3}",
      "'{2}' には値が {1} 個必要だが {3} 個"},
     {Msg::kScnUnknownCommand, "unknown command '{1}'", "不明なコマンド '{1}'"},
+    {Msg::kFormatRow, "Row type", "行種別"},
+    {Msg::kFormatColumn, "Column", "列"},
+    {Msg::kFormatReadAs, "Read as", "読み方"},
+    {Msg::kFormatWhenBad, "When it does not convert", "変換できないとき"},
+    {Msg::kFormatHolds, "What to write", "書くもの"},
+    {Msg::kFormatRowsAtMost, "{1} (at most {2} rows)", "{1}（{2} 行まで）"},
+    {Msg::kFormatRowLast, "{1} (the last row counts)", "{1}（最後の行が有効）"},
+    {Msg::kKindText, "text", "文字列"},
+    {Msg::kKindInteger, "integer", "整数"},
+    {Msg::kKindReal, "real", "実数"},
+    {Msg::kKindTime, "time HHMMSS, or {1}; before 01:00:00 counts from 24:00:00",
+     "時刻 HHMMSS、または {1}。01:00:00 より前は 24:00:00 からと数える"},
+    {Msg::kKindPlainTime, "time HHMMSS, stored as written", "時刻 HHMMSS（書いたとおりに格納）"},
+    {Msg::kKindFifth, "integer ÷ {1}; /N stores {2} + N ÷ {1}", "整数 ÷ {1}。/N は {2} + N ÷ {1} を格納"},
+    {Msg::kKindLowByte, "integer, its low 8 bits", "整数（下位 8 ビット）"},
+    {Msg::kKindFlag, "integer: set when not 0", "整数：0 以外なら設定"},
+    {Msg::kKindZeroFlag, "integer: set when 0", "整数：0 なら設定"},
+    {Msg::kKindStopCode, "text, and the number its digits form", "文字列と、その数字が作る番号"},
+    {Msg::kKindStopMark, "integer 0 to {1}; a larger one is recomputed",
+     "整数 0～{1}。それより大きい値は計算し直す"},
+    {Msg::kKindNotRead, "not read", "読まれない"},
+    {Msg::kBadCountsAs, "counts as {1}", "{1} とみなす"},
     {Msg::kViewCardName, "Card name", "カード名"},
     {Msg::kViewHeader, "Header", "ヘッダー"},
     {Msg::kViewHeaderValues, "code {1}, text \"{2}\"", "コード {1}、文字列 \"{2}\""},

@@ -6,7 +6,7 @@
 
 namespace {
 
-// A stop row as it should be written: every column from 0 to 21.
+// A stop row as it should be written, with every column it has.
 #define GOOD_STOP "7,150,桜川,083000,083030,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,,A01,0"
 
 using S = Severity;
@@ -22,15 +22,15 @@ constexpr RemarkText kRemarks[] = {
      {"The card beacon finds no stop and the display leaves card mode.",
       "カード地上子で駅が見つからず、表示はカードモードを抜ける。"},
      "(nothing)", GOOD_STOP,
-     {"Write one row of type 7 per stop.", "1 駅につき種別 7 の行を 1 行書いてください。"}},
+     {"Write one row of type {1} per stop.", "1 駅につき種別 {1} の行を 1 行書いてください。"}},
     {R::kNoStopRows, "C102", S::kError,
      {"no stop rows", "駅の行がない"},
-     {"The card has no row of type 7, so it has no stops.",
-      "種別 7 の行がないので、カードに駅がない。"},
+     {"The card has no row of type {1}, so it has no stops.",
+      "種別 {1} の行がないので、カードに駅がない。"},
      {"The card beacon finds no stop and the display leaves card mode.",
       "カード地上子で駅が見つからず、表示はカードモードを抜ける。"},
      "3,1234M", "3,1234M\n" GOOD_STOP,
-     {"Write one row of type 7 per stop.", "1 駅につき種別 7 の行を 1 行書いてください。"}},
+     {"Write one row of type {1} per stop.", "1 駅につき種別 {1} の行を 1 行書いてください。"}},
     {R::kByteOrderMark, "C103", S::kError,
      {"UTF-8 byte order mark before the row type",
       "行の種別の前に UTF-8 のバイト順マーク（BOM）"},
@@ -92,13 +92,13 @@ constexpr RemarkText kRemarks[] = {
       "カードの書式にある種別を使ってください。コメントなら行頭に # を付けてください。"}},
     {R::kTableFull, "C203", S::kError,
      {"{1} rows of type {2} already taken", "種別 {2} の行はすでに {1} 行ある"},
-     {"A card holds at most 63 stops, 32 event rows and 16 range rows; rows beyond are "
+     {"A card holds at most {1} stops, {2} event rows and {3} range rows; rows beyond are "
       "ignored whole.",
-      "1 枚のカードに入るのは駅 63 行、イベント行 32 行、範囲行 16 行まで。それを超える行は"
+      "1 枚のカードに入るのは駅 {1} 行、イベント行 {2} 行、範囲行 {3} 行まで。それを超える行は"
       "まるごと無視される。"},
      {"The stops or windows of the rows beyond are missing.",
       "超えた行の駅や区間が欠ける。"},
-     "(64 rows of type 7)", "(63 rows of type 7; the rest on a second card)",
+     "(one stop row more than the card holds)", "(the rest of the run on a second card)",
      {"Split a longer run over two cards.", "それより長い運行は 2 枚のカードに分けてください。"}},
 
     // C3xx: columns and numbers
@@ -147,8 +147,8 @@ constexpr RemarkText kRemarks[] = {
      {"The column's value is lost, and a column left out in the middle shifts the rest.",
       "この列の値が失われ、途中の列を抜かすと残りがずれる。"},
      "7,150,桜川,083000", GOOD_STOP,
-     {"Give the row all its columns: a stop row has columns 0 to 21.",
-      "行にすべての列を書いてください。駅の行は列 0～21 です。"}},
+     {"Give the row all its columns: a stop row has columns 0 to {1}.",
+      "行にすべての列を書いてください。駅の行は列 0～{1} です。"}},
     {R::kTextIsEnd, "C306", S::kError,
      {"short row: column missing, its text reads \"end\"",
       "列の足りない行：この列がなく、文字列は \"end\" と読まれる"},
@@ -173,8 +173,8 @@ constexpr RemarkText kRemarks[] = {
      {"Kilometre posts, sections and cues of the stop are lost.",
       "その駅のキロ程、区間、合図が失われる。"},
      "7,150,桜川,083000,083030", GOOD_STOP,
-     {"Give the row all its columns: a stop row has columns 0 to 21.",
-      "行にすべての列を書いてください。駅の行は列 0～21 です。"}},
+     {"Give the row all its columns: a stop row has columns 0 to {1}.",
+      "行にすべての列を書いてください。駅の行は列 0～{1} です。"}},
     {R::kTextAfterNumber, "C309", S::kError,
      {"text after the number is not read", "数値の後ろの文字は読まれない"},
      {"A number column is read up to the first character that cannot continue the number: "
@@ -257,12 +257,12 @@ constexpr RemarkText kRemarks[] = {
       "既知の接頭記号 1 つ、4 桁までの数字、接尾記号 1 つ（D を除く）で書いてください。"}},
     {R::kNoTrainNumber, "C502", S::kWarning,
      {"no train number", "列車番号がない"},
-     {"Without a row of type 3 the train number is the text NULL.",
-      "種別 3 の行がないと、列車番号は文字列 NULL になる。"},
+     {"Without a row of type {1} the train number is the text NULL.",
+      "種別 {1} の行がないと、列車番号は文字列 NULL になる。"},
      {"The display shows the codes of the letters of NULL.",
       "表示には NULL の文字のコードが出る。"},
      GOOD_STOP, "3,1234M\n" GOOD_STOP,
-     {"Give the card a row 3,TRAIN NUMBER.", "3,列車番号 の行を書いてください。"}},
+     {"Give the card a row {1},TRAIN NUMBER.", "{1},列車番号 の行を書いてください。"}},
     {R::kTrainNumberNotFileName, "C503", S::kWarning,
      {"train number does not match the file name", "列車番号がファイル名と一致しない"},
      {"A card loads for the card code that its file name says, whatever its train number.",
@@ -284,16 +284,16 @@ constexpr RemarkText kRemarks[] = {
      {"Count stop rows from 0.", "駅の行は 0 から数えてください。"}},
     {R::kEventTypeWithoutWindow, "C602", S::kError,
      {"event type {1} is not 0 to {2}", "イベントの種類 {1} は 0～{2} でない"},
-     {"The display opens windows for event types 0 to 3 only.",
-      "表示が区間を開くのはイベントの種類 0～3 だけ。"},
+     {"The display opens windows for event types 0 to {1} only.",
+      "表示が区間を開くのはイベントの種類 0～{1} だけ。"},
      {"The entry never opens a window.", "この区間は決して開かない。"},
      "5,0,0.2,0.5,4", "5,0,0.2,0.5,1",
-     {"Write an event type from 0 to 3.", "イベントの種類は 0～3 で書いてください。"}},
+     {"Write an event type from 0 to {1}.", "イベントの種類は 0～{1} で書いてください。"}},
     {R::kZeroSection, "C603", S::kWarning,
      {"section length 0 before the last stop", "終着駅の手前で区間の長さが 0"},
-     {"Column 10 is the length to the next row; with 0 the next stop counts as reached at "
+     {"Column {1} is the length to the next row; with 0 the next stop counts as reached at "
       "once.",
-      "列 10 は次の行までの長さ。0 だと次駅にすぐ着いた扱いになる。"},
+      "列 {1} は次の行までの長さ。0 だと次駅にすぐ着いた扱いになる。"},
      {"The display skips to the stop after.", "表示が次の駅へ飛ぶ。"},
      "7,150,桜川,083000,083030,1,50,20,12.5,0,0.0,1,0,0,1,,0,1,1,,A01,0", GOOD_STOP,
      {"Write the length in km from this stop to the next row.",
@@ -328,12 +328,12 @@ constexpr RemarkText kRemarks[] = {
     {R::kStopMarkRecomputed, "C803", S::kNote,
      {"values above {1} become 1 for a first time in hour {2}, else 0",
       "{1} を超える値は、時刻 1 が {2} 時（通過の記号）なら 1、それ以外は 0 になる"},
-     {"Column 21 keeps 0 to 2; a larger value is recomputed from the first time.",
-      "列 21 は 0～2 を保つ。それより大きい値は時刻 1 から計算し直される。"},
+     {"Column {1} keeps 0 to {2}; a larger value is recomputed from the first time.",
+      "列 {1} は 0～{2} を保つ。それより大きい値は時刻 1 から計算し直される。"},
      {"The value stored is not the one written.", "書いた値とは違う値が格納される。"},
      "...,A01,9", "...,A01,1",
-     {"Write 0, 1 or 2 if the value is meant as written.",
-      "書いた値のままにしたいなら 0、1、2 を書いてください。"}},
+     {"Write a value from 0 to {2} if the value is meant as written (column {1}).",
+      "書いた値のままにしたいなら 0～{2} を書いてください（列 {1}）。"}},
 
     // S1xx: sections and keys of the settings files
     {R::kUnknownSection, "S101", S::kError,
@@ -365,9 +365,9 @@ constexpr RemarkText kRemarks[] = {
      {"The setting meant stays at its default.", "意図した設定は既定値のまま。"},
      "DispTyp=1", "DispType=1",
      {"Write the key as the remark names it (DispTyp → DispType, UnitDispEnabled → "
-      "UnitDispEnable); card-list entries are numbered 0 to 31 without leading zeros.",
+      "UnitDispEnable).",
       "報告が示すキーに直してください（DispTyp → DispType、UnitDispEnabled → "
-      "UnitDispEnable）。カード一覧の項目番号は 0～31 で、先頭に 0 を付けません。"}},
+      "UnitDispEnable）。"}},
     {R::kRepeatedKey, "S105", S::kError,
      {"repeated key", "キーの重複"},
      {"Only the first of two keys of the same name is read.", "同じ名前のキーは最初のものだけが読まれる。"},
@@ -417,8 +417,8 @@ constexpr RemarkText kRemarks[] = {
       "RUVA_ICCard.ini がないと、カードフォルダーは 1 つもないことになる。"},
      {"No card beacon finds a card.", "どのカード地上子でもカードが見つからない。"},
      "(no RUVA_ICCard.ini)", "[ICCard]\n0=local",
-     {"Write a card list with keys 0 to 31 in [ICCard].",
-      "[ICCard] にキー 0～31 を持つカード一覧を書いてください。"}},
+     {"Write a card list with keys 0 to {1} in [ICCard].",
+      "[ICCard] にキー 0～{1} を持つカード一覧を書いてください。"}},
     {R::kNoCardFolder, "S302", S::kError,
      {"no card folder exists", "カードフォルダーが 1 つもない"},
      {"None of the card list's folders exists; Load reports failure.",
@@ -428,12 +428,12 @@ constexpr RemarkText kRemarks[] = {
      {"Name at least one existing card folder.", "存在するカードフォルダーを 1 つ以上書いてください。"}},
     {R::kUnknownEntry, "S303", S::kError,
      {"unknown key", "不明なキー"},
-     {"The card list is read by the keys 0 to 31 alone.",
-      "カード一覧はキー 0～31 だけで読まれる。"},
+     {"The card list is read by the keys 0 to {1} alone.",
+      "カード一覧はキー 0～{1} だけで読まれる。"},
      {"The folder of the key is never used.", "そのキーのフォルダーは使われない。"},
      "01=local", "1=local",
-     {"Number the entries 0 to 31, without leading zeros.",
-      "項目の番号は 0～31 で、先頭に 0 を付けないでください。"}},
+     {"Number the entries 0 to {1}, without leading zeros.",
+      "項目の番号は 0～{1} で、先頭に 0 を付けないでください。"}},
     {R::kCardFolderNotFound, "S304", S::kError,
      {"card folder not found", "カードフォルダーが見つからない"},
      {"An entry whose folder does not exist counts as missing.",
@@ -460,10 +460,10 @@ constexpr RemarkText kRemarks[] = {
      {"Name the folder from the vehicle folder.", "車両フォルダーからの相対パスで書いてください。"}},
     {R::kNoCodeReachesEntry, "S307", S::kWarning,
      {"no card code reaches this entry", "この項目を指すカードコードがない"},
-     {"Card codes name entries 0 to 21 only.", "カードコードが指せるのは項目 0～21 だけ。"},
-     {"The cards of entries 22 to 31 are never loaded.", "項目 22～31 のカードは読み込まれない。"},
+     {"Card codes name entries 0 to {2} only.", "カードコードが指せるのは項目 0～{2} だけ。"},
+     {"The cards of entries {3} to {1} are never loaded.", "項目 {3}～{1} のカードは読み込まれない。"},
      "22=extra", "2=extra",
-     {"Use an entry from 0 to 21.", "0～21 の項目を使ってください。"}},
+     {"Use an entry from 0 to {2}.", "0～{2} の項目を使ってください。"}},
 
     // M1xx: the checker's own comments
     {R::kUnusedDisable, "M101", S::kWarning,

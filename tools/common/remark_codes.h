@@ -95,7 +95,8 @@ struct Words {
 
 // One remark of the catalogue. The title is what the remark line says; {1} to {9}
 // stand for its arguments. The rest is its page: what the module does, why it matters,
-// a wrong and a right line (the same in both languages), and the fix.
+// a wrong and a right line (the same in both languages), and the fix; their {1} to {9}
+// stand for facts of the module that the page names (remarkPageArgs).
 struct RemarkText {
   RemarkCode code;
   const char* id;  // "C301"
