@@ -12,13 +12,13 @@
 #include "card/parser.h"
 #include "card/train_number_marks.h"
 #include "display/frame_rules.h"
-#include "platform/host_text.h"
 #include "platform/platform.h"
 #include "route/clock_time.h"
 #include "route/train_number.h"
 #include "tools/card/card_names.h"
 #include "tools/card/card_terms.h"
 #include "tools/common/messages.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "tools/card/card_terms.h"
 
 #include "display/frame_rules.h"
-#include "platform/host_text.h"
 #include "tools/common/messages.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include "card/csv_reader.h"
 #include "display/frame_rules.h"
 #include "display/ruva.h"
-#include "platform/host_text.h"
 #include "platform/platform.h"
 #include "plugin/settings.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 

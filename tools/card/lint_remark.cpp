@@ -1,7 +1,7 @@
 #include "tools/card/lint_remark.h"
 
-#include "platform/host_text.h"
 #include "tools/common/messages.h"
+#include "tools/platform/host_text.h"
 
 LintRemark makeRemark(int32_t line, int32_t column, RemarkCode code, std::string instead,
                       std::string expected) {

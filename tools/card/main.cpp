@@ -9,11 +9,9 @@
 #include <vector>
 
 #include "card/parser.h"
-#include "platform/host_files.h"
-#include "platform/host_text.h"
 #include "platform/platform.h"
-#include "tools/card/card_lint.h"
 #include "plugin/settings.h"
+#include "tools/card/card_lint.h"
 #include "tools/card/card_terms.h"
 #include "tools/card/card_views.h"
 #include "tools/card/remark_pages.h"
@@ -21,6 +19,8 @@
 #include "tools/card/vehicle_check.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_file.h"
+#include "tools/platform/host_files.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 

@@ -11,7 +11,6 @@
 
 #include "card/card_code.h"
 #include "card/csv_reader.h"
-#include "platform/host_files.h"
 #include "platform/platform.h"
 #include "platform/profile_text.h"
 #include "plugin/settings.h"
@@ -19,6 +18,7 @@
 #include "tools/card/card_names.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
+#include "tools/platform/host_files.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <memory>
 
-#include "platform/host_text.h"
 #include "plugin/settings.h"
 #include "tools/common/messages.h"
 #include "tools/common/module_api.h"
@@ -15,6 +14,7 @@
 #include "tools/host/scenario.h"
 #include "tools/host/scenario_runner.h"
 #include "tools/host/vehicle_mirror.h"
+#include "tools/platform/host_text.h"
 
 namespace fs = std::filesystem;
 
