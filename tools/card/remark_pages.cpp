@@ -28,7 +28,7 @@ std::string number(int64_t value) {
 
 // The facts of the module that the page of `code` names, in the order of its
 // placeholders.
-std::vector<std::string> pageArgs(RemarkCode code) {
+std::vector<std::string> remarkPageArgs(RemarkCode code) {
   switch (code) {
     case RemarkCode::kEmptyFile:
     case RemarkCode::kNoStopRows:
@@ -66,7 +66,7 @@ std::string titleWithNumbers(RemarkCode code) {
 }  // namespace
 
 std::string remarkPageText(RemarkCode code, const Words& words) {
-  const std::vector<std::string> args = pageArgs(code);
+  const std::vector<std::string> args = remarkPageArgs(code);
   const std::vector<std::string_view> views(args.begin(), args.end());
   return filledText(inLanguage(words), views);
 }
