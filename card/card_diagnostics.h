@@ -52,13 +52,13 @@ struct CardRemark {
   int32_t line = 0;    // line number in the file, from 1
   int32_t column = 0;  // field index in the line; 0 is the row type
   CardFinding finding = CardFinding::kNotInteger;
-  const RowFormat* row = nullptr;     // the row's format; null without a row type read
-  const CardColumn* format = nullptr; // the column's format; null for column 0 and
-                                      // columns that the row type does not have
-  std::string_view text;  // the field as read ("end" for the column after the last);
-                          // empty when the line has no such field
-  CardValue stored;       // what was stored, where anything was
-  int32_t limit = 0;      // kTableFull: the rows that the table takes
+  const RowFormat* row = nullptr;      // the row's format; null without a row type read
+  const CardColumn* format = nullptr;  // the column's format; null for column 0 and
+                                       // columns that the row type does not have
+  std::string_view text;               // the field as read ("end" for the column after the last);
+                                       // empty when the line has no such field
+  CardValue stored;                    // what was stored, where anything was
+  int32_t limit = 0;                   // kTableFull: the rows that the table takes
 };
 
 // Receives the remarks of one parse in reading order.

@@ -48,10 +48,10 @@ enum class ColumnKind : uint8_t {
 
 // What a number column holds when it does not convert.
 enum class OnBadValue : uint8_t {
-  kNothing,    // a text column: every text is taken
-  kFallback,   // the column's fallback is stored
-  kRowIgnored, // the whole row is not taken
-  kValueKept,  // the member keeps the value it had
+  kNothing,     // a text column: every text is taken
+  kFallback,    // the column's fallback is stored
+  kRowIgnored,  // the whole row is not taken
+  kValueKept,   // the member keeps the value it had
 };
 
 // The members of CardRecord that card columns fill, one per column.
@@ -106,9 +106,9 @@ struct CardColumn {
   int32_t column;  // field index in the line; 0 is the row type
   ColumnKind kind;
   OnBadValue onBad;
-  int32_t fallback;  // stored when onBad is kFallback: reals as that many km, flags as
-                     // false for 0
-  int32_t highest;   // the largest value stored as written (kAnyValue: any)
+  int32_t fallback;         // stored when onBad is kFallback: reals as that many km, flags as
+                            // false for 0
+  int32_t highest;          // the largest value stored as written (kAnyValue: any)
   std::string_view member;  // the CardRecord member
 };
 
@@ -179,8 +179,7 @@ inline constexpr CardColumn kStopColumns[] = {
     {F::kStopAttr, 18, K::kInteger, B::kFallback, 255, kAnyValue, "stopAttr"},
     {F::kStopColumn19, 19, K::kNotRead, B::kNothing, 0, kAnyValue, ""},
     {F::kStopCode, 20, K::kStopCode, B::kFallback, 0, kAnyValue, "stopCode"},
-    {F::kStopCol21, 21, K::kStopMark, B::kFallback, kStopMarkFailed, kStopMarkHighest,
-     "stopCol21"},
+    {F::kStopCol21, 21, K::kStopMark, B::kFallback, kStopMarkFailed, kStopMarkHighest, "stopCol21"},
 };
 inline constexpr CardColumn kAnnounceColumns[] = {
     {F::kCardValue8, 1, K::kInteger, B::kRowIgnored, 0, kAnyValue, "cardValue8"},

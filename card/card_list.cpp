@@ -6,11 +6,6 @@
 #include "card/csv_reader.h"
 #include "platform/platform.h"
 
-namespace {
-
-
-}  // namespace
-
 bool CCsvread::readCardList() {
   // Each Load reads the file afresh, so an edited card list takes effect and repeated
   // Loads do not pile up entries.

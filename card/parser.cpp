@@ -374,7 +374,8 @@ bool convertTableRow(const Row& row, const RowFormat& format, double* values) {
     const CardColumn& c = format.columns[k];
     int32_t integer = 0;
     const bool isInteger = c.kind != ColumnKind::kReal;
-    const bool converted = isInteger ? row.integer(c.column, integer) : row.real(c.column, values[k]);
+    const bool converted =
+        isInteger ? row.integer(c.column, integer) : row.real(c.column, values[k]);
     if (!converted) {
       row.badValue(c.column, isInteger ? NumberKind::kInteger : NumberKind::kReal);
       return false;

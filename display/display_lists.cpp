@@ -72,7 +72,7 @@ constexpr Column kBeaconList5[] = {
 };
 
 constexpr int32_t kRowInterval = kRevealRowInterval;  // ms between two rows coming up
-constexpr std::size_t kFurtherRow = 5;                 // comes up after rows 0 to 4
+constexpr std::size_t kFurtherRow = 5;                // comes up after rows 0 to 4
 constexpr std::size_t kLastStopRow = 6;
 static_assert(kRevealComplete == kRowInterval * static_cast<int32_t>(kFurtherRow + 1),
               "the further stop is the last row to come up");

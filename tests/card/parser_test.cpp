@@ -80,7 +80,8 @@ struct Remark {
 class RemarkList : public CardDiagnostics {
  public:
   void remark(const CardRemark& r) override {
-    const double stored = r.stored.kind == CardValue::Kind::kReal ? r.stored.real : r.stored.integer;
+    const double stored =
+        r.stored.kind == CardValue::Kind::kReal ? r.stored.real : r.stored.integer;
     remarks.push_back({r.line, r.column, r.finding, std::string(r.text), r.stored.kind, stored,
                        r.limit, r.format != nullptr && r.format->column == r.column});
   }
@@ -421,9 +422,10 @@ TEST(Parser, AFullTableSaysHowManyRowsItTakes) {
 // module reads the card as if they were not there.
 TEST(Parser, DisableCommentsAreNoRows) {
   const std::string card = "3,1234M\n" + join(fullStopRow()) + "\n5,0,0.1,0.2,1\n";
-  const std::string commented = "# ruvacard: disable-file=C202\n3,1234M\n"
-                                "# ruvacard: disable=C405,C309\n" +
-                                join(fullStopRow()) + "\n ; ruvacard: disable=S104\n5,0,0.1,0.2,1\n";
+  const std::string commented =
+      "# ruvacard: disable-file=C202\n3,1234M\n"
+      "# ruvacard: disable=C405,C309\n" +
+      join(fullStopRow()) + "\n ; ruvacard: disable=S104\n5,0,0.1,0.2,1\n";
   EXPECT_EQ(dumpCard(parseCardText(commented)), dumpCard(parseCardText(card)));
 }
 

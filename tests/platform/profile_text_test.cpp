@@ -20,10 +20,9 @@ TEST(ProfileText, IntegersReadAsTheWindowsReaderReadsThem) {
     const char* text;
     int32_t value;
   } cases[] = {
-      {"12abc", 12}, {"0x3", 3},       {"017", 17},     {"- 5", 0},
-      {"+0o7", 7},   {"4294967295", -1}, {"-1", -1},    {"  42", 42},
-      {"0b101", 5},  {"0X3", 0},       {"0x", 0},       {"abc", 0},
-      {"-0x10", -16}, {"4294967296", 0}, {"2147483648", INT32_MIN},
+      {"12abc", 12},      {"0x3", 3}, {"017", 17},    {"- 5", 0},        {"+0o7", 7},
+      {"4294967295", -1}, {"-1", -1}, {"  42", 42},   {"0b101", 5},      {"0X3", 0},
+      {"0x", 0},          {"abc", 0}, {"-0x10", -16}, {"4294967296", 0}, {"2147483648", INT32_MIN},
   };
   // The same values through the system's reader, from a file: on Windows this holds the
   // rules above against the real thing.

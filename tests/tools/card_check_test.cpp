@@ -27,10 +27,20 @@ TEST(CardCheck, ReportsEveryRemarkOfTheBrokenExampleCard) {
 
 TEST(CardCheck, CardNamesAndCodesMeetBothWays) {
   const std::pair<const char*, int32_t> cases[] = {
-      {"1234B.csv", 123401},     {"\x89\xf1" "1234A.csv", 3123400}, {"1234.csv", 123499},
-      {"0G.csv", 5},             {"1002345S.csv", 100234511},       {"-1234.csv", -123401},
-      {"-1234A.csv", -123400},   {"01234A.csv", -1},                {"12345A.csv", -1},
-      {"2345S.csv", 234511},     {"1234a.CSV", 123400},                 {"x.csv", -1},
+      {"1234B.csv", 123401},
+      {"\x89\xf1"
+       "1234A.csv",
+       3123400},
+      {"1234.csv", 123499},
+      {"0G.csv", 5},
+      {"1002345S.csv", 100234511},
+      {"-1234.csv", -123401},
+      {"-1234A.csv", -123400},
+      {"01234A.csv", -1},
+      {"12345A.csv", -1},
+      {"2345S.csv", 234511},
+      {"1234a.CSV", 123400},
+      {"x.csv", -1},
   };
   for (const auto& [name, code] : cases) {
     const std::optional<int32_t> found = cardCodeForFileName(name, -1);

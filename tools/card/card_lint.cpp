@@ -144,7 +144,7 @@ std::string insteadFor(const CardRemark& r, bool utf8) {
 
 // What one pass over the lines found, beside the parser's own remarks.
 struct CardLines {
-  bool utf8 = false;                   // the whole card is UTF-8 text
+  bool utf8 = false;                    // the whole card is UTF-8 text
   std::vector<std::string_view> texts;  // every line, without its line end
   std::vector<int32_t> stopLines;
   std::vector<std::string> sectionTexts;  // the section length of each stop row taken
@@ -220,8 +220,8 @@ void lintTime(std::string_view text, int32_t line, const CardColumn& column, boo
   int32_t value = 0;
   if (!convertInt(text, value)) return;
   const bool stopRow = column.kind == ColumnKind::kTime;
-  const std::string expected = stopRow ? message(Msg::kTimeExpectedStop, {timeMarkList()})
-                                       : message(Msg::kTimeExpected);
+  const std::string expected =
+      stopRow ? message(Msg::kTimeExpectedStop, {timeMarkList()}) : message(Msg::kTimeExpected);
   auto add = [&](RemarkCode code, std::vector<std::string> args, std::string instead) {
     LintRemark r = makeRemark(line, column.column, code, std::move(instead), expected);
     r.args = std::move(args);
@@ -302,8 +302,8 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
     lines.texts.push_back(line);
     splitFields(line, fields);
     if (number == 1 && line.substr(0, 3) == kByteOrderMark) {
-      LintRemark r = makeRemark(1, kRowTypeColumn, RemarkCode::kByteOrderMark, message(Msg::kFirstRowIgnored),
-                                message(Msg::kShiftJisNoMark));
+      LintRemark r = makeRemark(1, kRowTypeColumn, RemarkCode::kByteOrderMark,
+                                message(Msg::kFirstRowIgnored), message(Msg::kShiftJisNoMark));
       r.field = shownField(fields[kRowTypeColumn].substr(kByteOrderMark.size()), utf8);
       out.push_back(std::move(r));
     }
@@ -410,8 +410,8 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
   const std::string oneStopRowEach =
       message(Msg::kOneStopRowEach, {std::to_string(rowNumber(RowType::kStop))});
   if (bytes.empty()) {
-    out.push_back(makeRemark(0, 0, RemarkCode::kEmptyFile, message(Msg::kLeavesCardMode),
-                             oneStopRowEach));
+    out.push_back(
+        makeRemark(0, 0, RemarkCode::kEmptyFile, message(Msg::kLeavesCardMode), oneStopRowEach));
     return out;
   }
   CardLines lines = walkLines(bytes, out);
@@ -420,8 +420,8 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
   const int32_t stops = card.stopCount;
 
   if (stops == 0) {
-    out.push_back(makeRemark(0, 0, RemarkCode::kNoStopRows, message(Msg::kLeavesCardMode),
-                             oneStopRowEach));
+    out.push_back(
+        makeRemark(0, 0, RemarkCode::kNoStopRows, message(Msg::kLeavesCardMode), oneStopRowEach));
   }
   for (const CardLines::StopReference& reference : lines.stopReferences) {
     if (reference.value >= 0 && reference.value < stops) continue;

@@ -94,8 +94,8 @@ std::string columnHint(CardField field) {
   if (hint == Msg::kColFirstTime) return message(hint, {timeMarkList()});
   if (hint == Msg::kColEventType) return message(hint, {std::to_string(kEventTypes - 1)});
   if (hint == Msg::kColLastStopColumn) {
-    return message(hint, {std::to_string(cardColumn(field).highest),
-                          std::to_string(kLastStopColumn)});
+    return message(hint,
+                   {std::to_string(cardColumn(field).highest), std::to_string(kLastStopColumn)});
   }
   return message(hint);
 }

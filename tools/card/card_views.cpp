@@ -103,8 +103,8 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << padLeft(std::to_string(card.stopCol12[i]), 5)
         << padLeft(std::to_string(card.stopCol13[i]), 4)
         << padLeft(std::to_string(card.stopCol14[i]), 4)
-        << padLeft(std::to_string(card.stopCol16[i]), 5)
-        << "  " << padColumns(message(card.stopKmCountDown[i] ? Msg::kViewKmDown : Msg::kViewKmUp), 4)
+        << padLeft(std::to_string(card.stopCol16[i]), 5) << "  "
+        << padColumns(message(card.stopKmCountDown[i] ? Msg::kViewKmDown : Msg::kViewKmUp), 4)
         << padLeft(std::to_string(card.stopAttr[i]), 6)
         << padLeft(std::to_string(card.stopCol21[i]), 5) << "  " << padRight(code, 12)
         << text(card.stopName[i]) << "  " << text(card.stopText15[i]) << "\n";

@@ -74,9 +74,8 @@ std::vector<DisableComment> disableComments(std::string_view text, CommentStyle 
       DisableComment c;
       c.line = number;
       c.column = style == CommentStyle::kCard
-                     ? static_cast<int32_t>(std::count(line.begin(), line.begin() +
-                                                           static_cast<std::ptrdiff_t>(offset),
-                                                       ','))
+                     ? static_cast<int32_t>(std::count(
+                           line.begin(), line.begin() + static_cast<std::ptrdiff_t>(offset), ','))
                      : static_cast<int32_t>(offset) + 1;
       c.code = std::string(code);
       c.known = remarkCodeOf(code);
@@ -108,12 +107,11 @@ void applyDisableComments(std::string_view text, CommentStyle style,
   for (std::size_t i = 0; i < comments.size(); ++i) {
     if (used[i]) continue;
     const DisableComment& c = comments[i];
-    LintRemark r = c.known ? makeRemark(c.line, c.column, RemarkCode::kUnusedDisable,
-                                        message(Msg::kDisableHasNoEffect),
-                                        message(Msg::kDisableExpected))
-                           : makeRemark(c.line, c.column, RemarkCode::kUnknownDisableCode,
-                                        message(Msg::kDisableHasNoEffect),
-                                        message(Msg::kUnknownCodeExpected));
+    LintRemark r =
+        c.known ? makeRemark(c.line, c.column, RemarkCode::kUnusedDisable,
+                             message(Msg::kDisableHasNoEffect), message(Msg::kDisableExpected))
+                : makeRemark(c.line, c.column, RemarkCode::kUnknownDisableCode,
+                             message(Msg::kDisableHasNoEffect), message(Msg::kUnknownCodeExpected));
     r.field = c.code;
     remarks.push_back(std::move(r));
   }

@@ -43,7 +43,7 @@ std::string remarkMessage(const LintRemark& r) {
 }
 
 std::string remarkLine(std::string_view file, const LintRemark& r) {
-  return std::string(file) + ':' + std::to_string(r.line) + ':' + std::to_string(r.column) +
-         ": " + severityName(severityOf(r.code)) + ": " + remarkMessage(r) + " [" +
+  return std::string(file) + ':' + std::to_string(r.line) + ':' + std::to_string(r.column) + ": " +
+         severityName(severityOf(r.code)) + ": " + remarkMessage(r) + " [" +
          std::string(remarkId(r.code)) + ']';
 }

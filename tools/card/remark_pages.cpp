@@ -73,13 +73,13 @@ std::string remarkPageText(RemarkCode code, const Words& words) {
 
 void explainRemark(RemarkCode code, std::ostream& out) {
   const RemarkText& t = remarkText(code);
-  const Msg labels[] = {Msg::kExplainDoes, Msg::kExplainWhy, Msg::kExplainWrong,
-                        Msg::kExplainRight, Msg::kExplainFix};
+  const Msg labels[] = {Msg::kExplainDoes, Msg::kExplainWhy, Msg::kExplainWrong, Msg::kExplainRight,
+                        Msg::kExplainFix};
   std::size_t width = 0;
   for (Msg label : labels) width = std::max(width, terminalColumns(message(label)));
   width += 2;
-  const std::string texts[] = {remarkPageText(code, t.does), remarkPageText(code, t.why),
-                               t.wrong, t.right, remarkPageText(code, t.fix)};
+  const std::string texts[] = {remarkPageText(code, t.does), remarkPageText(code, t.why), t.wrong,
+                               t.right, remarkPageText(code, t.fix)};
   out << t.id << ' ' << severityName(t.severity) << ": " << titleWithNumbers(code) << "\n";
   for (std::size_t i = 0; i < std::size(labels); ++i) {
     out << "  " << padColumns(message(labels[i]), width) << indented(texts[i], width + 2) << "\n";

@@ -107,8 +107,7 @@ void writeSarifRules(std::ostream& out) {
         << ",\"shortDescription\":{\"text\":" << jsonString(genericTitle(t.code))
         << "},\"fullDescription\":{\"text\":" << jsonString(does)
         << "},\"help\":{\"text\":" << jsonString(help)
-        << "},\"defaultConfiguration\":{\"level\":" << jsonString(severityName(t.severity))
-        << "}}";
+        << "},\"defaultConfiguration\":{\"level\":" << jsonString(severityName(t.severity)) << "}}";
   }
 }
 

@@ -28,8 +28,8 @@ class RemarkReport {
   // The remarks on the file shown as `file`, in line order. Where the file's contents
   // `text` are given, its disable comments (in `style`) silence what they name first.
   // The file's counts after that.
-  LintCounts add(std::string_view file, std::vector<LintRemark> remarks,
-                 std::string_view text = {}, CommentStyle style = CommentStyle::kCard);
+  LintCounts add(std::string_view file, std::vector<LintRemark> remarks, std::string_view text = {},
+                 CommentStyle style = CommentStyle::kCard);
 
   // Lines for people beside the remarks (the table of card folders): the text format
   // alone writes them.

@@ -156,8 +156,8 @@ void lintSections(const std::vector<IniLine>& lines, std::string_view section, K
       out.push_back(remarkAt(line, RemarkCode::kRepeatedKey, line.name,
                              message(Msg::kOnlyFirstRead), message(Msg::kEachKeyOnce)));
     } else if (!line.hasValue) {
-      out.push_back(remarkAt(line, RemarkCode::kNoEquals, line.name,
-                             message(Msg::kReadsAsMissing), "KEY=VALUE"));
+      out.push_back(remarkAt(line, RemarkCode::kNoEquals, line.name, message(Msg::kReadsAsMissing),
+                             "KEY=VALUE"));
     }
   }
 }
@@ -235,8 +235,8 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
   if (!platform::readFile(reader->cardListPath, text)) {
     remarks.push_back(fileRemark(
         RemarkCode::kNoCardList, message(Msg::kNoCardFound),
-        message(Msg::kCardListExpected, {std::to_string(reader->cardList.size() - 1),
-                                         std::string(kCardListSection)})));
+        message(Msg::kCardListExpected,
+                {std::to_string(reader->cardList.size() - 1), std::string(kCardListSection)})));
     report.add(file, std::move(remarks));
     return folders;
   }
@@ -280,14 +280,14 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
                                  message(Msg::kFoundOnlyThere), message(Msg::kFolderFromVehicle)));
     }
     if (entry > highestCardFolder()) {
-      remarks.push_back(remarkAt(line, RemarkCode::kNoCodeReachesEntry, line.name,
-                                 message(Msg::kNeverLoaded),
-                                 message(Msg::kEntriesUpTo, {std::to_string(highestCardFolder())})));
+      remarks.push_back(
+          remarkAt(line, RemarkCode::kNoCodeReachesEntry, line.name, message(Msg::kNeverLoaded),
+                   message(Msg::kEntriesUpTo, {std::to_string(highestCardFolder())})));
     }
   }
   if (!anyFolder) {
-    remarks.push_back(
-        fileRemark(RemarkCode::kNoCardFolder, message(Msg::kLoadFails), message(Msg::kOneCardFolder)));
+    remarks.push_back(fileRemark(RemarkCode::kNoCardFolder, message(Msg::kLoadFails),
+                                 message(Msg::kOneCardFolder)));
   }
   std::stable_sort(remarks.begin(), remarks.end(),
                    [](const LintRemark& a, const LintRemark& b) { return a.line < b.line; });

@@ -137,7 +137,6 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kColInteger, "an integer", "整数"},
     {Msg::kColSeeFormat, "see the card file format", "カードファイルの書式を参照"},
 
-
     {Msg::kStores, "stores {1}", "{1} を格納"},
     {Msg::kStoresAsAboveHighest, "stores {1}, as for a value above {2}",
      "{1} を格納（{2} を超える値と同じ）"},
@@ -462,7 +461,8 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kKindTime, "time HHMMSS, or {1}; before 01:00:00 counts from 24:00:00",
      "時刻 HHMMSS、または {1}。01:00:00 より前は 24:00:00 からと数える"},
     {Msg::kKindPlainTime, "time HHMMSS, stored as written", "時刻 HHMMSS（書いたとおりに格納）"},
-    {Msg::kKindFifth, "integer ÷ {1}; /N stores {2} + N ÷ {1}", "整数 ÷ {1}。/N は {2} + N ÷ {1} を格納"},
+    {Msg::kKindFifth, "integer ÷ {1}; /N stores {2} + N ÷ {1}",
+     "整数 ÷ {1}。/N は {2} + N ÷ {1} を格納"},
     {Msg::kKindLowByte, "integer, its low 8 bits", "整数（下位 8 ビット）"},
     {Msg::kKindFlag, "integer: set when not 0", "整数：0 以外なら設定"},
     {Msg::kKindZeroFlag, "integer: set when 0", "整数：0 なら設定"},

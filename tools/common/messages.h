@@ -477,8 +477,8 @@ constexpr uint32_t placeholderBits(const char* text) {
 // True when both texts are there and hold the same placeholders: what every entry of
 // a catalogue must be, checked when the catalogue compiles.
 constexpr bool saidInBoth(const char* english, const char* japanese) {
-  return english != nullptr && japanese != nullptr && english[0] != '\0' &&
-         japanese[0] != '\0' && placeholderBits(english) == placeholderBits(japanese);
+  return english != nullptr && japanese != nullptr && english[0] != '\0' && japanese[0] != '\0' &&
+         placeholderBits(english) == placeholderBits(japanese);
 }
 
 #endif  // RUVA_TOOLS_COMMON_MESSAGES_H_

@@ -125,9 +125,9 @@ PanelView decodePanel(const Layout& layout, const Panel& p,
 std::string soundLabel(int index) {
   // Keyed by the cue each sound index carries (CRuva::soundOut), the module's own fact.
   static constexpr std::pair<int, Msg> kCueNames[] = {
-      {0, Msg::kSoundArrival1}, {2, Msg::kSoundArrival2},    {1, Msg::kSoundBrakeTone},
-      {5, Msg::kSoundType0},    {6, Msg::kSoundType1},       {7, Msg::kSoundType23},
-      {9, Msg::kSoundRangeStop}, {10, Msg::kSoundKmRange},   {11, Msg::kSoundBlankScreen},
+      {0, Msg::kSoundArrival1},  {2, Msg::kSoundArrival2}, {1, Msg::kSoundBrakeTone},
+      {5, Msg::kSoundType0},     {6, Msg::kSoundType1},    {7, Msg::kSoundType23},
+      {9, Msg::kSoundRangeStop}, {10, Msg::kSoundKmRange}, {11, Msg::kSoundBlankScreen},
       {8, Msg::kSoundNearPoint},
   };
   for (const panel::SoundSlot& slot : panel::kSoundSlots) {
