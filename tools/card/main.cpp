@@ -243,7 +243,8 @@ int main(int argc, char** argv) {
   if (command == "show" || command == "preview") return runShowOrPreview(command, args);
   if (command == "code") return runCode(args);
   if (command == "explain") return runExplain(args);
-  if (command == "format" && args.empty()) {
+  if (command == "format") {
+    if (!args.empty()) return inputError(message(Msg::kUnknownOption, {args[0]}));
     std::ostringstream out;
     writeCardFormat(out);
     print(out);

@@ -88,11 +88,12 @@ void explainRemark(RemarkCode code, std::ostream& out) {
 
 void writeRemarkTable(Severity severity, std::ostream& out) {
   out << "| " << message(Msg::kTableCode) << " | " << message(Msg::kTableRemark) << " | "
-      << message(Msg::kTableFix) << " |\n|---|---|---|\n";
+      << message(Msg::kExplainDoes) << " | " << message(Msg::kTableFix)
+      << " |\n|---|---|---|---|\n";
   for (const RemarkText& t : remarkCatalogue()) {
     if (t.severity != severity) continue;
     out << "| `" << t.id << "` | `" << titleWithNumbers(t.code) << "` | "
-        << remarkPageText(t.code, t.fix) << " |\n";
+        << remarkPageText(t.code, t.does) << " | " << remarkPageText(t.code, t.fix) << " |\n";
   }
 }
 

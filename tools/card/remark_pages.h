@@ -19,7 +19,7 @@ std::string remarkPageText(RemarkCode code, const Words& words);
 void explainRemark(RemarkCode code, std::ostream& out);
 
 // A Markdown table of every code of `severity`: code, the remark as printed ("N" for
-// its numbers), the fix.
+// its numbers), what the module does, the fix.
 void writeRemarkTable(Severity severity, std::ostream& out);
 
 // The severity named `name` ("error", "warning", "note"); false for another name.

@@ -105,7 +105,9 @@ LintRemark remarkAt(const IniLine& at, RemarkCode code, std::string_view field, 
   LintRemark r = makeRemark(at.line, at.column, code, std::move(instead), std::move(expected));
   r.field = terminalText(field);
   r.startColumn = at.column;
-  r.endColumn = at.column + static_cast<int32_t>(at.name.size());
+  // A section's name stands between its brackets.
+  const std::size_t length = at.name.size() + (at.isSection ? 2 : 0);
+  r.endColumn = at.column + static_cast<int32_t>(length);
   return r;
 }
 

@@ -185,8 +185,10 @@ constexpr RemarkText kRemarks[] = {
      {"The row ends before this column; the column reads the text \"end\", which is no "
       "number.",
       "行がこの列の前で終わり、この列は数値でない文字列 \"end\" と読まれる。"},
-     {"The column's value is lost, and a column left out in the middle shifts the rest.",
-      "この列の値が失われ、途中の列を抜かすと残りがずれる。"},
+     {"The column's value is lost; a column left out in the middle shifts the rest, so that "
+      "the section length lands in the hidden-point column and the stop is no longer listed.",
+      "この列の値が失われる。途中の列を抜かすと残りがずれ、駅間距離が非表示の列に入って、その駅は"
+      "リストに載らなくなる。"},
      "7,150,桜川,083000",
      GOOD_STOP,
      {"Give the row all its columns: a stop row has columns 0 to {1}.",
