@@ -19,6 +19,8 @@
 inline constexpr std::string_view kCardListFile = "RUVA_ICCard.ini";
 inline constexpr std::string_view kCardListSection = "ICCard";
 inline constexpr std::string_view kNullEntry = "NULL";
+// The entries of the card list, keys "0" to "31".
+inline constexpr int kCardListEntries = 32;
 
 class CCsvread {
  public:

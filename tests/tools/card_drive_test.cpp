@@ -9,7 +9,7 @@
 
 #include <sstream>
 
-#include "platform/host_files.h"
+#include "tools/platform/host_files.h"
 #include "platform/platform.h"
 #include "plugin/settings.h"
 #include "tests/support/module_host.h"

@@ -5,16 +5,16 @@
 #include <limits>
 
 #include "card/card_code.h"
-#include "platform/host_text.h"
+#include "tools/platform/host_text.h"
 #include "platform/platform.h"
 #include "tools/card/lint_remark.h"
 
 namespace {
 
-// Code digits: two for the prefix, two for the suffix; values without a text name none.
-constexpr int32_t kCodeValues = 100;
-constexpr int32_t kNoSuffixCode = 99;
-constexpr int64_t kFolderNumber = 1000000;  // what one card folder adds to the number
+// A suffix code that names no text: the file name then ends in the number.
+constexpr int32_t kNoSuffixCode = kSuffixPlaces - 1;
+// What one card folder adds to the number of the file name.
+constexpr int64_t kFolderNumber = kFolderUnit / kSuffixPlaces;
 
 // A card file name as Windows compares names: ASCII letters match in either case;
 // the bytes of a double-byte character, whose second byte may look like a letter,
@@ -49,11 +49,11 @@ bool parseNumber(std::string_view text, int64_t& number) {
 std::optional<int32_t> codeOf(int32_t p, int64_t number, int32_t s) {
   int64_t code = 0;
   if (number >= 0) {
-    code = (number + int64_t{p} * 10000) * 100 + s;
+    code = (number + p * kNumberPlaces) * kSuffixPlaces + s;
   } else {
     // A negative code has neither prefix nor a suffix beyond code 0.
     if (p != 0 || (s != 0 && s != kNoSuffixCode)) return std::nullopt;
-    code = number * 100 + (s == 0 ? 0 : -1);
+    code = number * kSuffixPlaces + (s == 0 ? 0 : -1);
   }
   if (code < std::numeric_limits<int32_t>::min() || code > std::numeric_limits<int32_t>::max()) {
     return std::nullopt;
@@ -65,13 +65,13 @@ std::optional<int32_t> codeOf(int32_t p, int64_t number, int32_t s) {
 
 std::optional<int32_t> cardCodeForFileName(std::string_view name, int32_t folder) {
   const std::string fileName = foldedName(name);
-  for (int32_t p = 0; p < kCodeValues; ++p) {
+  for (int32_t p = 0; p < kPrefixPlaces; ++p) {
     const std::string_view prefix = cardPrefixText(p);
     if ((prefix.empty() && p != 0) || fileName.compare(0, prefix.size(), prefix) != 0) continue;
-    for (int32_t s = 0; s < kCodeValues; ++s) {
+    for (int32_t s = 0; s < kSuffixPlaces; ++s) {
       const std::string_view suffix = cardSuffixText(s);
       if (suffix.empty() && s != kNoSuffixCode) continue;
-      const std::string tail = foldedName(std::string(suffix) + ".csv");
+      const std::string tail = foldedName(std::string(suffix) + std::string(kCardFileExtension));
       if (prefix.size() + tail.size() > fileName.size() ||
           fileName.compare(fileName.size() - tail.size(), tail.size(), tail) != 0) {
         continue;

@@ -10,16 +10,20 @@
 #include <vector>
 
 #include "card/parser.h"
-#include "platform/host_files.h"
-#include "platform/host_text.h"
 #include "platform/platform.h"
+#include "plugin/settings.h"
 #include "tools/card/card_lint.h"
 #include "tools/card/card_names.h"
+#include "tools/card/card_terms.h"
 #include "tools/card/card_views.h"
+#include "tools/card/remark_pages.h"
+#include "tools/card/remark_report.h"
 #include "tools/card/vehicle_check.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_file.h"
 #include "tools/drive/card_drive.h"
+#include "tools/platform/host_files.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 
@@ -50,24 +54,45 @@ struct LintOptions {
   bool strict = false;
   bool notes = false;
   bool summary = false;  // vehicle only
+  bool statistics = false;
+  ReportFormat format = ReportFormat::kText;
   std::vector<std::string> operands;
 };
 
-// False, with the message written, for an unknown option.
+// False, with the message written, for an unknown option or a bad format.
 bool lintOptions(const std::vector<std::string>& args, LintOptions& options) {
-  for (const std::string& arg : args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
     if (arg == "--strict") {
       options.strict = true;
     } else if (arg == "--notes") {
       options.notes = true;
     } else if (arg == "--summary") {
       options.summary = true;
+    } else if (arg == "--statistics") {
+      options.statistics = true;
+    } else if (arg == "--format" || arg.rfind("--format=", 0) == 0) {
+      const bool joined = arg != "--format";
+      if (!joined && i + 1 >= args.size()) {
+        inputError(message(Msg::kFormatTakes));
+        return false;
+      }
+      const std::string name = joined ? arg.substr(9) : args[++i];
+      if (!reportFormatNamed(name, options.format)) {
+        inputError(message(Msg::kFormatTakes));
+        return false;
+      }
     } else if (!arg.empty() && arg[0] == '-') {
       inputError(message(Msg::kUnknownOption, {arg}));
       return false;
     } else {
       options.operands.push_back(arg);
     }
+  }
+  if (options.statistics &&
+      (options.format == ReportFormat::kJson || options.format == ReportFormat::kSarif)) {
+    inputError(message(Msg::kStatisticsNotIn));
+    return false;
   }
   return true;
 }
@@ -81,28 +106,30 @@ int runCheck(const std::vector<std::string>& args) {
   if (!lintOptions(args, options)) return kExitInput;
   if (options.summary) return inputError(message(Msg::kSummaryOnlyForVehicle));
   if (options.operands.empty()) return inputError(message(Msg::kCheckNeedsFiles));
-  LintCounts counts;
+  std::ostringstream out;
+  RemarkReport report(options.format, out);
   for (const std::string& file : options.operands) {
     std::string bytes;
     std::vector<LintRemark> remarks;
-    LintRemark unread;
-    unread.instead = message(Msg::kNoCardLoads);
     if (platform::isFolder(file)) {
-      unread.what = message(Msg::kFolderNotCardFile);
-      unread.expected = message(Msg::kFolderNotCardFileExpected);
-      remarks.push_back(unread);
+      remarks.push_back(makeRemark(0, 0, RemarkCode::kCardIsFolder, message(Msg::kNoCardLoads),
+                                   message(Msg::kFolderNotCardFileExpected)));
     } else if (!platform::readFile(file, bytes)) {
-      unread.what = message(Msg::kCannotBeRead);
-      unread.expected = message(Msg::kReadableCardFile);
-      remarks.push_back(unread);
+      remarks.push_back(makeRemark(0, 0, RemarkCode::kCardUnreadable, message(Msg::kNoCardLoads),
+                                   message(Msg::kReadableCardFile)));
     } else {
       remarks = lintCard(bytes, cardFileNameOf(file), options.notes);
     }
-    std::ostringstream out;
-    writeRemarks(terminalText(file), remarks, counts, out);
-    print(out);
+    report.add(terminalText(file), std::move(remarks), bytes, CommentStyle::kCard);
+    // Text goes out file by file, so that a long run shows its progress.
+    if (options.format == ReportFormat::kText || options.format == ReportFormat::kGithub) {
+      print(out);
+      out.str("");
+    }
   }
-  return lintStatus(counts, options.strict);
+  report.finish(options.statistics);
+  print(out);
+  return lintStatus(report.counts(), options.strict);
 }
 
 int runVehicle(const std::vector<std::string>& args) {
@@ -114,10 +141,11 @@ int runVehicle(const std::vector<std::string>& args) {
     return inputError(message(Msg::kVehicleFolderNotFound, {folder}));
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   std::ostringstream out;
-  const LintCounts counts =
-      checkVehicle(folder, terminalText(folder), options.notes, options.summary, out);
+  RemarkReport report(options.format, out);
+  checkVehicle(folder, terminalText(folder), options.notes, options.summary, report);
+  report.finish(options.statistics);
   print(out);
-  return lintStatus(counts, options.strict);
+  return lintStatus(report.counts(), options.strict);
 }
 
 int runShowOrPreview(const std::string& command, const std::vector<std::string>& args) {
@@ -125,7 +153,7 @@ int runShowOrPreview(const std::string& command, const std::vector<std::string>&
   int32_t rows = 5;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (command == "preview" && args[i] == "--rows") {
-      if (i + 1 >= args.size() || !parseInt(args[i + 1], rows) || (rows != 3 && rows != 5)) {
+      if (i + 1 >= args.size() || !parseInt(args[i + 1], rows) || stopListRows(rows) != rows) {
         return inputError(message(Msg::kRowsTakes3Or5));
       }
       ++i;
@@ -147,6 +175,24 @@ int runShowOrPreview(const std::string& command, const std::vector<std::string>&
   } else {
     previewCard(card, rows, out);
   }
+  print(out);
+  return 0;
+}
+
+int runExplain(const std::vector<std::string>& args) {
+  if (args.size() == 2 && args[0] == "--table") {
+    Severity severity = Severity::kError;
+    if (!severityNamed(args[1], severity)) return inputError(message(Msg::kExplainUsage));
+    std::ostringstream out;
+    writeRemarkTable(severity, out);
+    print(out);
+    return 0;
+  }
+  if (args.size() != 1) return inputError(message(Msg::kExplainUsage));
+  const std::optional<RemarkCode> code = remarkCodeOf(args[0]);
+  if (!code) return inputError(message(Msg::kUnknownRemarkCode, {args[0]}));
+  std::ostringstream out;
+  explainRemark(*code, out);
   print(out);
   return 0;
 }
@@ -222,6 +268,14 @@ int main(int argc, char** argv) {
   if (command == "show" || command == "preview") return runShowOrPreview(command, args);
   if (command == "code") return runCode(args);
   if (command == "scenario") return runScenario(args);
+  if (command == "explain") return runExplain(args);
+  if (command == "format") {
+    if (!args.empty()) return inputError(message(Msg::kUnknownOption, {args[0]}));
+    std::ostringstream out;
+    writeCardFormat(out);
+    print(out);
+    return 0;
+  }
   platform::writeTerminal(message(Msg::kCardUsage), true);
   return inputError(message(Msg::kUnknownCommand, {command}));
 }

@@ -6,7 +6,7 @@
 #include "card/card_code.h"
 #include "card/csv_reader.h"
 #include "card/parser.h"
-#include "platform/host_files.h"
+#include "tools/platform/host_files.h"
 #include "platform/platform.h"
 #include "tools/card/card_names.h"
 #include "tools/card/lint_remark.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "platform/host_text.h"
+#include "tools/platform/host_text.h"
 #include "plugin/beacon_intake.h"
 #include "tools/common/messages.h"
 

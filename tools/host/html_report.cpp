@@ -97,16 +97,46 @@ void writeStrings(std::ostream& out, const std::array<std::string, N>& strings) 
   out << ']';
 }
 
-// The words of the page, each named in the template by its English as "{{T:WORDS}}".
-constexpr Msg kPageWords[] = {
-    Msg::kLabelFrame,         Msg::kLabelHostTime,    Msg::kLabelSpeed,       Msg::kLabelRun,
-    Msg::kPanelWord,          Msg::kSoundWord,        Msg::kPageIndex,        Msg::kShowNone,
-    Msg::kListSeparator,      Msg::kPageOneFrameBack, Msg::kPagePlayOrPause,  Msg::kPagePlay,
-    Msg::kPagePause,          Msg::kPageOneFrameOn,   Msg::kPagePlayingSpeed, Msg::kPageHint,
-    Msg::kPageFilter,         Msg::kPageArray,        Msg::kPageValue,        Msg::kPageMeaning,
-    Msg::kPageStartedInFrame, Msg::kPageFrames,       Msg::kPageStop,         Msg::kPageBeacon,
-    Msg::kPageExpect,
+// The words of the page, each named in the template by its message id without the k:
+// "{{T:LabelFrame}}".
+struct PageWord {
+  std::string_view key;
+  Msg id;
 };
+constexpr PageWord kPageWords[] = {
+    {"LabelFrame", Msg::kLabelFrame},
+    {"LabelHostTime", Msg::kLabelHostTime},
+    {"LabelSpeed", Msg::kLabelSpeed},
+    {"LabelRun", Msg::kLabelRun},
+    {"PanelWord", Msg::kPanelWord},
+    {"SoundWord", Msg::kSoundWord},
+    {"PageIndex", Msg::kPageIndex},
+    {"ShowNone", Msg::kShowNone},
+    {"ListSeparator", Msg::kListSeparator},
+    {"PageOneFrameBack", Msg::kPageOneFrameBack},
+    {"PagePlayOrPause", Msg::kPagePlayOrPause},
+    {"PagePlay", Msg::kPagePlay},
+    {"PagePause", Msg::kPagePause},
+    {"PageOneFrameOn", Msg::kPageOneFrameOn},
+    {"PagePlayingSpeed", Msg::kPagePlayingSpeed},
+    {"PageHint", Msg::kPageHint},
+    {"PageFilter", Msg::kPageFilter},
+    {"PageArray", Msg::kPageArray},
+    {"PageValue", Msg::kPageValue},
+    {"PageMeaning", Msg::kPageMeaning},
+    {"PageStartedInFrame", Msg::kPageStartedInFrame},
+    {"PageFrames", Msg::kPageFrames},
+    {"PageStop", Msg::kPageStop},
+    {"PageBeacon", Msg::kPageBeacon},
+    {"PageExpect", Msg::kPageExpect},
+};
+
+std::string pageWord(std::string_view key) {
+  for (const PageWord& word : kPageWords) {
+    if (word.key == key) return message(word.id);
+  }
+  return std::string(key);
+}
 
 // The template with each "{{NAME}}" replaced by what `fill` writes for it.
 template <typename Fill>
@@ -206,7 +236,7 @@ void ReportRecorder::expectationFailed(uint64_t frame, const RunFailure& failure
 void ReportRecorder::writeHtml(std::ostream& out, const std::string& title) const {
   writeTemplate(out, kPage, [&](const std::string& name) {
     if (name.substr(0, 2) == "T:") {
-      out << htmlText(translatedFrom(name.substr(2), kPageWords));
+      out << htmlText(pageWord(name.substr(2)));
     } else if (name == "TITLE") {
       out << htmlText(title);
     } else if (name == "FONTS") {

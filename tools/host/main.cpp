@@ -7,8 +7,6 @@
 #include <fstream>
 #include <memory>
 
-#include "platform/host_interrupt.h"
-#include "platform/host_text.h"
 #include "plugin/settings.h"
 #include "tools/common/messages.h"
 #include "tools/common/module_api.h"
@@ -19,6 +17,8 @@
 #include "tools/host/scenario.h"
 #include "tools/host/scenario_runner.h"
 #include "tools/host/vehicle_mirror.h"
+#include "tools/platform/host_interrupt.h"
+#include "tools/platform/host_text.h"
 
 namespace fs = std::filesystem;
 

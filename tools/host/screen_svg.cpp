@@ -179,8 +179,10 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
   y += 16;
   picture.text(16, y,
                message(Msg::kSvgProgress,
-                       {std::to_string(view.progressCode), std::to_string(view.variantType0),
-                        std::to_string(view.variantSum), std::to_string(view.kindType23)}),
+                       {std::to_string(view.progressCode), std::to_string(panel::kVariantType0),
+                        std::to_string(view.variantType0), std::to_string(panel::kVariantSum),
+                        std::to_string(view.variantSum), std::to_string(panel::kKindType23),
+                        std::to_string(view.kindType23)}),
                16, "#c8d8f0");
   if (!view.units.empty()) {
     picture.text(430, y, message(Msg::kSvgUnits), 16, "#c8d8f0");

@@ -7,12 +7,12 @@
 #include "card/card_code.h"
 #include "card/csv_reader.h"
 #include "display/ruva.h"
-#include "platform/host_text.h"
 #include "platform/platform.h"
 #include "plugin/panel_map.h"
 #include "plugin/settings.h"
 #include "tools/common/text_layout.h"
 #include "tools/host/display_codes.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "card/csv_reader.h"
-#include "platform/host_files.h"
+#include "tools/platform/host_files.h"
 #include "platform/platform.h"
 #include "plugin/settings.h"
 #include "tools/common/messages.h"

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "platform/host_files.h"
+#include "tools/platform/host_files.h"
 
 namespace platform {
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/host_interrupt.h"
+#include "tools/platform/host_interrupt.h"
 
 namespace platform {
 

@@ -2,8 +2,8 @@
 // part of the platform seam that belongs to the host's side, never linked into the
 // module. Paths are byte strings in the system's ANSI code page and reach the file
 // system as the module's own reads do, so a name written here is the name it opens.
-#ifndef RUVA_PLATFORM_HOST_FILES_H_
-#define RUVA_PLATFORM_HOST_FILES_H_
+#ifndef RUVA_TOOLS_PLATFORM_HOST_FILES_H_
+#define RUVA_TOOLS_PLATFORM_HOST_FILES_H_
 
 #include <cstdint>
 #include <filesystem>
@@ -37,4 +37,4 @@ std::filesystem::path fileSystemPath(const std::string& path);
 
 }  // namespace platform
 
-#endif  // RUVA_PLATFORM_HOST_FILES_H_
+#endif  // RUVA_TOOLS_PLATFORM_HOST_FILES_H_

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "platform/host_files.h"
+#include "tools/platform/host_files.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "platform/host_interrupt.h"
+#include "tools/platform/host_interrupt.h"
 
 namespace platform {
 
