@@ -17,6 +17,7 @@ build: native
 
 # Replays the example card run: prints the display at each stop, writes an SVG picture
 # of it to $(DEMO_OUT)/card_run/ and the whole run as one page, $(DEMO_OUT)/card_run.html.
+# Then drives every example card with no script and writes its page to $(DEMO_OUT)/drive/.
 demo: native
 	@echo "== Replaying examples/scenarios/card_run.scn in examples/vehicle"
 	@mkdir -p $(DEMO_OUT)
@@ -24,6 +25,15 @@ demo: native
 	  examples/vehicle examples/scenarios/card_run.scn
 	@echo "== SVG snapshots of every stop: $(DEMO_OUT)/card_run/"
 	@echo "== The whole run, frame by frame, in a browser: $(DEMO_OUT)/card_run.html"
+	@echo "== Driving every example card from its first stop to its last (ruvahost --card)"
+	@mkdir -p $(DEMO_OUT)/drive
+	@for card in examples/vehicle/*/*.csv; do \
+	  name=$$(basename "$$card" .csv | iconv -f CP932 -t UTF-8); \
+	  build/default/ruvahost --quiet --out $(DEMO_OUT)/drive \
+	    --html "$(DEMO_OUT)/drive/$$name.html" --card "$$card" examples/vehicle || exit 1; \
+	  echo "== $$name, frame by frame: $(DEMO_OUT)/drive/$$name.html"; \
+	done
+	@echo "== SVG snapshots of every card row: $(DEMO_OUT)/drive/CODE/ (CODE: the card code)"
 
 # Takes the README's picture of the replay page again (the browser test's screenshot).
 report-picture: native

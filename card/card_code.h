@@ -12,6 +12,20 @@
 
 #include "card/train_number_marks.h"
 
+// The decimal places of a code, FF PP NNNN SS, and the extension of card files.
+inline constexpr int64_t kSuffixPlaces = 100;
+inline constexpr int64_t kNumberPlaces = 10000;
+inline constexpr int64_t kPrefixPlaces = 100;
+inline constexpr int64_t kPrefixUnit = kSuffixPlaces * kNumberPlaces;
+inline constexpr int64_t kFolderUnit = kPrefixUnit * kPrefixPlaces;
+inline constexpr std::string_view kCardFileExtension = ".csv";
+
+// The code of card folder `folder`, prefix code `prefix`, train number `number` (0 to
+// 9999) and suffix code `suffix`, in 64 bits: it may lie outside the int32 range.
+constexpr int64_t cardCodeOf(int32_t folder, int32_t prefix, int32_t number, int32_t suffix) {
+  return folder * kFolderUnit + prefix * kPrefixUnit + number * kSuffixPlaces + suffix;
+}
+
 struct CardCodeParts {
   int32_t suffixCode = 0;   // code % 100
   int32_t prefixCode = 0;   // (code / 1000000) % 100

@@ -6,12 +6,6 @@
 #include "card/csv_reader.h"
 #include "platform/platform.h"
 
-namespace {
-
-constexpr int kCardListEntries = 32;
-
-}  // namespace
-
 bool CCsvread::readCardList() {
   // Each Load reads the file afresh, so an edited card list takes effect and repeated
   // Loads do not pile up entries.

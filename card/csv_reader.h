@@ -20,6 +20,8 @@
 inline constexpr std::string_view kCardListFile = "RUVA_ICCard.ini";
 inline constexpr std::string_view kCardListSection = "ICCard";
 inline constexpr std::string_view kNullEntry = "NULL";
+// The entries of the card list, keys "0" to "31".
+inline constexpr int kCardListEntries = 32;
 
 // The largest card file that is read, in bytes. A real card of 63 stop rows holds a few
 // kilobytes; a larger file (a stray log or video named like a card) would cost its whole

@@ -75,10 +75,10 @@ void CRuva::updateCardMode() {
       {3, &windowType3, 6, &nearType3, &inhibitNearType3},
   };
   // One pass finds, for every type, its first entry whose window holds.
-  int firstHolding[4] = {-1, -1, -1, -1};
+  int firstHolding[kEventTypes] = {-1, -1, -1, -1};
   for (int i = 0; i < CardRecord::kEventSlots; ++i) {
     const int32_t type = card.eventType[i];
-    if (card.eventStopIndex[i] != curStopIndex || type < 0 || type > 3) continue;
+    if (card.eventStopIndex[i] != curStopIndex || type < 0 || type >= kEventTypes) continue;
     if (firstHolding[type] < 0 && eventWindowHolds(type, card.eventStartKm[i] * 1000.0,
                                                    card.eventEndKm[i] * 1000.0, run, speedKmh)) {
       firstHolding[type] = i;

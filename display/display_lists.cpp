@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "base/blank_values.h"
+#include "display/frame_rules.h"
 #include "display/ruva.h"
 
 namespace {
@@ -70,9 +71,11 @@ constexpr Column kBeaconList5[] = {
     {&CRuva::dispList5ColB, &CRuva::bcnCurColB5},
 };
 
-constexpr int32_t kRowInterval = 100;   // ms between two rows coming up
-constexpr std::size_t kFurtherRow = 5;  // comes up after rows 0 to 4
+constexpr int32_t kRowInterval = kRevealRowInterval;  // ms between two rows coming up
+constexpr std::size_t kFurtherRow = 5;                // comes up after rows 0 to 4
 constexpr std::size_t kLastStopRow = 6;
+static_assert(kRevealComplete == kRowInterval * static_cast<int32_t>(kFurtherRow + 1),
+              "the further stop is the last row to come up");
 
 void copyRow(CRuva& r, const Column* columns, std::size_t count, std::size_t row) {
   for (std::size_t i = 0; i < count; ++i) (r.*columns[i].shown)[row] = (r.*columns[i].source)[row];

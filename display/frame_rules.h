@@ -33,6 +33,17 @@ inline double eventLead(double speedKmh) {
   return speedKmh > 80.0 ? 700.0 : 400.0;
 }
 
+// The reveal of the lists after a change of stop: a row comes up every
+// kRevealRowInterval ms, rows 0 to 4 first and the further stop last; once the reveal
+// timer has passed kRevealComplete every row is up.
+inline constexpr int32_t kRevealRowInterval = 100;
+inline constexpr int32_t kRevealedRows = 6;
+inline constexpr int32_t kRevealComplete = kRevealRowInterval * kRevealedRows;
+
+// Event types 0 to kEventTypes - 1 have windows; an event row of any other type never
+// opens one.
+inline constexpr int32_t kEventTypes = 4;
+
 // True when an event window of `type` (0 to 3) holds for a train that has run `run`
 // metres since its stop, at `speedKmh`. `start` and `end` are the event's points in
 // metres. Any other type never holds.

@@ -15,7 +15,9 @@ namespace {
 
 struct Listener : CardDiagnostics {
   void remark(const CardRemark& remark) override {
-    if (remark.line < 1 || remark.reason.empty()) std::abort();
+    if (remark.line < 1) std::abort();
+    // A remark names the column's format only where the row has that column.
+    if (remark.format != nullptr && remark.format->column != remark.column) std::abort();
   }
 };
 

@@ -35,7 +35,6 @@ constexpr BeaconBand kBands[] = {
     {170, 175, 5, 169, 10000},
 };
 
-constexpr int32_t kLoadCard = 1000;
 constexpr int32_t kSelectStop = 1001;
 constexpr int32_t kLeaveCard = 1002;
 constexpr int32_t kLeaveCardSlot = 12;
@@ -58,7 +57,7 @@ void takeBeacon(int32_t type, int32_t data) {
     }
   }
   switch (type) {
-    case kLoadCard: {
+    case kCardBeaconType: {
       // Loaded before any flag moves, so a load that fails leaves the display as it was.
       CardRecord loaded = csvReader.loadCard(data);
       ruva.cardMode = true;

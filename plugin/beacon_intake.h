@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <optional>
 
+// The type code of the card beacon: its data is the card code of the card to load.
+inline constexpr int32_t kCardBeaconType = 1000;
+
 // Where a coded beacon lands: a beacon slot of the display and the value for it.
 struct CodedBeacon {
   int32_t slot;

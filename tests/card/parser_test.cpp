@@ -69,17 +69,21 @@ double stopValue(const CardRecord& c, int column, std::size_t i = 0) {
 struct Remark {
   int32_t line;
   int32_t column;
-  CardRemarkKind kind;
+  CardFinding finding;
   std::string text;
-  std::string stored;
-  std::string reason;
+  CardValue::Kind storedKind;
+  double stored;  // the integer, flag or real stored
+  int32_t limit;
+  bool formatted;  // the remark names the column's format
 };
 
 class RemarkList : public CardDiagnostics {
  public:
   void remark(const CardRemark& r) override {
-    remarks.push_back({r.line, r.column, r.kind, std::string(r.text), std::string(r.stored),
-                       std::string(r.reason)});
+    const double stored =
+        r.stored.kind == CardValue::Kind::kReal ? r.stored.real : r.stored.integer;
+    remarks.push_back({r.line, r.column, r.finding, std::string(r.text), r.stored.kind, stored,
+                       r.limit, r.format != nullptr && r.format->column == r.column});
   }
   std::vector<Remark> remarks;
 };
@@ -365,41 +369,64 @@ TEST(Parser, RemarksTellWhatWasReplaced) {
       "2,Two\n"                         // 3: unknown type
       "7,x,S,\x81\xAB,pass,T,/30,/x\n"  // 4
       "5,1,0.5\n"                       // 5: short table row
-      "8,1e3\n";                        // 6: 1e3 reads as 1
+      "8,1e3\n"                         // 6: 1e3 reads as 1
+      "1\n";                            // 7: no header text
   parseCardText(text, &list);
-  const struct {
-    int32_t line;
-    int32_t column;
-    CardRemarkKind kind;
-    const char* text;
-    const char* stored;
-    const char* reason;
-  } expected[] = {
-      {1, 0, CardRemarkKind::kIgnored, "", "", "empty line ignored"},
-      {2, 0, CardRemarkKind::kIgnored, "x", "", "row ignored: no row type"},
-      {3, 0, CardRemarkKind::kIgnored, "2", "", "row ignored: unknown row type"},
-      {4, 1, CardRemarkKind::kFallback, "x", "-1", "not an integer"},
-      {4, 3, CardRemarkKind::kMark, "\x81\xAB", "266060", "time mark"},
-      {4, 4, CardRemarkKind::kFallback, "pass", "246060", "not an integer"},
-      {4, 6, CardRemarkKind::kMark, "/30", "46", "\"/\" form: 40 + value / 5"},
-      {4, 7, CardRemarkKind::kFallback, "/x", "0", "\"/\" not followed by an integer"},
-      {4, 8, CardRemarkKind::kFallback, "end", "-1", "short row: column missing"},
-      {4, 9, CardRemarkKind::kIgnored, "", "",
-       "short row: columns from 9 on are missing; those values keep their defaults"},
-      {5, 3, CardRemarkKind::kIgnored, "end", "", "row ignored: short row: column missing"},
-      {6, 1, CardRemarkKind::kCut, "1e3", "1", "text after the number is not read"},
+  using F = CardFinding;
+  using V = CardValue::Kind;
+  const Remark expected[] = {
+      {1, 0, F::kEmptyLine, "", V::kNone, 0, 0, false},
+      {2, 0, F::kNoRowType, "x", V::kNone, 0, 0, false},
+      {3, 0, F::kUnknownRowType, "2", V::kNone, 0, 0, false},
+      {4, 1, F::kNotInteger, "x", V::kInteger, -1, 0, true},
+      {4, 3, F::kTimeMark, "\x81\xAB", V::kInteger, 266060, 0, true},
+      {4, 4, F::kNotInteger, "pass", V::kInteger, 246060, 0, true},
+      {4, 6, F::kSlashForm, "/30", V::kInteger, 46, 0, true},
+      {4, 7, F::kSlashWithoutInteger, "/x", V::kInteger, 0, 0, true},
+      {4, 8, F::kColumnMissing, "end", V::kReal, -1.0, 0, true},
+      {4, 9, F::kColumnsMissing, "", V::kNone, 0, 0, true},
+      {5, 3, F::kColumnMissing, "end", V::kNone, 0, 0, true},
+      {6, 1, F::kTextAfterNumber, "1e3", V::kInteger, 1, 0, true},
+      {7, 1, F::kColumnMissing, "end", V::kInteger, 1, 0, true},
+      {7, 2, F::kTextMissing, "", V::kNone, 0, 0, true},
   };
   ASSERT_EQ(list.remarks.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     const Remark& r = list.remarks[i];
-    const auto& e = expected[i];
+    const Remark& e = expected[i];
     EXPECT_EQ(r.line, e.line) << i;
     EXPECT_EQ(r.column, e.column) << i;
-    EXPECT_EQ(r.kind, e.kind) << i;
+    EXPECT_EQ(r.finding, e.finding) << i;
     EXPECT_EQ(r.text, e.text) << i;
+    EXPECT_EQ(r.storedKind, e.storedKind) << i;
     EXPECT_EQ(r.stored, e.stored) << i;
-    EXPECT_EQ(r.reason, e.reason) << i;
+    EXPECT_EQ(r.formatted, e.formatted) << i;
   }
+}
+
+TEST(Parser, AFullTableSaysHowManyRowsItTakes) {
+  std::string text;
+  for (int i = 0; i < 64; ++i) text += "7\n";
+  for (int i = 0; i < 33; ++i) text += "5,0,1,2,0\n";
+  RemarkList list;
+  parseCardText(text, &list);
+  std::vector<std::pair<int32_t, int32_t>> full;
+  for (const Remark& r : list.remarks) {
+    if (r.finding == CardFinding::kTableFull) full.emplace_back(r.line, r.limit);
+  }
+  const std::vector<std::pair<int32_t, int32_t>> expected = {{64, 63}, {97, 32}};
+  EXPECT_EQ(full, expected);
+}
+
+// The checker's disable comments are rows whose column 0 begins with no integer: the
+// module reads the card as if they were not there.
+TEST(Parser, DisableCommentsAreNoRows) {
+  const std::string card = "3,1234M\n" + join(fullStopRow()) + "\n5,0,0.1,0.2,1\n";
+  const std::string commented =
+      "# ruvacard: disable-file=C202\n3,1234M\n"
+      "# ruvacard: disable=C405,C309\n" +
+      join(fullStopRow()) + "\n ; ruvacard: disable=S104\n5,0,0.1,0.2,1\n";
+  EXPECT_EQ(dumpCard(parseCardText(commented)), dumpCard(parseCardText(card)));
 }
 
 TEST(Parser, ListeningChangesNothing) {
@@ -410,10 +437,7 @@ TEST(Parser, ListeningChangesNothing) {
   RemarkList list;
   EXPECT_EQ(dumpCard(parseCardText(text, &list)), dumpCard(parseCardText(text)));
   EXPECT_GT(list.remarks.size(), 100u);
-  for (const Remark& r : list.remarks) {
-    EXPECT_FALSE(r.reason.empty());
-    EXPECT_GE(r.line, 1);
-  }
+  for (const Remark& r : list.remarks) EXPECT_GE(r.line, 1);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The host side of the platform seam: the code page that test files are named in.
-#include "platform/host_files.h"
+#include "tools/platform/host_files.h"
 
 #include <gtest/gtest.h>
 

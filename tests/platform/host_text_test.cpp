@@ -1,5 +1,5 @@
 // Card texts between code page 932 and UTF-8 on the host side of the platform seam.
-#include "platform/host_text.h"
+#include "tools/platform/host_text.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/host_files.h"
 #include "tests/support/vehicle_folder.h"
+#include "tools/platform/host_files.h"
 
 namespace {
 

@@ -20,10 +20,9 @@ TEST(ProfileText, IntegersReadAsTheWindowsReaderReadsThem) {
     const char* text;
     int32_t value;
   } cases[] = {
-      {"12abc", 12}, {"0x3", 3},       {"017", 17},     {"- 5", 0},
-      {"+0o7", 7},   {"4294967295", -1}, {"-1", -1},    {"  42", 42},
-      {"0b101", 5},  {"0X3", 0},       {"0x", 0},       {"abc", 0},
-      {"-0x10", -16}, {"4294967296", 0}, {"2147483648", INT32_MIN},
+      {"12abc", 12},      {"0x3", 3}, {"017", 17},    {"- 5", 0},        {"+0o7", 7},
+      {"4294967295", -1}, {"-1", -1}, {"  42", 42},   {"0b101", 5},      {"0X3", 0},
+      {"0x", 0},          {"abc", 0}, {"-0x10", -16}, {"4294967296", 0}, {"2147483648", INT32_MIN},
   };
   // The same values through the system's reader, from a file: on Windows this holds the
   // rules above against the real thing.
@@ -76,6 +75,14 @@ TEST(ProfileText, FindsKeysByTheReadersRules) {
     platform::readProfileString("Disp", key, "(none)", value, sizeof value, path.c_str());
     EXPECT_EQ(std::string(value), findProfileValue(text, "Disp", key).value_or("(none)")) << key;
   }
+}
+
+// The checker's disable comments name no key the module reads.
+TEST(ProfileText, DisableCommentsHideNoKey) {
+  const std::string text =
+      "[Disp]\n; ruvacard: disable=S104\nDispType=1\n; ruvacard: disable-file=S105\nD01ABnum=3\n";
+  EXPECT_EQ(platform::findProfileValue(text, "Disp", "DispType"), "1");
+  EXPECT_EQ(platform::findProfileValue(text, "Disp", "D01ABnum"), "3");
 }
 
 // Files as editors and authors leave them. The expectations are what the Windows reader

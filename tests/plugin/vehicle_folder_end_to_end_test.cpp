@@ -7,8 +7,8 @@
 #include <array>
 #include <string>
 
-#include "platform/host_text.h"
 #include "tests/support/module_host.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/host_text.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/host_files.h"
+#include "tools/platform/host_files.h"
 
 namespace fs = std::filesystem;
 

@@ -10,9 +10,9 @@
 #include <string_view>
 
 #include "base/host_records.h"
-#include "platform/shared_library.h"
 #include "tests/support/vehicle_folder.h"
 #include "tools/common/module_api.h"
+#include "tools/platform/shared_library.h"
 
 // The file name of the built module ("ruva.so" or "ruva.dll").
 std::string moduleFileName();

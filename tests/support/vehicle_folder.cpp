@@ -4,7 +4,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "platform/host_files.h"
+#include "tools/platform/host_files.h"
 
 namespace fs = std::filesystem;
 

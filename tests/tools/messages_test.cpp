@@ -69,23 +69,20 @@ TEST(Messages, LanguageFromCommandLineAndLocale) {
   }
 }
 
-// Placeholders take their parts in the order each language needs; texts of the card
-// parser translate by their English pattern, nested parts included.
-TEST(Messages, FillsAndTranslatesPatterns) {
+// Placeholders take their parts in the order each language needs.
+TEST(Messages, FillsPatterns) {
   setLanguage(Language::kJapanese);
   EXPECT_EQ(message(Msg::kReplayTitle, {"a.scn", "vehicle"}), "vehicle の a.scn：ruvahost 再生");
-  const Msg reasons[] = {Msg::kReasonNotInteger, Msg::kReasonStoredAsAbove2,
-                         Msg::kReasonColumnsFromMissing};
-  EXPECT_EQ(translatedFrom("not an integer; stored as for a value above 2", reasons),
-            "整数ではない。2 を超える値と同じに格納");
-  EXPECT_EQ(translatedFrom("short row: columns from 12 on are missing; those values keep their "
-                           "defaults",
-                           reasons),
-            "列の足りない行：列 12 以降がなく、その値は既定値のまま");
-  EXPECT_EQ(translatedFrom("something new", reasons), "something new");
   setLanguage(Language::kEnglish);
   EXPECT_EQ(message(Msg::kReplayTitle, {"a.scn", "vehicle"}), "a.scn in vehicle: ruvahost replay");
-  EXPECT_EQ(translatedFrom("not an integer", reasons), "not an integer");
+}
+
+// The compile-time check of the catalogues, tried on texts that break it.
+TEST(Messages, CatalogueCheckCatchesMissingWordsAndPlaceholders) {
+  static_assert(saidInBoth("{1} of {2}", "{2} の {1}"));
+  static_assert(!saidInBoth("{1} of {2}", "{1} の"));
+  static_assert(!saidInBoth("text", ""));
+  static_assert(placeholderBits("a {1} b {3} {1}") == ((1u << 1) | (1u << 3)));
 }
 
 }  // namespace

@@ -137,11 +137,31 @@ TEST(ScenarioRunner, StartsInTheHostsOrderAndPassesCallsThrough) {
 
 TEST(ScenarioRunner, FramesStepTheHostTimeFromTheLastTimeSet) {
   const Played p = play(
-      "wait 3 frames\ntime 08:00\nwait 40 ms\nwait until 08:00:00.090\nwait until 07:00\n", 20);
+      "wait 3 frames\ntime 08:00\nwait 40 ms\nwait until 08:00:00.090\nwait until 08:00:00.100\n",
+      20);
+  ASSERT_TRUE(p.passed) << p.failure.message;
   const std::vector<Call> frames = elapses(p.calls);
   const int32_t times[] = {20, 40, 60, 28800000, 28800020, 28800040, 28800060, 28800080, 28800100};
   ASSERT_EQ(frames.size(), std::size(times));
   for (std::size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(frames[i].a, times[i]) << i;
+}
+
+// A wait for a time already past used to run no frame, and the train left early; now it
+// is an error of its line. After midnight the host time counts on past 24:00.
+TEST(ScenarioRunner, WaitUntilAPastTimeIsAnError) {
+  Played p = play("time 23:58\nwait 1 frame\nwait until 00:02:00\n");
+  EXPECT_FALSE(p.passed);
+  EXPECT_FALSE(p.failure.expectation);
+  EXPECT_EQ(p.failure.line, 3);
+  EXPECT_EQ(p.failure.message,
+            "wait until 00:02:00.000 has passed: the host time is already 23:58:00.000; for "
+            "00:02:00.000 of the next day write 24:02:00.000");
+  p = play("time 08:00\nwait until 07:59:59\n");
+  EXPECT_EQ(p.failure.message,
+            "wait until 07:59:59.000 has passed: the host time is already 08:00:00.000");
+  p = play("time 23:58\nwait 1 frame\nwait until 24:02:00\n");
+  ASSERT_TRUE(p.passed) << p.failure.message;
+  EXPECT_EQ(elapses(p.calls).back().a, 86520000);
 }
 
 TEST(ScenarioRunner, MovementCoversTheDistanceAsTheModuleCountsIt) {
@@ -195,6 +215,21 @@ TEST(ScenarioRunner, CommandsThatCannotRunAreInputErrors) {
     EXPECT_FALSE(p.passed) << script;
     EXPECT_FALSE(p.failure.expectation) << script;
     EXPECT_GT(p.failure.line, 0) << script;
+  }
+  // Frame counts past every integer type are too long, not none at all.
+  const std::pair<const char*, const char*> tooLong[] = {
+      {"wait 2e20 ms", "1.25e+19 frames"},
+      {"speed 40\ndrive 1e300 m", "5.63e+300 frames"},
+      {"speed 1e-300\ndrive 1 m", "2.25e+302 frames"},
+      {"accelerate to 80 over 1e300 m", "frames; the limit is 20000000"},
+      {"accelerate to 1e-300 over 1 m", "frames; the limit is 20000000"},
+  };
+  for (const auto& [script, says] : tooLong) {
+    const Played p = play(script);
+    EXPECT_FALSE(p.passed) << script;
+    EXPECT_NE(p.failure.message.find(says), std::string::npos)
+        << script << ": " << p.failure.message;
+    EXPECT_TRUE(elapses(p.calls).empty()) << script;
   }
 }
 

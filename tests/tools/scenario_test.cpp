@@ -45,6 +45,7 @@ TEST(Scenario, CommandsCarryTheirValues) {
       {"beacon 100 -300", CommandKind::kBeacon, 0, 0, false, 100, -300},
       {"handle brake 4", CommandKind::kHandle, 0, 0, false, 0, 4},
       {"traction -55.5", CommandKind::kTraction, -55.5, 0, false, 0, 0},
+      {"speed -3.4e38", CommandKind::kSpeed, -3.4e38, 0, false, 0, 0},
       {"input 82 = 1", CommandKind::kInput, 0, 0, false, 82, 1},
       {"input 83 0", CommandKind::kInput, 0, 0, false, 83, 0},
       {"door open", CommandKind::kDoorOpen, 0, 0, false, 0, 0},
@@ -117,6 +118,13 @@ TEST(Scenario, BadLinesAreReportedWithTheirLine) {
       {"expect panel 10 1", "bad expectation"},
       {"show now", "takes nothing"},
       {"snapshot", "snapshot FILE.svg"},
+      // Numbers past the host's float, pictures outside --out.
+      {"speed 1e39", "'1e39' does not fit the 32-bit number"},
+      {"brake to -1e300 in 1 s", "does not fit the 32-bit number"},
+      {"traction 4e38", "does not fit the 32-bit number"},
+      {"snapshot ../up.svg", "outside the --out folder"},
+      {"snapshot stops/../../up.svg", "outside the --out folder"},
+      {"snapshot /tmp/up.svg", "outside the --out folder"},
   };
   for (const Case& c : cases) {
     Scenario scenario;

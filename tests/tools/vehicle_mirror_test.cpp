@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "platform/platform.h"
@@ -87,6 +88,67 @@ TEST(VehicleMirror, IsRemovedWithItsOwner) {
   }
   EXPECT_FALSE(fs::exists(folder));
   EXPECT_TRUE(fs::is_directory(vehicle.path() / "cards"));
+}
+
+// A link made where the system allows links, e.g. not under every Windows.
+bool linked(const fs::path& target, const fs::path& link) {
+  std::error_code ec;
+  fs::create_directory_symlink(target, link, ec);
+  return !ec;
+}
+
+std::set<std::string> names(const fs::path& folder) {
+  std::set<std::string> found;
+  for (const auto& entry : fs::directory_iterator(folder))
+    found.insert(entry.path().filename().string());
+  return found;
+}
+
+TEST(VehicleMirror, HoldsOnlyWhatTheModuleReadsAndFollowsNoLinkOutOfIt) {
+  VehicleFolder top;
+  VehicleFolder build;
+  build.write("ruva.so", "x");
+  top.write("train/RUVA_ICCard.ini",
+            "[ICCard]\n0=cards\n1=../shared\n2=nested/deep/\n3=.\n4=missing\n5=/nowhere\n");
+  top.write("train/cards/1234A.csv", "3,1234A\n");
+  top.write("shared/9999A.csv", "3,9999A\n");
+  top.write("train/nested/deep/5678A.csv", "3,5678A\n");
+  top.write("train/root.CSV", "3,1A\n");
+  top.write("train/notes.txt", "not a card");
+  top.write("train/textures/panel.png", "picture");
+  // Links that climb: a copy that followed them would never end.
+  linked(top.path() / "train", top.path() / "train" / "up");
+  linked(top.path() / "train" / "cards", top.path() / "train" / "cards" / "loop");
+  VehicleMirror mirror;
+  std::string error;
+  ASSERT_TRUE(mirror.create(top.path() / "train", build.path() / "ruva.so", error)) << error;
+  const fs::path& folder = mirror.folder();
+  // Each card folder where the module's folder names it, "../shared" included.
+  for (const char* card : {"cards/1234A.csv", "../shared/9999A.csv", "nested/deep/5678A.csv",
+                           "root.CSV", "RUVA_ICCard.ini", "ruva.so"}) {
+    EXPECT_TRUE(fs::is_regular_file(folder / card)) << card;
+  }
+  EXPECT_EQ(names(folder.parent_path()), (std::set<std::string>{"shared", "u"}));
+  EXPECT_EQ(names(folder),
+            (std::set<std::string>{"RUVA_ICCard.ini", "cards", "nested", "root.CSV", "ruva.so"}));
+}
+
+TEST(VehicleMirror, CopiesTheCardFilesOfAFolderAndNothingBelowIt) {
+  VehicleFolder top;
+  for (const char* file :
+       {"from/a.csv", "from/B.CSV", "from/notes.txt", "from/sub/c.csv", "outside.csv"}) {
+    top.write(file, "3,1234A\n");
+  }
+  std::error_code ec;
+  fs::create_symlink(top.path() / "outside.csv", top.path() / "from" / "link.csv", ec);
+  const bool fileLinked = !ec;
+  linked(top.path() / "from", top.path() / "from" / "loop");
+  linked(top.path(), top.path() / "from" / "up.csv");
+  top.makeFolder("to");
+  ASSERT_TRUE(mirrorCardFiles(top.path() / "from", top.path() / "to"));
+  std::set<std::string> expected{"a.csv", "B.CSV"};
+  if (fileLinked) expected.insert("link.csv");
+  EXPECT_EQ(names(top.path() / "to"), expected);
 }
 
 TEST(VehicleMirror, MissingInputsAreNamed) {

@@ -1,90 +1,28 @@
 #include "tools/card/card_lint.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string>
 
 #include "card/card_diagnostics.h"
+#include "card/card_format.h"
 #include "card/card_record.h"
 #include "card/line_split.h"
 #include "card/number_conversion.h"
 #include "card/parser.h"
 #include "card/train_number_marks.h"
-#include "platform/host_text.h"
+#include "display/frame_rules.h"
+#include "platform/platform.h"
+#include "route/clock_time.h"
 #include "route/train_number.h"
 #include "tools/card/card_names.h"
+#include "tools/card/card_terms.h"
 #include "tools/common/messages.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 
-// Row types, as the file format numbers them.
-constexpr int32_t kTrainRow = 3;
-constexpr int32_t kEventRow = 5;
-constexpr int32_t kRangeRow = 6;
-constexpr int32_t kStopRow = 7;
-constexpr int32_t kSecondTrainRow = 12;
-
-constexpr int32_t kSectionColumn = 10;
-constexpr int32_t kEventTypeColumn = 4;
-constexpr int32_t kEventTypes = 4;
-
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-struct ColumnUse {
-  int32_t rowType;
-  int32_t column;
-  Msg expected;
-};
-
-// What each column is for, as the author should write it.
-constexpr ColumnUse kColumnUses[] = {
-    {0, 1, Msg::kColCardName},
-    {1, 1, Msg::kColHeaderCode},
-    {1, 2, Msg::kColHeaderText},
-    {3, 1, Msg::kColTrainNumber},
-    {4, 1, Msg::kColNote},
-    {5, 0, Msg::kColAtMost32EventRows},
-    {5, 1, Msg::kColStopRowReference},
-    {5, 2, Msg::kColStartKm},
-    {5, 3, Msg::kColEndKm},
-    {5, 4, Msg::kColEventType},
-    {6, 0, Msg::kColAtMost16RangeRows},
-    {6, 1, Msg::kColStopRowReference},
-    {6, 2, Msg::kColStartKm},
-    {6, 3, Msg::kColEndKm},
-    {6, 4, Msg::kColDistanceKm},
-    {6, 5, Msg::kColValue},
-    {7, 0, Msg::kColAtMost63StopRows},
-    {7, 1, Msg::kColRunningTime},
-    {7, 2, Msg::kColStopName},
-    {7, 3, Msg::kColFirstTime},
-    {7, 4, Msg::kColSecondTime},
-    {7, 5, Msg::kColStopNumber},
-    {7, 6, Msg::kColSlashInteger},
-    {7, 7, Msg::kColSlashInteger},
-    {7, 8, Msg::kColKmPost},
-    {7, 9, Msg::kColHiddenPoint},
-    {7, 10, Msg::kColSectionLength},
-    {7, 11, Msg::kColArrivalCue},
-    {7, 17, Msg::kColKmDirection},
-    {7, 18, Msg::kColAttribute},
-    {7, 15, Msg::kColStopText},
-    {7, 20, Msg::kColStopCode},
-    {7, 21, Msg::kColLastStopColumn},
-    {8, 1, Msg::kColNextStopAnnounced},
-    {11, 1, Msg::kColInfoText},
-    {11, 2, Msg::kColInfoIndex},
-    {12, 1, Msg::kColSecondTrainNumber},
-    {12, 2, Msg::kColSecondFirstTime},
-    {12, 3, Msg::kColSecondSecondTime},
-};
-
-std::string expectedIn(int32_t rowType, int32_t column) {
-  for (const ColumnUse& use : kColumnUses) {
-    if (use.rowType == rowType && use.column == column) return message(use.expected);
-  }
-  if (rowType == kStopRow && column < 21) return message(Msg::kColInteger);
-  return message(Msg::kColSeeFormat);
-}
 
 std::string shown(std::string_view bytes) {
   return platform::utf8FromCodePage932(bytes);
@@ -96,50 +34,121 @@ std::string shownField(std::string_view bytes, bool utf8) {
   return utf8 ? std::string(bytes) : shown(bytes);
 }
 
-LintRemark makeRemark(int32_t line, int32_t column, Severity severity, std::string what,
-                      std::string instead, std::string expected) {
-  LintRemark r;
-  r.line = line;
-  r.column = column;
-  r.severity = severity;
-  r.what = std::move(what);
-  r.instead = std::move(instead);
-  r.expected = std::move(expected);
-  return r;
+std::string storedText(const CardValue& value, bool utf8) {
+  switch (value.kind) {
+    case CardValue::Kind::kInteger:
+      return std::to_string(value.integer);
+    case CardValue::Kind::kFlag:
+      return value.integer != 0 ? "true" : "false";
+    case CardValue::Kind::kReal: {
+      char text[32];
+      const auto written = std::to_chars(text, text + sizeof text, value.real);
+      return std::string(text, written.ptr);
+    }
+    case CardValue::Kind::kText:
+      return shownField(value.text, utf8);
+    case CardValue::Kind::kNone:
+      break;
+  }
+  return "";
 }
 
-// The parser's reason for a remark, in the language of the messages.
-std::string parserReason(std::string_view reason) {
-  static constexpr Msg kReasons[] = {
-      Msg::kReasonTextAfterNumber,
-      Msg::kReasonColumnMissing,
-      Msg::kReasonIntegerOutOfRange,
-      Msg::kReasonNotInteger,
-      Msg::kReasonNumberOutOfRange,
-      Msg::kReasonNotNumber,
-      Msg::kReasonColumnMissingEnd,
-      Msg::kReasonTimeMark,
-      Msg::kReasonSlashForm,
-      Msg::kReasonSlashNoInteger,
-      Msg::kReasonCodeDigits,
-      Msg::kReasonArrivalCueAbove2,
-      Msg::kReasonStoredAsAbove2,
-      Msg::kReasonColumnsFromMissing,
-      Msg::kReasonColumnMissingTextKept,
-      Msg::kReasonEventRowsTaken,
-      Msg::kReasonRangeRowsTaken,
-      Msg::kReasonStopRowsTaken,
-  };
-  return translatedFrom(reason, kReasons);
+RemarkCode codeOf(CardFinding finding) {
+  switch (finding) {
+    case CardFinding::kEmptyLine:
+    case CardFinding::kNoRowType:
+      return RemarkCode::kNoRowType;
+    case CardFinding::kUnknownRowType:
+      return RemarkCode::kUnknownRowType;
+    case CardFinding::kTableFull:
+      return RemarkCode::kTableFull;
+    case CardFinding::kNotInteger:
+      return RemarkCode::kNotInteger;
+    case CardFinding::kIntegerOutOfRange:
+      return RemarkCode::kIntegerOutOfRange;
+    case CardFinding::kNotNumber:
+      return RemarkCode::kNotNumber;
+    case CardFinding::kNumberOutOfRange:
+      return RemarkCode::kNumberOutOfRange;
+    case CardFinding::kColumnMissing:
+      return RemarkCode::kColumnMissing;
+    case CardFinding::kTextIsEnd:
+      return RemarkCode::kTextIsEnd;
+    case CardFinding::kTextMissing:
+      return RemarkCode::kTextMissing;
+    case CardFinding::kColumnsMissing:
+      return RemarkCode::kColumnsMissing;
+    case CardFinding::kTextAfterNumber:
+      return RemarkCode::kTextAfterNumber;
+    case CardFinding::kSlashWithoutInteger:
+      return RemarkCode::kSlashWithoutInteger;
+    case CardFinding::kCodeDigitsOutOfRange:
+      return RemarkCode::kCodeDigitsOutOfRange;
+    case CardFinding::kTimeMark:
+      return RemarkCode::kTimeMark;
+    case CardFinding::kSlashForm:
+      return RemarkCode::kSlashForm;
+    case CardFinding::kStopMarkRecomputed:
+      break;
+  }
+  return RemarkCode::kStopMarkRecomputed;
+}
+
+// A number column that did not convert; its format says what followed.
+bool isBadNumber(CardFinding finding) {
+  return finding == CardFinding::kNotInteger || finding == CardFinding::kIntegerOutOfRange ||
+         finding == CardFinding::kNotNumber || finding == CardFinding::kNumberOutOfRange ||
+         finding == CardFinding::kColumnMissing;
+}
+
+// What the author should write in the column that a remark of the parser is about.
+std::string expectedFor(const CardRemark& r) {
+  if (r.finding == CardFinding::kTableFull) {
+    return message(Msg::kColAtMostRows,
+                   {std::to_string(r.limit), std::to_string(rowNumber(r.row->type))});
+  }
+  if (r.finding == CardFinding::kUnknownRowType) {
+    return message(Msg::kUnknownRowTypeExpected, {rowTypeList()});
+  }
+  if (r.format == nullptr) return message(Msg::kNoRowTypeExpected);
+  return columnHint(r.format->field);
+}
+
+// What the module does instead, for a remark of the parser.
+std::string insteadFor(const CardRemark& r, bool utf8) {
+  const std::string stored = storedText(r.stored, utf8);
+  switch (r.finding) {
+    case CardFinding::kEmptyLine:
+    case CardFinding::kNoRowType:
+    case CardFinding::kUnknownRowType:
+      return message(Msg::kRowIgnored);
+    case CardFinding::kTableFull:
+      return message(Msg::kWholeRowIgnored);
+    case CardFinding::kTextAfterNumber:
+      return message(Msg::kReads, {stored});
+    case CardFinding::kTextMissing:
+    case CardFinding::kColumnsMissing:
+      return message(Msg::kNotRead);
+    default:
+      break;
+  }
+  if (isBadNumber(r.finding)) {
+    if (r.format->onBad == OnBadValue::kRowIgnored) return message(Msg::kWholeRowIgnored);
+    if (r.format->onBad == OnBadValue::kValueKept) return message(Msg::kValueNotStored);
+    if (r.format->kind == ColumnKind::kStopMark) {
+      return message(Msg::kStoresAsAboveHighest, {stored, std::to_string(r.format->highest)});
+    }
+  }
+  return message(Msg::kStores, {stored});
 }
 
 // What one pass over the lines found, beside the parser's own remarks.
 struct CardLines {
-  bool utf8 = false;              // the whole card is UTF-8 text
-  std::vector<int32_t> rowTypes;  // per line; kNoType where column 0 holds none
+  bool utf8 = false;                    // the whole card is UTF-8 text
+  std::vector<std::string_view> texts;  // every line, without its line end
   std::vector<int32_t> stopLines;
-  std::vector<std::string> sectionTexts;  // column 10 of each stop row taken
-  std::vector<bool> sectionGiven;         // whether the row holds column 10
+  std::vector<std::string> sectionTexts;  // the section length of each stop row taken
+  std::vector<bool> sectionGiven;         // whether the row holds that column
   int32_t trainLine = 0;
   int32_t secondLine = 0;
   struct StopReference {
@@ -147,61 +156,47 @@ struct CardLines {
     int32_t value;
     std::string text;
   };
-  std::vector<StopReference> stopReferences;  // column 1 of event and range rows
+  std::vector<StopReference> stopReferences;  // of event and range rows
   std::vector<LintRemark> tableRemarks;       // on event and range rows, if taken
   std::vector<int32_t> ignoredRows;           // lines the parser did not take
 };
 
-constexpr int32_t kNoType = -1;
-
-// Turns the parser's remarks into the checker's, with the row type of each line.
+// Turns the parser's remarks into the checker's.
 class ParserRemarks final : public CardDiagnostics {
  public:
   ParserRemarks(CardLines& lines, bool byteOrderMark, bool withNotes, std::vector<LintRemark>& out)
       : lines_(lines), byteOrderMark_(byteOrderMark), withNotes_(withNotes), out_(out) {}
 
   void remark(const CardRemark& r) override {
-    const std::string_view reason = r.reason;
-    const std::size_t index = static_cast<std::size_t>(r.line) - 1;
-    const int32_t rowType = index < lines_.rowTypes.size() ? lines_.rowTypes[index] : kNoType;
-    LintRemark out = makeRemark(r.line, r.column, Severity::kError, parserReason(reason), "",
-                                expectedIn(rowType, r.column));
-    out.field = shownField(r.text, lines_.utf8);
-    if (r.kind == CardRemarkKind::kMark) {
-      if (!withNotes_) return;
-      out.severity = Severity::kNote;
-      out.instead = message(Msg::kStores, {shownField(r.stored, lines_.utf8)});
-      out.expected = message(Msg::kAsIntended);
-    } else if (reason == "empty line ignored" ||
-               (r.column == 0 && r.text.find_first_not_of(" \t") == std::string_view::npos)) {
-      // Blank lines, spaces alone included, are harmless wherever they stand.
+    const RemarkCode code = codeOf(r.finding);
+    const bool note = severityOf(code) == Severity::kNote;
+    if (note && !withNotes_) return;
+    // Blank lines, spaces alone included, are harmless wherever they stand.
+    if (r.finding == CardFinding::kEmptyLine ||
+        (r.column == kRowTypeColumn && r.text.find_first_not_of(" \t") == std::string_view::npos)) {
       return;
-    } else if (reason == "row ignored: no row type") {
-      // A byte order mark has its own remark; a '#' line is the usual comment.
-      if ((r.line == 1 && byteOrderMark_) || r.text.substr(0, 1) == "#") return;
-      out.what = message(Msg::kNoRowType);
-      out.instead = message(Msg::kRowIgnored);
-      out.expected = message(Msg::kNoRowTypeExpected);
-    } else if (reason == "row ignored: unknown row type") {
-      out.severity = Severity::kWarning;
-      out.what = message(Msg::kUnknownRowType);
-      out.instead = message(Msg::kRowIgnored);
-      out.expected = message(Msg::kUnknownRowTypeExpected);
-    } else if (r.kind == CardRemarkKind::kCut) {
-      out.instead = message(Msg::kReads, {shownField(r.stored, lines_.utf8)});
-    } else if (r.kind == CardRemarkKind::kFallback) {
-      out.instead = message(Msg::kStores, {shownField(r.stored, lines_.utf8)});
-    } else if (reason.substr(0, 13) == "row ignored: ") {
-      lines_.ignoredRows.push_back(r.line);
-      out.what = parserReason(reason.substr(13));
-      out.instead = message(Msg::kWholeRowIgnored);
-    } else if (reason.substr(0, 18) == "value not stored: ") {
-      out.what = parserReason(reason.substr(18));
-      out.instead = message(Msg::kValueNotStored);
-    } else {
-      out.instead = message(Msg::kNotRead);
     }
-    if (r.text.empty() && r.kind == CardRemarkKind::kIgnored) out.field.reset();
+    // A byte order mark has its own remark; a '#' line is the usual comment.
+    if (r.finding == CardFinding::kNoRowType &&
+        ((r.line == 1 && byteOrderMark_) || r.text.substr(0, 1) == "#")) {
+      return;
+    }
+    LintRemark out = makeRemark(r.line, r.column, code, insteadFor(r, lines_.utf8),
+                                note ? message(Msg::kAsIntended) : expectedFor(r));
+    if (!r.text.empty() || r.stored.kind != CardValue::Kind::kNone) {
+      out.field = shownField(r.text, lines_.utf8);
+    }
+    if (code == RemarkCode::kTableFull) {
+      out.args = {std::to_string(r.limit), std::to_string(rowNumber(r.row->type))};
+    } else if (code == RemarkCode::kColumnsMissing) {
+      out.args = {std::to_string(r.column)};
+    } else if (code == RemarkCode::kStopMarkRecomputed) {
+      out.args = {std::to_string(r.format->highest), std::to_string(kMarkHour)};
+    }
+    if (code == RemarkCode::kTableFull ||
+        (isBadNumber(r.finding) && r.format->onBad == OnBadValue::kRowIgnored)) {
+      lines_.ignoredRows.push_back(r.line);
+    }
     out_.push_back(std::move(out));
   }
 
@@ -212,46 +207,48 @@ class ParserRemarks final : public CardDiagnostics {
   std::vector<LintRemark>& out_;
 };
 
-// A time of columns 3 and 4 of a stop row, or of a second train number (which is not
-// moved past midnight). Texts that do not convert are the parser's business.
-void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow, bool utf8,
+bool isMarkOrNoTime(int32_t stored) {
+  if (stored == CardRecord::kNoTime) return true;
+  return std::any_of(std::begin(kTimeMarks), std::end(kTimeMarks),
+                     [stored](const TimeMark& mark) { return mark.value == stored; });
+}
+
+// A time column of a stop row or of the second train number (which is not moved past
+// midnight). Texts that do not convert are the parser's business.
+void lintTime(std::string_view text, int32_t line, const CardColumn& column, bool utf8,
               std::vector<LintRemark>& out) {
   int32_t value = 0;
   if (!convertInt(text, value)) return;
-  const std::string expected = message(stopRow ? Msg::kTimeExpectedStop : Msg::kTimeExpected);
-  auto add = [&](Severity severity, std::string what, std::string instead) {
-    LintRemark r =
-        makeRemark(line, column, severity, std::move(what), std::move(instead), expected);
+  const bool stopRow = column.kind == ColumnKind::kTime;
+  const std::string expected =
+      stopRow ? message(Msg::kTimeExpectedStop, {timeMarkList()}) : message(Msg::kTimeExpected);
+  auto add = [&](RemarkCode code, std::vector<std::string> args, std::string instead) {
+    LintRemark r = makeRemark(line, column.column, code, std::move(instead), expected);
+    r.args = std::move(args);
     r.field = shownField(text, utf8);
     out.push_back(std::move(r));
   };
   if (value < 0) {
-    add(Severity::kError, message(Msg::kNegativeTime), message(Msg::kReadAsTime));
+    add(RemarkCode::kNegativeTime, {}, message(Msg::kReadAsTime));
     return;
   }
   const int32_t stored = stopRow ? storedStopTime(value) : value;
-  if (stored == CardRecord::kNoTime || stored == kStopMarkTime || stored == kPassMarkTime ||
-      stored == kEndMarkTime) {
-    return;
-  }
-  const int32_t hour = stored / 10000;
-  const int32_t minute = stored / 100 % 100;
-  const int32_t second = stored % 100;
+  if (isMarkOrNoTime(stored)) return;
+  const ClockTime time = splitTime(stored);
   char clock[32];
-  std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", hour, minute, second);
-  if (minute >= 60 || second >= 60) {
-    add(Severity::kError, message(Msg::kMinutesOver59), message(Msg::kShows, {clock}));
-  } else if (hour >= kStopMarkHour && hour <= kEndMarkHour) {
-    const Msg picture = hour == kStopMarkHour ? Msg::kPictureStop
-                        : hour == kMarkHour   ? Msg::kPictureArrow
-                                              : Msg::kPictureEnd;
-    add(Severity::kWarning, message(Msg::kHourIsMark, {std::to_string(hour)}),
-        message(Msg::kShows, {message(picture)}));
-  } else if (hour > kEndMarkHour) {
-    add(Severity::kError, message(Msg::kHourNotHourNorMark, {std::to_string(hour)}),
-        message(Msg::kShows, {clock}));
+  std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", time.hour, time.minute, time.second);
+  const std::string hour = std::to_string(time.hour);
+  if (time.minute >= kNoMinute || time.second >= kNoSecond) {
+    add(RemarkCode::kMinutesOver59, {}, message(Msg::kShows, {clock}));
+  } else if (time.hour >= kStopMarkHour && time.hour <= kEndMarkHour) {
+    const Msg picture = time.hour == kStopMarkHour ? Msg::kPictureStop
+                        : time.hour == kMarkHour   ? Msg::kPictureArrow
+                                                   : Msg::kPictureEnd;
+    add(RemarkCode::kHourIsMark, {hour}, message(Msg::kShows, {message(picture)}));
+  } else if (time.hour > kEndMarkHour) {
+    add(RemarkCode::kHourNotHourNorMark, {hour}, message(Msg::kShows, {clock}));
   } else if (stopRow && value >= 100 && value < 10000) {
-    add(Severity::kWarning, message(Msg::kShortTime),
+    add(RemarkCode::kShortTime, {},
         message(Msg::kShortTimeStores, {std::to_string(stored), clock}));
   }
 }
@@ -261,21 +258,21 @@ void lintTime(std::string_view text, int32_t line, int32_t column, bool stopRow,
 std::string displayedTrainNumber(const TrainNumberCode& code) {
   std::string text(displayPrefixText(code.prefix));
   for (int32_t digit : code.digits) {
-    if (digit != 10) text += static_cast<char>('0' + digit);
+    if (digit != kBlankDigit) text += static_cast<char>('0' + digit);
   }
   text += displaySuffixText(code.suffix);
   return text;
 }
 
-void lintTrainNumber(std::string_view text, int32_t line, bool second, bool utf8,
-                     std::vector<LintRemark>& out) {
+void lintTrainNumber(std::string_view text, const CardColumn& column, int32_t line, bool second,
+                     bool utf8, std::vector<LintRemark>& out) {
   const TrainNumberCode code = decodeTrainNumber(text);
   std::string_view written = text;
   // Only the second train number shows the marker, as a lamp of its own.
   if (second && code.markerFound) written.remove_prefix(2);
   const std::string displayed = displayedTrainNumber(code);
   if (displayed == written) return;
-  LintRemark r = makeRemark(line, 1, Severity::kError, message(Msg::kTrainNumberNotShown),
+  LintRemark r = makeRemark(line, column.column, RemarkCode::kTrainNumberNotShown,
                             message(Msg::kDisplayShows, {shown(displayed)}),
                             message(Msg::kTrainNumberExpected));
   r.field = shownField(text, utf8);
@@ -293,72 +290,116 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
   lines.utf8 = utf8;
   bool utf8Told = false;
   bool crTold = false;
+  const CardColumn& section = cardColumn(CardField::kStopDistanceKm);
+  const CardColumn& eventType = cardColumn(CardField::kEventType);
+  const auto stopLimit = static_cast<std::size_t>(rowFormat(RowType::kStop).limit);
   std::vector<std::string_view> fields;
   std::string_view rest = bytes;
   std::string_view line;
   int32_t number = 0;
   while (takeLine(rest, line)) {
     ++number;
+    lines.texts.push_back(line);
     splitFields(line, fields);
     if (number == 1 && line.substr(0, 3) == kByteOrderMark) {
-      LintRemark r = makeRemark(1, 0, Severity::kError, message(Msg::kByteOrderMark),
+      LintRemark r = makeRemark(1, kRowTypeColumn, RemarkCode::kByteOrderMark,
                                 message(Msg::kFirstRowIgnored), message(Msg::kShiftJisNoMark));
-      r.field = shownField(fields[0].substr(kByteOrderMark.size()), utf8);
+      r.field = shownField(fields[kRowTypeColumn].substr(kByteOrderMark.size()), utf8);
       out.push_back(std::move(r));
     }
     for (std::size_t k = 0; k < fields.size(); ++k) {
       std::string_view field = fields[k];
-      if (number == 1 && k == 0 && field.substr(0, 3) == kByteOrderMark) field.remove_prefix(3);
+      if (number == 1 && k == kRowTypeColumn && field.substr(0, 3) == kByteOrderMark) {
+        field.remove_prefix(3);
+      }
       if (utf8 && !utf8Told && hasHighByte(field)) {
         utf8Told = true;
-        LintRemark r =
-            makeRemark(number, static_cast<int32_t>(k), Severity::kError, message(Msg::kTextInUtf8),
-                       message(Msg::kReadAsShiftJis), message(Msg::kSavedInShiftJis));
+        LintRemark r = makeRemark(number, static_cast<int32_t>(k), RemarkCode::kTextInUtf8,
+                                  message(Msg::kReadAsShiftJis), message(Msg::kSavedInShiftJis));
         r.field = std::string(field);
         out.push_back(std::move(r));
       }
       if (!crTold && field.find('\r') != std::string_view::npos) {
         crTold = true;
-        out.push_back(makeRemark(number, static_cast<int32_t>(k), Severity::kError,
-                                 message(Msg::kLoneCr), message(Msg::kLinesRunTogether),
-                                 message(Msg::kLineEnds)));
+        out.push_back(makeRemark(number, static_cast<int32_t>(k), RemarkCode::kLoneCr,
+                                 message(Msg::kLinesRunTogether), message(Msg::kLineEnds)));
       }
     }
-    int32_t type = kNoType;
-    if (fields.empty() || !convertInt(fields[0], type)) type = kNoType;
-    lines.rowTypes.push_back(type);
-    auto field = [&](std::size_t k) { return k < fields.size() ? fields[k] : std::string_view(); };
-    if (type == kTrainRow) lines.trainLine = number;
-    if (type == kSecondTrainRow) {
-      lines.secondLine = number;
-      lintTime(field(2), number, 2, false, utf8, out);
-      lintTime(field(3), number, 3, false, utf8, out);
-    }
-    if (type == kEventRow || type == kRangeRow) {
+    int32_t type = -1;
+    const RowFormat* format =
+        !fields.empty() && convertInt(fields[kRowTypeColumn], type) ? rowFormat(type) : nullptr;
+    if (format == nullptr) continue;
+    auto field = [&](int32_t k) {
+      return static_cast<std::size_t>(k) < fields.size() ? fields[static_cast<std::size_t>(k)]
+                                                         : std::string_view();
+    };
+    const RowType row = format->type;
+    if (row == RowType::kTrainNumber) lines.trainLine = number;
+    if (row == RowType::kSecondTrain) lines.secondLine = number;
+    if (row == RowType::kEvent || row == RowType::kRange) {
+      const CardColumn& stop = format->columns.front();
       int32_t value = 0;
-      if (convertInt(field(1), value)) {
-        lines.stopReferences.push_back({number, value, shownField(field(1), utf8)});
+      if (convertInt(field(stop.column), value)) {
+        lines.stopReferences.push_back({number, value, shownField(field(stop.column), utf8)});
       }
     }
-    int32_t eventType = 0;
-    if (type == kEventRow && convertInt(field(kEventTypeColumn), eventType) &&
-        (eventType < 0 || eventType >= kEventTypes)) {
-      LintRemark r = makeRemark(number, kEventTypeColumn, Severity::kError,
-                                message(Msg::kEventTypeNot0To3, {std::to_string(eventType)}),
-                                message(Msg::kNeverOpens), message(Msg::kEventType0To3));
-      r.field = shownField(field(kEventTypeColumn), utf8);
+    int32_t typeValue = 0;
+    if (row == RowType::kEvent && convertInt(field(eventType.column), typeValue) &&
+        (typeValue < 0 || typeValue >= kEventTypes)) {
+      LintRemark r = makeRemark(number, eventType.column, RemarkCode::kEventTypeWithoutWindow,
+                                message(Msg::kNeverOpens),
+                                message(Msg::kEventTypeRange, {std::to_string(kEventTypes - 1)}));
+      r.args = {std::to_string(typeValue), std::to_string(kEventTypes - 1)};
+      r.field = shownField(field(eventType.column), utf8);
       lines.tableRemarks.push_back(std::move(r));
     }
-    if (type == kStopRow &&
-        lines.stopLines.size() < static_cast<std::size_t>(CardRecord::kStopSlots - 1)) {
+    if (row == RowType::kStop && lines.stopLines.size() >= stopLimit) continue;
+    if (row == RowType::kStop) {
       lines.stopLines.push_back(number);
-      lines.sectionTexts.emplace_back(field(kSectionColumn));
-      lines.sectionGiven.push_back(fields.size() > static_cast<std::size_t>(kSectionColumn));
-      lintTime(field(3), number, 3, true, utf8, out);
-      lintTime(field(4), number, 4, true, utf8, out);
+      lines.sectionTexts.emplace_back(field(section.column));
+      lines.sectionGiven.push_back(fields.size() > static_cast<std::size_t>(section.column));
+    }
+    if (row == RowType::kStop || row == RowType::kSecondTrain) {
+      for (const CardColumn& c : format->columns) {
+        if (c.kind == ColumnKind::kTime || c.kind == ColumnKind::kPlainTime) {
+          lintTime(field(c.column), number, c, utf8, out);
+        }
+      }
     }
   }
   return lines;
+}
+
+// The characters of a line up to byte `end`: a double-byte character of code page 932
+// (or a UTF-8 sequence in a UTF-8 card) counts once.
+int32_t charactersIn(std::string_view line, std::size_t end, bool utf8) {
+  int32_t count = 0;
+  for (std::size_t i = 0; i < end && i < line.size(); ++i) {
+    const auto byte = static_cast<uint8_t>(line[i]);
+    if (utf8 ? (byte & 0xC0) == 0x80 : false) continue;
+    ++count;
+    if (!utf8 && platform::isLeadByte(byte)) ++i;
+  }
+  return count;
+}
+
+// Where in its line each remark lies, in characters, for editors.
+void placeInLines(const CardLines& lines, std::vector<LintRemark>& remarks) {
+  std::vector<std::string_view> fields;
+  for (LintRemark& r : remarks) {
+    if (r.line < 1 || static_cast<std::size_t>(r.line) > lines.texts.size()) continue;
+    std::string_view line = lines.texts[static_cast<std::size_t>(r.line) - 1];
+    if (r.line == 1 && line.substr(0, 3) == kByteOrderMark) line.remove_prefix(3);
+    splitFields(line, fields);
+    if (static_cast<std::size_t>(r.column) >= fields.size()) {
+      r.startColumn = charactersIn(line, line.size(), lines.utf8) + 1;
+      continue;
+    }
+    const std::string_view field = fields[static_cast<std::size_t>(r.column)];
+    const auto start = static_cast<std::size_t>(field.data() - line.data());
+    r.startColumn = charactersIn(line, start, lines.utf8) + 1;
+    r.endColumn = charactersIn(line, start + field.size(), lines.utf8) + 1;
+  }
 }
 
 }  // namespace
@@ -366,9 +407,11 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
 std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileName,
                                  bool withNotes) {
   std::vector<LintRemark> out;
+  const std::string oneStopRowEach =
+      message(Msg::kOneStopRowEach, {std::to_string(rowNumber(RowType::kStop))});
   if (bytes.empty()) {
-    out.push_back(makeRemark(0, 0, Severity::kError, message(Msg::kEmptyFile),
-                             message(Msg::kLeavesCardMode), message(Msg::kOneStopRowEach)));
+    out.push_back(
+        makeRemark(0, 0, RemarkCode::kEmptyFile, message(Msg::kLeavesCardMode), oneStopRowEach));
     return out;
   }
   CardLines lines = walkLines(bytes, out);
@@ -377,13 +420,13 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
   const int32_t stops = card.stopCount;
 
   if (stops == 0) {
-    out.push_back(makeRemark(0, 0, Severity::kError, message(Msg::kNoStopRows),
-                             message(Msg::kLeavesCardMode), message(Msg::kOneStopRowEach)));
+    out.push_back(
+        makeRemark(0, 0, RemarkCode::kNoStopRows, message(Msg::kLeavesCardMode), oneStopRowEach));
   }
   for (const CardLines::StopReference& reference : lines.stopReferences) {
     if (reference.value >= 0 && reference.value < stops) continue;
-    LintRemark r = makeRemark(reference.line, 1, Severity::kError,
-                              message(Msg::kNamesMissingStopRow), message(Msg::kNeverApplies),
+    LintRemark r = makeRemark(reference.line, cardColumn(CardField::kEventStopIndex).column,
+                              RemarkCode::kNamesMissingStopRow, message(Msg::kNeverApplies),
                               message(Msg::kStopRowNumbers, {std::to_string(stops - 1)}));
     r.field = reference.text;
     lines.tableRemarks.push_back(std::move(r));
@@ -395,37 +438,40 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
       out.push_back(std::move(r));
     }
   }
+  const CardColumn& section = cardColumn(CardField::kStopDistanceKm);
   for (int32_t i = 0; i + 1 < stops; ++i) {
     const auto k = static_cast<std::size_t>(i);
     if (card.stopDistanceKm[k] != 0.0 || !lines.sectionGiven[k]) continue;
-    LintRemark r = makeRemark(lines.stopLines[k], kSectionColumn, Severity::kWarning,
-                              message(Msg::kZeroSection), message(Msg::kReachedAtOnce),
-                              message(Msg::kSectionToNext));
+    LintRemark r = makeRemark(lines.stopLines[k], section.column, RemarkCode::kZeroSection,
+                              message(Msg::kReachedAtOnce), message(Msg::kSectionToNext));
     r.field = shownField(lines.sectionTexts[k], lines.utf8);
     out.push_back(std::move(r));
   }
+  const CardColumn& train = cardColumn(CardField::kTrainNumber);
   if (lines.trainLine == 0) {
-    out.push_back(makeRemark(0, 0, Severity::kWarning, message(Msg::kNoTrainNumber),
-                             message(Msg::kShowsNull), message(Msg::kTrainRowExpected)));
+    out.push_back(makeRemark(
+        0, 0, RemarkCode::kNoTrainNumber, message(Msg::kShowsNull),
+        message(Msg::kTrainRowExpected, {std::to_string(rowNumber(RowType::kTrainNumber))})));
   } else {
-    lintTrainNumber(card.trainNumber, lines.trainLine, false, lines.utf8, out);
+    lintTrainNumber(card.trainNumber, train, lines.trainLine, false, lines.utf8, out);
     const std::optional<int32_t> code = cardCodeForFileName(fileName, -1);
     const std::string named = code ? trainNumberOfCardCode(*code) : std::string();
     if (code && card.trainNumber != named) {
-      LintRemark r =
-          makeRemark(lines.trainLine, 1, Severity::kWarning, message(Msg::kTrainNumberNotFileName),
-                     message(Msg::kCardCodeLoads, {std::to_string(*code)}),
-                     message(Msg::kAsFileNameSays, {shown(named)}));
+      LintRemark r = makeRemark(lines.trainLine, train.column, RemarkCode::kTrainNumberNotFileName,
+                                message(Msg::kCardCodeLoads, {std::to_string(*code)}),
+                                message(Msg::kAsFileNameSays, {shown(named)}));
       r.field = shownField(card.trainNumber, lines.utf8);
       out.push_back(std::move(r));
     }
   }
   if (lines.secondLine != 0) {
-    lintTrainNumber(card.secondTrainNumber, lines.secondLine, true, lines.utf8, out);
+    lintTrainNumber(card.secondTrainNumber, cardColumn(CardField::kSecondTrainNumber),
+                    lines.secondLine, true, lines.utf8, out);
   }
 
   std::stable_sort(out.begin(), out.end(), [](const LintRemark& a, const LintRemark& b) {
     return a.line != b.line ? a.line < b.line : a.column < b.column;
   });
+  placeInLines(lines, out);
   return out;
 }

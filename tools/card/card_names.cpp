@@ -1,16 +1,20 @@
 #include "tools/card/card_names.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <limits>
 
 #include "card/card_code.h"
+#include "tools/platform/host_text.h"
 #include "platform/platform.h"
+#include "tools/card/lint_remark.h"
 
 namespace {
 
-// Code digits: two for the prefix, two for the suffix; values without a text name none.
-constexpr int32_t kCodeValues = 100;
-constexpr int32_t kNoSuffixCode = 99;
-constexpr int64_t kFolderNumber = 1000000;  // what one card folder adds to the number
+// A suffix code that names no text: the file name then ends in the number.
+constexpr int32_t kNoSuffixCode = kSuffixPlaces - 1;
+// What one card folder adds to the number of the file name.
+constexpr int64_t kFolderNumber = kFolderUnit / kSuffixPlaces;
 
 // A card file name as Windows compares names: ASCII letters match in either case;
 // the bytes of a double-byte character, whose second byte may look like a letter,
@@ -45,11 +49,11 @@ bool parseNumber(std::string_view text, int64_t& number) {
 std::optional<int32_t> codeOf(int32_t p, int64_t number, int32_t s) {
   int64_t code = 0;
   if (number >= 0) {
-    code = (number + int64_t{p} * 10000) * 100 + s;
+    code = (number + p * kNumberPlaces) * kSuffixPlaces + s;
   } else {
     // A negative code has neither prefix nor a suffix beyond code 0.
     if (p != 0 || (s != 0 && s != kNoSuffixCode)) return std::nullopt;
-    code = number * 100 + (s == 0 ? 0 : -1);
+    code = number * kSuffixPlaces + (s == 0 ? 0 : -1);
   }
   if (code < std::numeric_limits<int32_t>::min() || code > std::numeric_limits<int32_t>::max()) {
     return std::nullopt;
@@ -61,13 +65,13 @@ std::optional<int32_t> codeOf(int32_t p, int64_t number, int32_t s) {
 
 std::optional<int32_t> cardCodeForFileName(std::string_view name, int32_t folder) {
   const std::string fileName = foldedName(name);
-  for (int32_t p = 0; p < kCodeValues; ++p) {
+  for (int32_t p = 0; p < kPrefixPlaces; ++p) {
     const std::string_view prefix = cardPrefixText(p);
     if ((prefix.empty() && p != 0) || fileName.compare(0, prefix.size(), prefix) != 0) continue;
-    for (int32_t s = 0; s < kCodeValues; ++s) {
+    for (int32_t s = 0; s < kSuffixPlaces; ++s) {
       const std::string_view suffix = cardSuffixText(s);
       if (suffix.empty() && s != kNoSuffixCode) continue;
-      const std::string tail = foldedName(std::string(suffix) + ".csv");
+      const std::string tail = foldedName(std::string(suffix) + std::string(kCardFileExtension));
       if (prefix.size() + tail.size() > fileName.size() ||
           fileName.compare(fileName.size() - tail.size(), tail.size(), tail) != 0) {
         continue;
@@ -85,6 +89,28 @@ std::optional<int32_t> cardCodeForFileName(std::string_view name, int32_t folder
     }
   }
   return std::nullopt;
+}
+
+std::size_t fileNameStart(std::string_view path) {
+  const bool backslash = std::filesystem::path::preferred_separator == '\\';
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const auto byte = static_cast<uint8_t>(path[i]);
+    if (byte == '/' || (backslash && byte == '\\')) {
+      start = i + 1;
+    } else if (backslash && platform::isLeadByte(byte)) {
+      ++i;
+    }
+  }
+  return start;
+}
+
+std::string cardFileNameOf(std::string_view path) {
+  const std::string name(path.substr(fileNameStart(path)));
+  const bool ascii = std::none_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
+  if (ascii || terminalText(name) != name) return name;
+  const std::string converted = platform::toCodePage932(name);
+  return converted.empty() ? name : converted;
 }
 
 int32_t highestCardFolder() {

@@ -3,6 +3,7 @@
 #ifndef RUVA_TOOLS_CARD_CARD_NAMES_H_
 #define RUVA_TOOLS_CARD_CARD_NAMES_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,15 @@
 // compare as Windows compares them, ASCII letters in either case ("1234a.csv" is found
 // for 1234A). Every candidate is confirmed by the module's own split of the code.
 std::optional<int32_t> cardCodeForFileName(std::string_view name, int32_t folder);
+
+// Where the last part of `path` begins: after its last folder separator (a backslash
+// only where the system takes it for one, and never as the second byte of a
+// double-byte character).
+std::size_t fileNameStart(std::string_view path);
+
+// The file name that a card code would build for the card file at `path`: its last
+// part, in code page 932 when it was typed in UTF-8.
+std::string cardFileNameOf(std::string_view path);
 
 // The highest card folder index that a card code can name.
 int32_t highestCardFolder();

@@ -5,12 +5,15 @@
 
 #include "base/blank_values.h"
 #include "card/card_code.h"
+#include "card/card_format.h"
 #include "card/csv_reader.h"
+#include "display/frame_rules.h"
 #include "display/ruva.h"
-#include "platform/host_text.h"
 #include "platform/platform.h"
+#include "plugin/settings.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 
@@ -40,6 +43,10 @@ std::string title(Msg id, std::size_t width) {
 std::string tableTitles() {
   return "  #" + title(Msg::kPageStop, 6) + title(Msg::kViewStartKm, 10) +
          title(Msg::kViewEndKm, 8);
+}
+
+std::string rowText(RowType type) {
+  return std::to_string(rowNumber(type));
 }
 
 std::string stopName(const CardRecord& card, int32_t index) {
@@ -73,8 +80,9 @@ void showCard(const CardRecord& card, std::ostream& out) {
       << message(Msg::kShowTimes) << " " << cardTimeText(card.secondTime1) << " / "
       << cardTimeText(card.secondTime2) << "\n"
       << label(Msg::kViewNote, 15) << text(card.cardNote) << "\n"
-      << label(Msg::kViewAnnounce, 15) << card.cardValue8 << "\n"
-      << label(Msg::kViewInfo, 15)
+      << padColumns(message(Msg::kViewAnnounce, {rowText(RowType::kAnnounce)}), 15)
+      << card.cardValue8 << "\n"
+      << padColumns(message(Msg::kViewInfo, {rowText(RowType::kInfo)}), 15)
       << message(Msg::kViewInfoValues, {text(card.cardText11), std::to_string(card.cardValue11)})
       << "\n\n";
 
@@ -95,15 +103,15 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << padLeft(std::to_string(card.stopCol12[i]), 5)
         << padLeft(std::to_string(card.stopCol13[i]), 4)
         << padLeft(std::to_string(card.stopCol14[i]), 4)
-        << padLeft(std::to_string(card.stopCol16[i]), 5)
-        << "  " << padColumns(message(card.stopKmCountDown[i] ? Msg::kViewKmDown : Msg::kViewKmUp), 4)
+        << padLeft(std::to_string(card.stopCol16[i]), 5) << "  "
+        << padColumns(message(card.stopKmCountDown[i] ? Msg::kViewKmDown : Msg::kViewKmUp), 4)
         << padLeft(std::to_string(card.stopAttr[i]), 6)
         << padLeft(std::to_string(card.stopCol21[i]), 5) << "  " << padRight(code, 12)
         << text(card.stopName[i]) << "  " << text(card.stopText15[i]) << "\n";
   }
 
   out << "\n"
-      << message(Msg::kViewEventWindows) << "\n"
+      << message(Msg::kViewEventWindows, {rowText(RowType::kEvent)}) << "\n"
       << tableTitles() << title(Msg::kViewType, 6) << "\n";
   for (std::size_t i = 0; i < card.eventType.size(); ++i) {
     if (card.eventStopIndex[i] == 0 && card.eventStartKm[i] == 0.0 && card.eventEndKm[i] == 0.0 &&
@@ -116,7 +124,7 @@ void showCard(const CardRecord& card, std::ostream& out) {
         << stopName(card, card.eventStopIndex[i]) << "\n";
   }
   out << "\n"
-      << message(Msg::kViewRanges) << "\n"
+      << message(Msg::kViewRanges, {rowText(RowType::kRange)}) << "\n"
       << tableTitles() << title(Msg::kViewDistanceKm, 13) << title(Msg::kPageValue, 7) << "\n";
   for (std::size_t i = 0; i < card.rangeValue.size(); ++i) {
     if (card.rangeStopIndex[i] == 0 && card.rangeStartKm[i] == 0.0 && card.rangeEndKm[i] == 0.0 &&
@@ -136,9 +144,9 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
   // A display state of its own, driven the way a run drives the module's.
   auto display = std::make_unique<CRuva>();
   display->resetForTrain();
-  display->D01ABnum = rows == 3 ? 3 : 5;
+  display->D01ABnum = stopListRows(rows);
   display->card = CardRecord(card);
-  const int32_t revealed = 1000;  // every row of the reveal has come up
+  const int32_t revealed = kRevealComplete + 1;  // every row of the reveal has come up
 
   for (int32_t k = 0; k < card.stopCount; ++k) {
     if (card.stopFlag9[static_cast<std::size_t>(k)]) continue;

@@ -1,7 +1,18 @@
 #include "tools/card/lint_remark.h"
 
-#include "platform/host_text.h"
 #include "tools/common/messages.h"
+#include "tools/platform/host_text.h"
+
+LintRemark makeRemark(int32_t line, int32_t column, RemarkCode code, std::string instead,
+                      std::string expected) {
+  LintRemark r;
+  r.line = line;
+  r.column = column;
+  r.code = code;
+  r.instead = std::move(instead);
+  r.expected = std::move(expected);
+  return r;
+}
 
 bool isUtf8(std::string_view bytes) {
   std::size_t i = 0;
@@ -21,34 +32,18 @@ bool isUtf8(std::string_view bytes) {
   return true;
 }
 
-namespace {
-
-const char* severityName(Severity severity) {
-  switch (severity) {
-    case Severity::kNote:
-      return "note";
-    case Severity::kWarning:
-      return "warning";
-    case Severity::kError:
-      break;
-  }
-  return "error";
-}
-
-}  // namespace
-
 std::string terminalText(std::string_view bytes) {
   return isUtf8(bytes) ? std::string(bytes) : platform::utf8FromCodePage932(bytes);
 }
 
-void writeRemarks(std::string_view file, const std::vector<LintRemark>& remarks, LintCounts& counts,
-                  std::ostream& out) {
-  for (const LintRemark& r : remarks) {
-    if (r.severity == Severity::kError) ++counts.errors;
-    if (r.severity == Severity::kWarning) ++counts.warnings;
-    out << file << ':' << r.line << ':' << r.column << ": " << severityName(r.severity) << ": "
-        << r.what;
-    if (r.field) out << ": \"" << *r.field << '"';
-    out << message(Msg::kRemarkTail, {r.instead, r.expected}) << '\n';
-  }
+std::string remarkMessage(const LintRemark& r) {
+  std::string text = remarkTitle(r.code, r.args);
+  if (r.field) text += ": \"" + *r.field + '"';
+  return text + message(Msg::kRemarkTail, {r.instead, r.expected});
+}
+
+std::string remarkLine(std::string_view file, const LintRemark& r) {
+  return std::string(file) + ':' + std::to_string(r.line) + ':' + std::to_string(r.column) + ": " +
+         severityName(severityOf(r.code)) + ": " + remarkMessage(r) + " [" +
+         std::string(remarkId(r.code)) + ']';
 }

@@ -1,7 +1,8 @@
 // ruvacard: checks card files and whole vehicle folders the way the module reads them,
-// previews cards and explains card codes. Exit status 0 when all went well; 1 when
-// `check` or `vehicle` found an error (or, with --strict, a warning) or `code` found
-// no file; 2 for bad usage.
+// previews cards, explains card codes and writes the drive of a card as a scenario.
+// Exit status 0 when all went well; 1 when `check` or `vehicle` found an error (or,
+// with --strict, a warning), `code` found no file or `scenario` a card it cannot
+// drive; 2 for bad usage.
 #include <algorithm>
 #include <charconv>
 #include <sstream>
@@ -9,14 +10,20 @@
 #include <vector>
 
 #include "card/parser.h"
-#include "platform/host_files.h"
-#include "platform/host_text.h"
 #include "platform/platform.h"
+#include "plugin/settings.h"
 #include "tools/card/card_lint.h"
+#include "tools/card/card_names.h"
+#include "tools/card/card_terms.h"
 #include "tools/card/card_views.h"
+#include "tools/card/remark_pages.h"
+#include "tools/card/remark_report.h"
 #include "tools/card/vehicle_check.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_file.h"
+#include "tools/drive/card_drive.h"
+#include "tools/platform/host_files.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 
@@ -47,24 +54,45 @@ struct LintOptions {
   bool strict = false;
   bool notes = false;
   bool summary = false;  // vehicle only
+  bool statistics = false;
+  ReportFormat format = ReportFormat::kText;
   std::vector<std::string> operands;
 };
 
-// False, with the message written, for an unknown option.
+// False, with the message written, for an unknown option or a bad format.
 bool lintOptions(const std::vector<std::string>& args, LintOptions& options) {
-  for (const std::string& arg : args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
     if (arg == "--strict") {
       options.strict = true;
     } else if (arg == "--notes") {
       options.notes = true;
     } else if (arg == "--summary") {
       options.summary = true;
+    } else if (arg == "--statistics") {
+      options.statistics = true;
+    } else if (arg == "--format" || arg.rfind("--format=", 0) == 0) {
+      const bool joined = arg != "--format";
+      if (!joined && i + 1 >= args.size()) {
+        inputError(message(Msg::kFormatTakes));
+        return false;
+      }
+      const std::string name = joined ? arg.substr(9) : args[++i];
+      if (!reportFormatNamed(name, options.format)) {
+        inputError(message(Msg::kFormatTakes));
+        return false;
+      }
     } else if (!arg.empty() && arg[0] == '-') {
       inputError(message(Msg::kUnknownOption, {arg}));
       return false;
     } else {
       options.operands.push_back(arg);
     }
+  }
+  if (options.statistics &&
+      (options.format == ReportFormat::kJson || options.format == ReportFormat::kSarif)) {
+    inputError(message(Msg::kStatisticsNotIn));
+    return false;
   }
   return true;
 }
@@ -73,44 +101,35 @@ int lintStatus(const LintCounts& counts, bool strict) {
   return counts.errors > 0 || (strict && counts.warnings > 0) ? kExitFound : 0;
 }
 
-// The file name that a card code would build for `path`: its last part, in code page
-// 932 when it was typed in UTF-8.
-std::string cardFileName(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  const bool ascii = std::none_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
-  if (ascii || terminalText(name) != name) return name;
-  const std::string converted = platform::toCodePage932(name);
-  return converted.empty() ? name : converted;
-}
-
 int runCheck(const std::vector<std::string>& args) {
   LintOptions options;
   if (!lintOptions(args, options)) return kExitInput;
   if (options.summary) return inputError(message(Msg::kSummaryOnlyForVehicle));
   if (options.operands.empty()) return inputError(message(Msg::kCheckNeedsFiles));
-  LintCounts counts;
+  std::ostringstream out;
+  RemarkReport report(options.format, out);
   for (const std::string& file : options.operands) {
     std::string bytes;
     std::vector<LintRemark> remarks;
-    LintRemark unread;
-    unread.instead = message(Msg::kNoCardLoads);
     if (platform::isFolder(file)) {
-      unread.what = message(Msg::kFolderNotCardFile);
-      unread.expected = message(Msg::kFolderNotCardFileExpected);
-      remarks.push_back(unread);
+      remarks.push_back(makeRemark(0, 0, RemarkCode::kCardIsFolder, message(Msg::kNoCardLoads),
+                                   message(Msg::kFolderNotCardFileExpected)));
     } else if (!platform::readFile(file, bytes)) {
-      unread.what = message(Msg::kCannotBeRead);
-      unread.expected = message(Msg::kReadableCardFile);
-      remarks.push_back(unread);
+      remarks.push_back(makeRemark(0, 0, RemarkCode::kCardUnreadable, message(Msg::kNoCardLoads),
+                                   message(Msg::kReadableCardFile)));
     } else {
-      remarks = lintCard(bytes, cardFileName(file), options.notes);
+      remarks = lintCard(bytes, cardFileNameOf(file), options.notes);
     }
-    std::ostringstream out;
-    writeRemarks(terminalText(file), remarks, counts, out);
-    print(out);
+    report.add(terminalText(file), std::move(remarks), bytes, CommentStyle::kCard);
+    // Text goes out file by file, so that a long run shows its progress.
+    if (options.format == ReportFormat::kText || options.format == ReportFormat::kGithub) {
+      print(out);
+      out.str("");
+    }
   }
-  return lintStatus(counts, options.strict);
+  report.finish(options.statistics);
+  print(out);
+  return lintStatus(report.counts(), options.strict);
 }
 
 int runVehicle(const std::vector<std::string>& args) {
@@ -122,10 +141,11 @@ int runVehicle(const std::vector<std::string>& args) {
     return inputError(message(Msg::kVehicleFolderNotFound, {folder}));
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   std::ostringstream out;
-  const LintCounts counts =
-      checkVehicle(folder, terminalText(folder), options.notes, options.summary, out);
+  RemarkReport report(options.format, out);
+  checkVehicle(folder, terminalText(folder), options.notes, options.summary, report);
+  report.finish(options.statistics);
   print(out);
-  return lintStatus(counts, options.strict);
+  return lintStatus(report.counts(), options.strict);
 }
 
 int runShowOrPreview(const std::string& command, const std::vector<std::string>& args) {
@@ -133,7 +153,7 @@ int runShowOrPreview(const std::string& command, const std::vector<std::string>&
   int32_t rows = 5;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (command == "preview" && args[i] == "--rows") {
-      if (i + 1 >= args.size() || !parseInt(args[i + 1], rows) || (rows != 3 && rows != 5)) {
+      if (i + 1 >= args.size() || !parseInt(args[i + 1], rows) || stopListRows(rows) != rows) {
         return inputError(message(Msg::kRowsTakes3Or5));
       }
       ++i;
@@ -159,6 +179,24 @@ int runShowOrPreview(const std::string& command, const std::vector<std::string>&
   return 0;
 }
 
+int runExplain(const std::vector<std::string>& args) {
+  if (args.size() == 2 && args[0] == "--table") {
+    Severity severity = Severity::kError;
+    if (!severityNamed(args[1], severity)) return inputError(message(Msg::kExplainUsage));
+    std::ostringstream out;
+    writeRemarkTable(severity, out);
+    print(out);
+    return 0;
+  }
+  if (args.size() != 1) return inputError(message(Msg::kExplainUsage));
+  const std::optional<RemarkCode> code = remarkCodeOf(args[0]);
+  if (!code) return inputError(message(Msg::kUnknownRemarkCode, {args[0]}));
+  std::ostringstream out;
+  explainRemark(*code, out);
+  print(out);
+  return 0;
+}
+
 int runCode(const std::vector<std::string>& args) {
   std::string vehicle;
   std::string codeText;
@@ -180,6 +218,39 @@ int runCode(const std::vector<std::string>& args) {
   return found ? 0 : kExitFound;
 }
 
+int runScenario(const std::vector<std::string>& args) {
+  std::string card;
+  std::string vehicle;
+  std::string output;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--vehicle") {
+      if (i + 1 >= args.size()) return inputError(message(Msg::kVehicleNeedsFolder));
+      vehicle = args[++i];
+    } else if (args[i] == "-o") {
+      if (i + 1 >= args.size()) return inputError(message(Msg::kNeedsValue, {args[i]}));
+      output = args[++i];
+    } else if (!args[i].empty() && args[i][0] == '-') {
+      return inputError(message(Msg::kUnknownOption, {args[i]}));
+    } else if (card.empty()) {
+      card = args[i];
+    } else {
+      return inputError(message(Msg::kTakesOneCardFile, {"scenario"}));
+    }
+  }
+  if (card.empty()) return inputError(message(Msg::kNeedsACardFile, {"scenario"}));
+  const CardDrive drive = driveCard(card, vehicle);
+  if (drive.outcome != CardDrive::Outcome::kReady) {
+    inputError(drive.error);
+    return drive.outcome == CardDrive::Outcome::kNotDrivable ? kExitFound : kExitInput;
+  }
+  if (output.empty()) {
+    print(drive.script);
+  } else if (!platform::writeWholeFile(output, drive.script)) {
+    return inputError(message(Msg::kCannotWriteFile, {terminalText(output)}));
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -196,6 +267,15 @@ int main(int argc, char** argv) {
   if (command == "vehicle") return runVehicle(args);
   if (command == "show" || command == "preview") return runShowOrPreview(command, args);
   if (command == "code") return runCode(args);
+  if (command == "scenario") return runScenario(args);
+  if (command == "explain") return runExplain(args);
+  if (command == "format") {
+    if (!args.empty()) return inputError(message(Msg::kUnknownOption, {args[0]}));
+    std::ostringstream out;
+    writeCardFormat(out);
+    print(out);
+    return 0;
+  }
   platform::writeTerminal(message(Msg::kCardUsage), true);
   return inputError(message(Msg::kUnknownCommand, {command}));
 }

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <vector>
 
 #include "card/card_code.h"
 #include "card/csv_reader.h"
-#include "platform/host_files.h"
 #include "platform/platform.h"
 #include "platform/profile_text.h"
 #include "plugin/settings.h"
@@ -18,6 +18,7 @@
 #include "tools/card/card_names.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
+#include "tools/platform/host_files.h"
 
 namespace {
 
@@ -82,25 +83,19 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
   return row[b.size()];
 }
 
-LintRemark remarkAt(const IniLine& at, Severity severity, std::string what, std::string field,
-                    std::string instead, std::string expected) {
-  LintRemark r;
-  r.line = at.line;
-  r.column = at.column;
-  r.severity = severity;
-  r.what = std::move(what);
+LintRemark remarkAt(const IniLine& at, RemarkCode code, std::string_view field, std::string instead,
+                    std::string expected) {
+  LintRemark r = makeRemark(at.line, at.column, code, std::move(instead), std::move(expected));
   r.field = terminalText(field);
-  r.instead = std::move(instead);
-  r.expected = std::move(expected);
+  r.startColumn = at.column;
+  // A section's name stands between its brackets.
+  const std::size_t length = at.name.size() + (at.isSection ? 2 : 0);
+  r.endColumn = at.column + static_cast<int32_t>(length);
   return r;
 }
 
-LintRemark fileRemark(std::string what, std::string instead, std::string expected) {
-  LintRemark r;
-  r.what = std::move(what);
-  r.instead = std::move(instead);
-  r.expected = std::move(expected);
-  return r;
+LintRemark fileRemark(RemarkCode code, std::string instead, std::string expected) {
+  return makeRemark(0, 0, code, std::move(instead), std::move(expected));
 }
 
 bool plainInteger(std::string_view value) {
@@ -113,7 +108,7 @@ bool plainInteger(std::string_view value) {
 // answers whether a key of that section is read, with the expectation when it is not.
 template <typename KnownKey>
 void lintSections(const std::vector<IniLine>& lines, std::string_view section, KnownKey known,
-                  std::vector<LintRemark>& out) {
+                  RemarkCode unknownKey, std::vector<LintRemark>& out) {
   bool sectionSeen = false;
   bool inSection = false;
   std::set<std::string> keys;
@@ -122,10 +117,10 @@ void lintSections(const std::vector<IniLine>& lines, std::string_view section, K
     if (line.isSection) {
       const bool same = lower(line.name) == lower(section);
       if (same && sectionSeen) {
-        out.push_back(remarkAt(line, Severity::kError, message(Msg::kSecondSection), line.name,
+        out.push_back(remarkAt(line, RemarkCode::kSecondSection, line.name,
                                message(Msg::kKeysNotRead), message(Msg::kOneSection, {wanted})));
       } else if (!same) {
-        out.push_back(remarkAt(line, Severity::kError, message(Msg::kUnknownSection), line.name,
+        out.push_back(remarkAt(line, RemarkCode::kUnknownSection, line.name,
                                message(Msg::kKeysNotRead), wanted));
       }
       inSection = same && !sectionSeen;
@@ -134,21 +129,20 @@ void lintSections(const std::vector<IniLine>& lines, std::string_view section, K
     }
     if (!inSection) {
       if (line.section.empty()) {
-        out.push_back(remarkAt(line, Severity::kError, message(Msg::kKeyBeforeSection), line.name,
+        out.push_back(remarkAt(line, RemarkCode::kKeyBeforeSection, line.name,
                                message(Msg::kNotRead), message(Msg::kKeysUnder, {wanted})));
       }
       continue;
     }
     std::string expected;
     if (!known(line.name, expected)) {
-      out.push_back(remarkAt(line, Severity::kError, message(Msg::kUnknownKey), line.name,
-                             message(Msg::kNotRead), expected));
+      out.push_back(remarkAt(line, unknownKey, line.name, message(Msg::kNotRead), expected));
     } else if (!keys.insert(lower(line.name)).second) {
-      out.push_back(remarkAt(line, Severity::kError, message(Msg::kRepeatedKey), line.name,
+      out.push_back(remarkAt(line, RemarkCode::kRepeatedKey, line.name,
                              message(Msg::kOnlyFirstRead), message(Msg::kEachKeyOnce)));
     } else if (!line.hasValue) {
-      out.push_back(remarkAt(line, Severity::kError, message(Msg::kNoEquals), line.name,
-                             message(Msg::kReadsAsMissing), "KEY=VALUE"));
+      out.push_back(remarkAt(line, RemarkCode::kNoEquals, line.name, message(Msg::kReadsAsMissing),
+                             "KEY=VALUE"));
     }
   }
 }
@@ -171,7 +165,7 @@ void lintDisplaySettings(std::string_view text, std::vector<LintRemark>& out) {
         expected = message(Msg::kNearestKey, {nearest});
         return false;
       },
-      out);
+      RemarkCode::kUnknownKey, out);
   std::set<std::string> told;
   for (const IniLine& line : lines) {
     if (line.isSection || !line.hasValue || lower(line.section) != lower(kDisplaySettingsSection) ||
@@ -186,15 +180,15 @@ void lintDisplaySettings(std::string_view text, std::vector<LintRemark>& out) {
       if (!value) break;
       const int32_t read = platform::profileIntFromText(*value);
       if (value->empty()) {
-        out.push_back(remarkAt(line, Severity::kError, message(Msg::kEmptyValue), *value,
+        out.push_back(remarkAt(line, RemarkCode::kEmptyValue, *value,
                                message(Msg::kTheDefault, {std::to_string(key.fallback)}),
                                message(Msg::kAnInteger)));
       } else if (!plainInteger(*value)) {
-        out.push_back(remarkAt(line, Severity::kError, message(Msg::kNotPlainInteger), *value,
+        out.push_back(remarkAt(line, RemarkCode::kNotPlainInteger, *value,
                                message(Msg::kReadsAs, {std::to_string(read)}),
                                message(Msg::kAnInteger)));
       } else if (k == kStopListRowsKey && stopListRows(read) != read) {
-        out.push_back(remarkAt(line, Severity::kError, message(Msg::kNotRowCount), *value,
+        out.push_back(remarkAt(line, RemarkCode::kNotRowCount, *value,
                                message(Msg::kListHasRows, {std::to_string(stopListRows(read))}),
                                message(Msg::kThreeOrFive)));
       }
@@ -213,7 +207,7 @@ struct CardFolder {
 
 // Checks the card list and returns the card folders that exist, in entry order.
 std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_view shownFolder,
-                                     LintCounts& counts, std::ostream& out) {
+                                     RemarkReport& report) {
   // A card reader of our own, placed in the vehicle folder as the module would be.
   auto reader = std::make_unique<CCsvread>();
   const std::string module = platform::appendPath(vehicle, "ruva");
@@ -224,9 +218,11 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
   std::vector<CardFolder> folders;
   std::string text;
   if (!platform::readFile(reader->cardListPath, text)) {
-    remarks.push_back(fileRemark(message(Msg::kNoCardList), message(Msg::kNoCardFound),
-                                 message(Msg::kCardListExpected)));
-    writeRemarks(file, remarks, counts, out);
+    remarks.push_back(fileRemark(
+        RemarkCode::kNoCardList, message(Msg::kNoCardFound),
+        message(Msg::kCardListExpected,
+                {std::to_string(reader->cardList.size() - 1), std::string(kCardListSection)})));
+    report.add(file, std::move(remarks));
     return folders;
   }
   const auto entries = static_cast<int32_t>(reader->cardList.size());
@@ -239,7 +235,7 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
         expected = message(Msg::kEntryNumbers, {std::to_string(entries - 1)});
         return entry >= 0 && entry < entries && std::to_string(entry) == name;
       },
-      remarks);
+      RemarkCode::kUnknownEntry, remarks);
   std::set<std::string> seen;
   for (const IniLine& line : lines) {
     if (line.isSection || !line.hasValue || lower(line.section) != lower(kCardListSection) ||
@@ -256,50 +252,51 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
     // "NULL" is how the list writes "no folder"; it names one only where one exists.
     if (*value == kNullEntry && !platform::pathExists(path)) continue;
     if (inForce == kNullEntry && *value != kNullEntry) {
-      remarks.push_back(remarkAt(line, Severity::kError, message(Msg::kCardFolderNotFound), *value,
+      remarks.push_back(remarkAt(line, RemarkCode::kCardFolderNotFound, *value,
                                  message(Msg::kEntryMissing), message(Msg::kExistingFolder)));
     } else if (!platform::isFolder(path)) {
-      remarks.push_back(remarkAt(line, Severity::kError, message(Msg::kNotAFolder), *value,
+      remarks.push_back(remarkAt(line, RemarkCode::kNotAFolder, *value,
                                  message(Msg::kCodesFindNoFile), message(Msg::kACardFolder)));
     } else {
       folders.push_back({entry, *value, path});
     }
     if (platform::isAbsolutePath(*value)) {
-      remarks.push_back(remarkAt(line, Severity::kWarning, message(Msg::kAbsolutePath), *value,
+      remarks.push_back(remarkAt(line, RemarkCode::kAbsolutePath, *value,
                                  message(Msg::kFoundOnlyThere), message(Msg::kFolderFromVehicle)));
     }
     if (entry > highestCardFolder()) {
       remarks.push_back(
-          remarkAt(line, Severity::kWarning, message(Msg::kNoCodeReachesEntry), line.name,
-                   message(Msg::kNeverLoaded),
+          remarkAt(line, RemarkCode::kNoCodeReachesEntry, line.name, message(Msg::kNeverLoaded),
                    message(Msg::kEntriesUpTo, {std::to_string(highestCardFolder())})));
     }
   }
   if (!anyFolder) {
-    remarks.push_back(fileRemark(message(Msg::kNoCardFolder), message(Msg::kLoadFails),
+    remarks.push_back(fileRemark(RemarkCode::kNoCardFolder, message(Msg::kLoadFails),
                                  message(Msg::kOneCardFolder)));
   }
   std::stable_sort(remarks.begin(), remarks.end(),
                    [](const LintRemark& a, const LintRemark& b) { return a.line < b.line; });
-  writeRemarks(file, remarks, counts, out);
+  report.add(file, std::move(remarks), text, CommentStyle::kSettings);
   return folders;
 }
 
 bool isCardFile(std::string_view name) {
-  return name.size() > 4 && lower(name.substr(name.size() - 4)) == ".csv";
+  const std::size_t extension = kCardFileExtension.size();
+  return name.size() > extension &&
+         lower(name.substr(name.size() - extension)) == lower(kCardFileExtension);
 }
 
 std::string cardNameHint(int32_t entry) {
   if (entry > highestCardFolder()) return message(Msg::kFolderAtReachedEntry);
-  const int32_t example = entry * 100000000 + 3123400;
+  // 回1234A in the entry's folder.
+  const auto example = static_cast<int32_t>(cardCodeOf(entry, 3, 1234, 0));
   return message(Msg::kNameSuchAs, {terminalText(splitCardCode(example).fileName)});
 }
 
 }  // namespace
 
-LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
-                        bool withTable, std::ostream& out) {
-  LintCounts counts;
+void checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
+                  bool withTable, RemarkReport& report) {
   std::error_code ec;
   const std::string vehicle = std::filesystem::absolute(folder, ec).string();
   std::string settings;
@@ -309,18 +306,18 @@ LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder,
     if (platform::readFile(settingsPath, settings)) {
       lintDisplaySettings(settings, remarks);
     } else {
-      remarks.push_back(fileRemark(message(Msg::kCannotBeRead), message(Msg::kSettingsDefaults),
+      remarks.push_back(fileRemark(RemarkCode::kSettingsUnreadable, message(Msg::kSettingsDefaults),
                                    message(Msg::kReadableSettings)));
     }
-    writeRemarks(std::string(shownFolder) + "/" + std::string(kDisplaySettingsFile), remarks,
-                 counts, out);
+    report.add(std::string(shownFolder) + "/" + std::string(kDisplaySettingsFile),
+               std::move(remarks), settings, CommentStyle::kSettings);
   }
 
   struct Row {
     std::string entry, folder, cards, failed;
   };
   std::vector<Row> table;
-  for (const CardFolder& cardFolder : lintCardList(vehicle, shownFolder, counts, out)) {
+  for (const CardFolder& cardFolder : lintCardList(vehicle, shownFolder, report)) {
     int32_t cards = 0;
     int32_t failed = 0;
     const std::string shownCardFolder =
@@ -333,37 +330,37 @@ LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder,
       if (platform::readFile(platform::appendPath(cardFolder.path, name), bytes)) {
         remarks = lintCard(bytes, name, withNotes);
       } else {
-        remarks.push_back(fileRemark(message(Msg::kCannotBeRead), message(Msg::kNoCardLoads),
+        remarks.push_back(fileRemark(RemarkCode::kCardUnreadable, message(Msg::kNoCardLoads),
                                      message(Msg::kReadableCardFile)));
       }
       if (!cardCodeForFileName(name, cardFolder.entry)) {
-        remarks.insert(
-            remarks.begin(),
-            fileRemark(message(Msg::kNoCodeNamesFile, {std::to_string(cardFolder.entry)}),
-                       message(Msg::kCardNeverLoaded), cardNameHint(cardFolder.entry)));
+        LintRemark r = fileRemark(RemarkCode::kNoCodeNamesFile, message(Msg::kCardNeverLoaded),
+                                  cardNameHint(cardFolder.entry));
+        r.args = {std::to_string(cardFolder.entry)};
+        remarks.insert(remarks.begin(), std::move(r));
       }
-      LintCounts card;
-      writeRemarks(shownCardFolder + terminalText(name), remarks, card, out);
-      counts.errors += card.errors;
-      counts.warnings += card.warnings;
+      const LintCounts card = report.add(shownCardFolder + terminalText(name), std::move(remarks),
+                                         bytes, CommentStyle::kCard);
       failed += card.errors > 0 ? 1 : 0;
     }
     table.push_back({std::to_string(cardFolder.entry), terminalText(cardFolder.name),
                      std::to_string(cards), std::to_string(failed)});
   }
+  const LintCounts& counts = report.counts();
   const bool remarked = counts.errors > 0 || counts.warnings > 0;
-  if (table.empty() || !(remarked || withTable)) return counts;
+  if (table.empty() || !(remarked || withTable)) return;
   const std::string titles[] = {message(Msg::kTableEntry), message(Msg::kTableFolder),
                                 message(Msg::kTableCards)};
   const std::size_t entryWidth = std::max<std::size_t>(5, terminalColumns(titles[0]));
   const std::size_t cardsWidth = std::max<std::size_t>(5, terminalColumns(titles[2]));
   std::size_t width = terminalColumns(titles[1]);
   for (const Row& row : table) width = std::max(width, terminalColumns(row.folder));
+  std::ostringstream out;
   out << padColumns(titles[0], entryWidth) << "  " << padColumns(titles[1], width) << "  "
       << padColumns(titles[2], cardsWidth) << "  " << message(Msg::kTableWithErrors) << "\n";
   for (const Row& row : table) {
     out << padColumns(row.entry, entryWidth) << "  " << padColumns(row.folder, width) << "  "
         << padColumns(row.cards, cardsWidth) << "  " << row.failed << "\n";
   }
-  return counts;
+  report.addText(out.str());
 }

@@ -4,17 +4,16 @@
 #ifndef RUVA_TOOLS_CARD_VEHICLE_CHECK_H_
 #define RUVA_TOOLS_CARD_VEHICLE_CHECK_H_
 
-#include <ostream>
 #include <string>
 #include <string_view>
 
-#include "tools/card/lint_remark.h"
+#include "tools/card/remark_report.h"
 
-// Writes the remarks on the vehicle in `folder` (shown as `shownFolder`), then, when
-// there was an error or a warning or `withTable` asks for it, the table: entry, folder,
-// cards found, cards with errors. Notes come only `withNotes`. A vehicle without
-// remarks thus prints nothing unless asked.
-LintCounts checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
-                        bool withTable, std::ostream& out);
+// Adds the remarks on the vehicle in `folder` (shown as `shownFolder`) to `report`,
+// then, when there was an error or a warning or `withTable` asks for it, the table:
+// entry, folder, cards found, cards with errors. Notes come only `withNotes`. A vehicle
+// without remarks thus prints nothing unless asked.
+void checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
+                  bool withTable, RemarkReport& report);
 
 #endif  // RUVA_TOOLS_CARD_VEHICLE_CHECK_H_

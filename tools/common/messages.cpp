@@ -8,33 +8,55 @@ namespace {
 // use for timetables (停車駅, 着時刻, 発時刻, 番線, キロ程, 列車番号, 地上子).
 constexpr MessageText kCatalogue[] = {
     {Msg::kCardUsage,
-     "usage: ruvacard check [--strict] [--notes] FILE...\n"
-     "       ruvacard vehicle [--strict] [--notes] [--summary] FOLDER\n"
+     "usage: ruvacard check [OPTIONS] FILE...\n"
+     "       ruvacard vehicle [OPTIONS] [--summary] FOLDER\n"
      "       ruvacard show FILE\n"
      "       ruvacard preview FILE [--rows 3|5]\n"
      "       ruvacard code CODE [--vehicle FOLDER]\n"
+     "       ruvacard scenario CARD [--vehicle FOLDER] [-o FILE]\n"
+     "       ruvacard explain CODE\n"
+     "       ruvacard format\n"
      "  check    what the module would read other than written (errors) and what\n"
-     "           looks unintended (warnings), with line and column; --strict: warnings\n"
-     "           count as errors; --notes also lists the special forms recognised\n"
+     "           looks unintended (warnings), with line, column and remark code\n"
      "  vehicle  the settings, the card list and every card of a vehicle folder, then\n"
      "           a table of the card folders when anything was found (--summary: always)\n"
      "  show     the card as read: header values, stops, event and range tables\n"
      "  preview  what the lists show with each stop as the current one\n"
      "  code     the card folder, file name and path that a card code selects\n"
+     "  scenario a scenario script for ruvahost that drives the card from its first stop\n"
+     "           to its last (vehicle: the folder above the card's; -o: into FILE)\n"
+     "  explain  what a remark code means, why it matters and how to fix it\n"
+     "  format   every row type and column of a card file, as the module reads them\n"
+     "OPTIONS of check and vehicle:\n"
+     "  --strict      warnings count as errors\n"
+     "  --notes       also list the special forms recognised\n"
+     "  --format F    text (default), json, sarif or github\n"
+     "  --statistics  then the count of each remark code\n"
      "  --lang ja|en  the language of the messages (default: from LC_ALL, LC_MESSAGES, LANG)\n",
-     "使い方: ruvacard check [--strict] [--notes] ファイル...\n"
-     "        ruvacard vehicle [--strict] [--notes] [--summary] フォルダー\n"
+     "使い方: ruvacard check [オプション] ファイル...\n"
+     "        ruvacard vehicle [オプション] [--summary] フォルダー\n"
      "        ruvacard show ファイル\n"
      "        ruvacard preview ファイル [--rows 3|5]\n"
      "        ruvacard code コード [--vehicle フォルダー]\n"
+     "        ruvacard scenario カード [--vehicle フォルダー] [-o ファイル]\n"
+     "        ruvacard explain 報告コード\n"
+     "        ruvacard format\n"
      "  check    モジュールが書かれたとおりに読まない箇所（エラー）と、意図しないと\n"
-     "           思われる箇所（警告）を行・列付きで示す。--strict：警告もエラーとする。\n"
-     "           --notes：認識した特殊な書き方も示す\n"
+     "           思われる箇所（警告）を行・列・報告コード付きで示す\n"
      "  vehicle  車両フォルダーの設定、カード一覧、すべてのカードを検査し、指摘があれば\n"
      "           カードフォルダーの表を出す（--summary：常に出す）\n"
      "  show     読み込んだとおりのカード：ヘッダーの値、駅、イベント表と範囲表\n"
      "  preview  各駅を現在駅としたときにリストに出る内容\n"
      "  code     カードコードが選ぶカードフォルダー、ファイル名、パス\n"
+     "  scenario カードを最初の駅から最後の駅まで走らせる ruvahost のシナリオスクリプト\n"
+     "           （車両：カードのフォルダーの 1 つ上。-o：ファイルに書き出す）\n"
+     "  explain  報告コードの意味、影響、直し方\n"
+     "  format   カードファイルの全行種別と全列（モジュールの読み方）\n"
+     "check と vehicle のオプション:\n"
+     "  --strict      警告もエラーとする\n"
+     "  --notes       認識した特殊な書き方も示す\n"
+     "  --format F    text（既定）、json、sarif、github\n"
+     "  --statistics  最後に報告コードごとの件数を示す\n"
      "  --lang ja|en  メッセージの言語（既定：LC_ALL、LC_MESSAGES、LANG による）\n"},
     {Msg::kUnknownOption, "unknown option {1}", "不明なオプション {1}"},
     {Msg::kUnknownCommand, "unknown command {1}", "不明なコマンド {1}"},
@@ -55,14 +77,28 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kCodeTakesOneCode, "code takes one card code",
      "code にはカードコードを 1 つ指定してください"},
     {Msg::kBadCardCode, "bad card code '{1}'", "カードコード '{1}' が不正です"},
+    {Msg::kFormatTakes, "--format takes text, json, sarif or github",
+     "--format には text、json、sarif、github のいずれかを指定してください"},
+    {Msg::kStatisticsNotIn, "--statistics goes with --format text or github",
+     "--statistics は --format text か github と使ってください"},
+    {Msg::kExplainUsage, "explain takes one remark code, or --table error|warning|note",
+     "explain には報告コードを 1 つ、または --table error|warning|note を指定してください"},
+    {Msg::kUnknownRemarkCode, "unknown remark code '{1}'", "不明な報告コード '{1}'"},
+
+    {Msg::kExplainDoes, "What the module does", "モジュールの動作"},
+    {Msg::kExplainWhy, "Why it matters", "影響"},
+    {Msg::kExplainWrong, "Wrong", "誤り"},
+    {Msg::kExplainRight, "Right", "正しい例"},
+    {Msg::kExplainFix, "Fix", "直し方"},
+    {Msg::kTableCode, "Code", "コード"},
+    {Msg::kTableRemark, "Remark", "報告"},
+    {Msg::kTableFix, "Fix", "直し方"},
 
     {Msg::kRemarkTail, " ({1}; {2})", "（{1}。正しくは {2}）"},
 
     {Msg::kNoCardLoads, "no card loads from it", "カードは読み込まれない"},
-    {Msg::kFolderNotCardFile, "a folder, not a card file", "カードファイルではなくフォルダー"},
     {Msg::kFolderNotCardFileExpected, "a card file; ruvacard vehicle checks a vehicle folder",
      "カードファイル。車両フォルダーは ruvacard vehicle で検査する"},
-    {Msg::kCannotBeRead, "cannot be read", "読めない"},
     {Msg::kReadableCardFile, "a readable card file", "読めるカードファイル"},
 
     {Msg::kColCardName, "the card name", "カード名"},
@@ -70,21 +106,18 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kColHeaderText, "the header text", "ヘッダー文字列"},
     {Msg::kColTrainNumber, "the train number", "列車番号"},
     {Msg::kColNote, "a note", "メモ"},
-    {Msg::kColAtMost32EventRows, "at most 32 event rows", "種別 5 の行は 32 行まで"},
     {Msg::kColStopRowReference, "the stop row it counts from, an integer",
      "起点とする駅の行番号（整数）"},
     {Msg::kColStartKm, "start km, a number", "開始キロ（数値）"},
     {Msg::kColEndKm, "end km, a number", "終了キロ（数値）"},
-    {Msg::kColEventType, "the event type 0 to 3", "イベントの種類 0～3"},
-    {Msg::kColAtMost16RangeRows, "at most 16 range rows", "種別 6 の行は 16 行まで"},
+    {Msg::kColEventType, "the event type 0 to {1}", "イベントの種類 0～{1}"},
     {Msg::kColDistanceKm, "distance km, a number", "距離 km（数値）"},
     {Msg::kColValue, "a value, an integer", "値（整数）"},
-    {Msg::kColAtMost63StopRows, "at most 63 stop rows", "駅の行は 63 行まで"},
+    {Msg::kColAtMostRows, "at most {1} rows of type {2}", "種別 {2} の行は {1} 行まで"},
     {Msg::kColRunningTime, "the running time to the next stop in seconds",
      "次駅までの運転時分（秒）"},
     {Msg::kColStopName, "the stop name", "駅名"},
-    {Msg::kColFirstTime, "the first time, HHMMSS or 停 ↓ → ← 〓",
-     "時刻 1（着時刻）、HHMMSS または 停 ↓ → ← 〓"},
+    {Msg::kColFirstTime, "the first time, HHMMSS or {1}", "時刻 1（着時刻）、HHMMSS または {1}"},
     {Msg::kColSecondTime, "the second time, HHMMSS or a mark",
      "時刻 2（発時刻）、HHMMSS または記号"},
     {Msg::kColStopNumber, "the stop's number", "駅の番号（番線など）"},
@@ -98,8 +131,8 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kColAttribute, "the attribute, an integer", "属性（整数）"},
     {Msg::kColStopText, "a text shown with the stop", "駅に添える文字列"},
     {Msg::kColStopCode, "the stop code", "駅コード"},
-    {Msg::kColLastStopColumn, "0, 1 or 2; a stop row has columns 0 to 21",
-     "0、1、2。駅の行は列 0～21"},
+    {Msg::kColLastStopColumn, "0 to {1}; a stop row has columns 0 to {2}",
+     "0～{1}。駅の行は列 0～{2}"},
     {Msg::kColNextStopAnnounced, "1 to let the next stop be announced, else 0",
      "次の停車駅を案内するなら 1、しないなら 0"},
     {Msg::kColInfoText, "the info text", "案内文"},
@@ -110,163 +143,103 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kColInteger, "an integer", "整数"},
     {Msg::kColSeeFormat, "see the card file format", "カードファイルの書式を参照"},
 
-    {Msg::kReasonTextAfterNumber, "text after the number is not read",
-     "数値の後ろの文字は読まれない"},
-    {Msg::kReasonColumnMissing, "short row: column missing", "列の足りない行：この列がない"},
-    {Msg::kReasonIntegerOutOfRange, "integer out of range", "整数が範囲外"},
-    {Msg::kReasonNotInteger, "not an integer", "整数ではない"},
-    {Msg::kReasonNumberOutOfRange, "number out of range", "数値が範囲外"},
-    {Msg::kReasonNotNumber, "not a number", "数値ではない"},
-    {Msg::kReasonColumnMissingEnd, "short row: column missing, its text reads \"end\"",
-     "列の足りない行：この列がなく、文字列は \"end\" と読まれる"},
-    {Msg::kReasonTimeMark, "time mark", "時刻の記号"},
-    {Msg::kReasonSlashForm, "\"/\" form: 40 + value / 5", "\"/\" 形式：40 + 値 / 5"},
-    {Msg::kReasonSlashNoInteger, "\"/\" not followed by an integer", "\"/\" の後に整数がない"},
-    {Msg::kReasonCodeDigits, "code digits out of range", "コードの数字が範囲外"},
-    {Msg::kReasonArrivalCueAbove2, "values above 2 become 1 for a first time in hour 26, else 0",
-     "2 を超える値は、時刻 1 が 26 時（通過の記号）なら 1、それ以外は 0 になる"},
-    {Msg::kReasonStoredAsAbove2, "{1}; stored as for a value above 2",
-     "{1}。2 を超える値と同じに格納"},
-    {Msg::kReasonColumnsFromMissing,
-     "short row: columns from {1} on are missing; those values keep their defaults",
-     "列の足りない行：列 {1} 以降がなく、その値は既定値のまま"},
-    {Msg::kReasonColumnMissingTextKept, "short row: column missing, text kept",
-     "列の足りない行：この列がなく、文字列は前のまま"},
-    {Msg::kReasonEventRowsTaken, "32 type-5 rows already taken", "種別 5 の行はすでに 32 行ある"},
-    {Msg::kReasonRangeRowsTaken, "16 type-6 rows already taken", "種別 6 の行はすでに 16 行ある"},
-    {Msg::kReasonStopRowsTaken, "63 stop rows already taken", "駅の行はすでに 63 行ある"},
-
     {Msg::kStores, "stores {1}", "{1} を格納"},
+    {Msg::kStoresAsAboveHighest, "stores {1}, as for a value above {2}",
+     "{1} を格納（{2} を超える値と同じ）"},
     {Msg::kReads, "reads {1}", "{1} と読む"},
     {Msg::kAsIntended, "as intended", "意図どおり"},
-    {Msg::kNoRowType, "no row type", "行の種別がない"},
     {Msg::kRowIgnored, "the row is ignored", "この行は無視される"},
     {Msg::kNoRowTypeExpected, "a row type number in column 0; a line starting with # for a comment",
      "列 0 に行の種別の番号。コメントは # で始まる行"},
-    {Msg::kUnknownRowType, "unknown row type", "不明な行の種別"},
-    {Msg::kUnknownRowTypeExpected,
-     "row types 0, 1, 3 to 8, 11 and 12; a line starting with # for a comment",
-     "行の種別は 0、1、3～8、11、12。コメントは # で始まる行"},
+    {Msg::kUnknownRowTypeExpected, "row types {1}; a line starting with # for a comment",
+     "行の種別は {1}。コメントは # で始まる行"},
     {Msg::kWholeRowIgnored, "the whole row is ignored", "行全体が無視される"},
     {Msg::kValueNotStored, "the value is not stored, the earlier one stays",
      "値は格納されず、前の値のまま"},
     {Msg::kNotRead, "not read", "読まれない"},
-    {Msg::kTimeExpectedStop, "HHMMSS, hours 0 to 24; or 停 ↓ → ← 〓 alone",
-     "HHMMSS（時は 0～24）、または 停 ↓ → ← 〓 のみ"},
+    {Msg::kTimeExpectedStop, "HHMMSS, hours 0 to 24; or {1} alone",
+     "HHMMSS（時は 0～24）、または {1} のみ"},
     {Msg::kTimeExpected, "HHMMSS, hours 0 to 24", "HHMMSS（時は 0～24）"},
-    {Msg::kNegativeTime, "negative time", "負の時刻"},
     {Msg::kReadAsTime, "read as a time all the same", "それでも時刻として読まれる"},
-    {Msg::kMinutesOver59, "minutes or seconds of 60 or more", "分または秒が 60 以上"},
     {Msg::kShows, "shows {1}", "{1} と表示"},
-    {Msg::kHourIsMark, "hour {1} is a mark, not a clock hour", "{1} 時は時刻ではなく記号"},
     {Msg::kPictureStop, "the 停 picture", "「停」の画像"},
     {Msg::kPictureArrow, "the arrow: the stop counts as passed", "矢印（通過扱い）"},
     {Msg::kPictureEnd, "the 〓 picture", "「〓」の画像"},
-    {Msg::kHourNotHourNorMark, "hour {1} is neither an hour nor a mark",
-     "{1} 時は時刻でも記号でもない"},
-    {Msg::kShortTime, "a short time reads as HHMMSS, not HHMM",
-     "短い時刻は HHMM ではなく HHMMSS として読まれる"},
     {Msg::kShortTimeStores, "stores {1}, {2} after midnight", "{1} を格納（深夜 0 時過ぎの {2}）"},
-    {Msg::kTrainNumberNotShown, "train number not shown as written",
-     "列車番号が書いたとおりに表示されない"},
     {Msg::kDisplayShows, "the display shows {1}", "表示は {1}"},
     {Msg::kTrainNumberExpected,
      "one known prefix, at most four digits and one suffix letter, such as 回1234M",
      "既知の接頭記号 1 つ、4 桁までの数字、接尾記号 1 つ（例：回1234M）"},
-    {Msg::kByteOrderMark, "UTF-8 byte order mark before the row type",
-     "行の種別の前に UTF-8 のバイト順マーク（BOM）"},
     {Msg::kFirstRowIgnored, "the first row is ignored", "最初の行は無視される"},
     {Msg::kShiftJisNoMark, "a card saved in Shift_JIS, without a byte order mark",
      "BOM なしの Shift_JIS で保存したカード"},
-    {Msg::kTextInUtf8, "text in UTF-8", "文字列が UTF-8"},
     {Msg::kReadAsShiftJis, "read as Shift_JIS, texts garble and train-number prefixes are lost",
      "Shift_JIS として読まれ、文字化けし、列車番号の接頭記号が失われる"},
     {Msg::kSavedInShiftJis, "a card saved in Shift_JIS (code page 932)",
      "Shift_JIS（コードページ 932）で保存したカード"},
-    {Msg::kLoneCr, "line ends in CR alone", "行末が CR のみ"},
     {Msg::kLinesRunTogether, "the lines up to the next line feed run together as one",
      "次の LF までの行が 1 行につながる"},
     {Msg::kLineEnds, "lines ending in LF or CR LF", "行末は LF または CR LF"},
-    {Msg::kEventTypeNot0To3, "event type {1} is not 0 to 3", "イベントの種類 {1} は 0～3 でない"},
     {Msg::kNeverOpens, "the entry never opens a window", "この区間は決して開かない"},
-    {Msg::kEventType0To3, "an event type 0, 1, 2 or 3", "イベントの種類 0、1、2、3"},
-    {Msg::kEmptyFile, "empty file", "空のファイル"},
+    {Msg::kEventTypeRange, "an event type from 0 to {1}", "イベントの種類 0～{1}"},
     {Msg::kLeavesCardMode, "the card beacon finds no stop and the display leaves card mode",
      "カード地上子で駅が見つからず、表示はカードモードを抜ける"},
-    {Msg::kOneStopRowEach, "one row of type 7 per stop", "1 駅につき種別 7 の行を 1 行"},
-    {Msg::kNoStopRows, "no stop rows", "駅の行がない"},
-    {Msg::kNamesMissingStopRow, "names a stop row the card does not have",
-     "カードにない駅の行を指している"},
+    {Msg::kOneStopRowEach, "one row of type {1} per stop", "1 駅につき種別 {1} の行を 1 行"},
     {Msg::kNeverApplies, "the entry never applies", "この行は決して適用されない"},
     {Msg::kStopRowNumbers, "a stop row number from 0 to {1}", "駅の行番号 0～{1}"},
-    {Msg::kZeroSection, "section length 0 before the last stop", "終着駅の手前で区間の長さが 0"},
     {Msg::kReachedAtOnce, "the next stop counts as reached at once", "次駅にすぐ着いた扱いになる"},
     {Msg::kSectionToNext, "the length in km from this stop to the next row",
      "この駅から次の行の駅までの長さ（km）"},
-    {Msg::kNoTrainNumber, "no train number", "列車番号がない"},
     {Msg::kShowsNull, "the display shows the codes of the text NULL",
      "表示は文字列 NULL のコードになる"},
-    {Msg::kTrainRowExpected, "a row 3,TRAIN NUMBER", "3,列車番号 の行"},
-    {Msg::kTrainNumberNotFileName, "train number does not match the file name",
-     "列車番号がファイル名と一致しない"},
+    {Msg::kTrainRowExpected, "a row {1},TRAIN NUMBER", "{1},列車番号 の行"},
     {Msg::kCardCodeLoads, "card code {1} loads this card",
      "カードコード {1} でこのカードが読み込まれる"},
     {Msg::kAsFileNameSays, "{1}, as the file name says", "ファイル名どおりの {1}"},
 
-    {Msg::kSecondSection, "second section of the name", "同じ名前の 2 つ目のセクション"},
+    {Msg::kDisableHasNoEffect, "the comment has no effect", "このコメントは効かない"},
+    {Msg::kDisableExpected,
+     "the code of a remark on the next line (in the file, for disable-file), or no comment",
+     "次の行（disable-file ならファイル）にある報告のコード、またはコメントを消す"},
+    {Msg::kUnknownCodeExpected, "a code as a remark line shows it, such as C301",
+     "報告の行に示されたコード（例：C301）"},
+
     {Msg::kKeysNotRead, "its keys are not read", "そのキーは読まれない"},
     {Msg::kOneSection, "one {1} section", "{1} セクションを 1 つ"},
-    {Msg::kUnknownSection, "unknown section", "不明なセクション"},
-    {Msg::kKeyBeforeSection, "key before any section", "セクションより前のキー"},
     {Msg::kKeysUnder, "keys under {1}", "{1} の下にキー"},
-    {Msg::kUnknownKey, "unknown key", "不明なキー"},
-    {Msg::kRepeatedKey, "repeated key", "キーの重複"},
     {Msg::kOnlyFirstRead, "only the first one is read", "最初のものだけが読まれる"},
     {Msg::kEachKeyOnce, "each key once", "各キーを 1 回だけ"},
-    {Msg::kNoEquals, "no '=' after the key", "キーの後に '=' がない"},
     {Msg::kReadsAsMissing, "the key reads as missing", "キーはないものとして読まれる"},
     {Msg::kNearestKey, "{1}, the nearest known key", "最も近い既知のキー {1}"},
-    {Msg::kEmptyValue, "empty value", "値が空"},
     {Msg::kTheDefault, "the default {1}", "既定値 {1}"},
     {Msg::kAnInteger, "an integer", "整数"},
-    {Msg::kNotPlainInteger, "not a plain integer", "単純な整数ではない"},
     {Msg::kReadsAs, "reads as {1}", "{1} と読まれる"},
-    {Msg::kNotRowCount, "not a row count of the list", "リストの行数ではない"},
     {Msg::kListHasRows, "the list has {1} rows", "リストは {1} 行になる"},
     {Msg::kThreeOrFive, "3 or 5", "3 または 5"},
-    {Msg::kNoCardList, "no card list, or it cannot be read", "カード一覧がないか、読めない"},
     {Msg::kNoCardFound, "no card beacon finds a card", "どのカード地上子でもカードが見つからない"},
-    {Msg::kCardListExpected, "a card list with keys 0 to 31 in [ICCard]",
-     "[ICCard] にキー 0～31 を持つカード一覧"},
+    {Msg::kCardListExpected, "a card list with keys 0 to {1} in [{2}]",
+     "[{2}] にキー 0～{1} を持つカード一覧"},
     {Msg::kEntryNumbers, "entry numbers 0 to {1}, without leading zeros",
      "項目番号 0～{1}（先頭に 0 を付けない）"},
-    {Msg::kCardFolderNotFound, "card folder not found", "カードフォルダーが見つからない"},
     {Msg::kEntryMissing, "the entry counts as missing: its card codes find no file",
      "この項目はないものとされ、そのカードコードではファイルが見つからない"},
     {Msg::kExistingFolder, "an existing folder, named from the vehicle folder",
      "車両フォルダーから見た、存在するフォルダー"},
-    {Msg::kNotAFolder, "not a folder", "フォルダーではない"},
     {Msg::kCodesFindNoFile, "its card codes find no file",
      "そのカードコードではファイルが見つからない"},
     {Msg::kACardFolder, "a card folder", "カードフォルダー"},
-    {Msg::kAbsolutePath, "absolute path", "絶対パス"},
     {Msg::kFoundOnlyThere, "found only where that path exists", "そのパスがある環境でのみ見つかる"},
     {Msg::kFolderFromVehicle, "a folder named from the vehicle folder",
      "車両フォルダーから見たフォルダー名"},
-    {Msg::kNoCodeReachesEntry, "no card code reaches this entry",
-     "この項目を指すカードコードがない"},
     {Msg::kNeverLoaded, "its cards are never loaded", "そのカードは読み込まれない"},
     {Msg::kCardNeverLoaded, "the card is never loaded", "このカードは読み込まれない"},
     {Msg::kEntriesUpTo, "entries 0 to {1}", "項目 0～{1}"},
-    {Msg::kNoCardFolder, "no card folder exists", "カードフォルダーが 1 つもない"},
     {Msg::kLoadFails, "Load reports failure; no card loads",
      "Load が失敗を返し、カードは読み込まれない"},
     {Msg::kOneCardFolder, "at least one existing card folder",
      "存在するカードフォルダーを 1 つ以上"},
     {Msg::kSettingsDefaults, "every setting takes its default", "すべての設定が既定値になる"},
     {Msg::kReadableSettings, "a readable settings file", "読める設定ファイル"},
-    {Msg::kNoCodeNamesFile, "no card code names this file in entry {1}",
-     "項目 {1} でこのファイルを指すカードコードがない"},
     {Msg::kFolderAtReachedEntry, "a folder at an entry that card codes reach",
      "カードコードが指せる項目のフォルダー"},
     {Msg::kNameSuchAs, "a name such as {1} (prefix, number, suffix)",
@@ -278,8 +251,11 @@ constexpr MessageText kCatalogue[] = {
 
     {Msg::kHostUsage,
      "usage: ruvahost [options] VEHICLE_FOLDER SCENARIO\n"
+     "       ruvahost [options] --card CARD VEHICLE_FOLDER\n"
      "Runs the module as if it sat in VEHICLE_FOLDER (which is left untouched) and plays\n"
      "the scenario script SCENARIO.\n"
+     "  --card CARD     play instead the drive of the card file CARD from its first stop to\n"
+     "                  its last, the script that ruvacard scenario writes\n"
      "  --module FILE   the built module (default: the one built with ruvahost)\n"
      "  --step MS       frame step in milliseconds (default 16)\n"
      "  --trace FILE    write every panel or sound change per frame as CSV\n"
@@ -291,8 +267,11 @@ constexpr MessageText kCatalogue[] = {
      "  --lang ja|en    the language of the messages (default: from LC_ALL, LC_MESSAGES, LANG)\n"
      "Exit status: 0 every expectation held, 1 an expectation failed, 2 bad input.\n",
      "使い方: ruvahost [オプション] 車両フォルダー シナリオ\n"
+     "        ruvahost [オプション] --card カード 車両フォルダー\n"
      "モジュールを車両フォルダーに置かれたものとして動かし（フォルダーは変更しません）、\n"
      "シナリオスクリプトを再生します。\n"
+     "  --card カード      シナリオの代わりに、カードファイルを最初の駅から最後の駅まで\n"
+     "                     走らせる（ruvacard scenario が書くスクリプト）\n"
      "  --module ファイル  ビルドしたモジュール（既定：ruvahost と一緒にビルドしたもの）\n"
      "  --step ミリ秒      フレームの刻み（既定 16）\n"
      "  --trace ファイル   フレームごとのパネルと音の変化を CSV で書き出す\n"
@@ -375,8 +354,8 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kShowTimes, "times", "時刻"},
     {Msg::kShowProgress, "Progress", "進行"},
     {Msg::kShowCode, "code", "コード"},
-    {Msg::kShowCues, "Cues: panel 198 = {1}, 81 = {2}, 248 = {3}",
-     "合図: パネル 198 = {1}、81 = {2}、248 = {3}"},
+    {Msg::kShowCues, "Cues: panel {1} = {2}, {3} = {4}, {5} = {6}",
+     "合図: パネル {1} = {2}、{3} = {4}、{5} = {6}"},
     {Msg::kShowMarkerLamp, "Marker lamp", "標識灯"},
     {Msg::kShowStopByte, "Stop byte", "駅バイト"},
     {Msg::kShowHeader, "Header", "ヘッダー"},
@@ -409,8 +388,8 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kSvgTime2, "time 2", "時刻 2"},
     {Msg::kSvgGap, "gap", "間隔"},
     {Msg::kSvgCardStop, "card stop", "カードの駅"},
-    {Msg::kSvgProgress, "progress {1}   cues 198={2} 81={3} 248={4}",
-     "進行 {1}   合図 198={2} 81={3} 248={4}"},
+    {Msg::kSvgProgress, "progress {1}   cues {2}={3} {4}={5} {6}={7}",
+     "進行 {1}   合図 {2}={3} {4}={5} {6}={7}"},
     {Msg::kSvgUnits, "units", "ユニット"},
     {Msg::kSvgSoundsStarted, "sounds started:", "鳴動開始:"},
     {Msg::kPageOneFrameBack, "one frame back (←)", "1 フレーム戻る (←)"},
@@ -481,14 +460,48 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kScnValueCount, "expected {1} values for '{2}', got {3}",
      "'{2}' には値が {1} 個必要だが {3} 個"},
     {Msg::kScnUnknownCommand, "unknown command '{1}'", "不明なコマンド '{1}'"},
+    {Msg::kScnSnapshotOutside,
+     "snapshot '{1}' would be written outside the --out folder: name a file under it, "
+     "without '..' and not from the root",
+     "スナップショット '{1}' は --out のフォルダーの外に書かれる：'..' を含まない、"
+     "そのフォルダーからの名前にする"},
+    {Msg::kScnBeyondFloat,
+     "'{1}' does not fit the 32-bit number the host passes (at most about 3.4e38 either way)",
+     "'{1}' はホストが渡す 32 ビットの数値に収まらない（正負とも約 3.4e38 まで）"},
+    {Msg::kInterrupted, "interrupted: the run stopped here", "中断：ここで再生を止めた"},
+    {Msg::kUnexpectedFailure, "stopped by an unexpected failure: {1}",
+     "予期しない失敗で止まった: {1}"},
+    {Msg::kFormatRow, "Row type", "行種別"},
+    {Msg::kFormatColumn, "Column", "列"},
+    {Msg::kFormatReadAs, "Read as", "読み方"},
+    {Msg::kFormatWhenBad, "When it does not convert", "変換できないとき"},
+    {Msg::kFormatHolds, "What to write", "書くもの"},
+    {Msg::kFormatRowsAtMost, "{1} (at most {2} rows)", "{1}（{2} 行まで）"},
+    {Msg::kFormatRowLast, "{1} (the last row counts)", "{1}（最後の行が有効）"},
+    {Msg::kKindText, "text", "文字列"},
+    {Msg::kKindInteger, "integer", "整数"},
+    {Msg::kKindReal, "real", "実数"},
+    {Msg::kKindTime, "time HHMMSS, or {1}; before 01:00:00 counts from 24:00:00",
+     "時刻 HHMMSS、または {1}。01:00:00 より前は 24:00:00 からと数える"},
+    {Msg::kKindPlainTime, "time HHMMSS, stored as written", "時刻 HHMMSS（書いたとおりに格納）"},
+    {Msg::kKindFifth, "integer ÷ {1}; /N stores {2} + N ÷ {1}",
+     "整数 ÷ {1}。/N は {2} + N ÷ {1} を格納"},
+    {Msg::kKindLowByte, "integer, its low 8 bits", "整数（下位 8 ビット）"},
+    {Msg::kKindFlag, "integer: set when not 0", "整数：0 以外なら設定"},
+    {Msg::kKindZeroFlag, "integer: set when 0", "整数：0 なら設定"},
+    {Msg::kKindStopCode, "text, and the number its digits form", "文字列と、その数字が作る番号"},
+    {Msg::kKindStopMark, "integer 0 to {1}; a larger one is recomputed",
+     "整数 0～{1}。それより大きい値は計算し直す"},
+    {Msg::kKindNotRead, "not read", "読まれない"},
+    {Msg::kBadCountsAs, "counts as {1}", "{1} とみなす"},
     {Msg::kViewCardName, "Card name", "カード名"},
     {Msg::kViewHeader, "Header", "ヘッダー"},
     {Msg::kViewHeaderValues, "code {1}, text \"{2}\"", "コード {1}、文字列 \"{2}\""},
     {Msg::kViewTrainNumber, "Train number", "列車番号"},
     {Msg::kViewSecondTrain, "Second train", "第 2 列車番号"},
     {Msg::kViewNote, "Note", "メモ"},
-    {Msg::kViewAnnounce, "Announce (8)", "次駅案内 (8)"},
-    {Msg::kViewInfo, "Info (11)", "案内 (11)"},
+    {Msg::kViewAnnounce, "Announce ({1})", "次駅案内 ({1})"},
+    {Msg::kViewInfo, "Info ({1})", "案内 ({1})"},
     {Msg::kViewInfoValues, "{1}, index {2}", "{1}、案内番号 {2}"},
     {Msg::kViewStops, "Stops: {1}", "駅: {1}"},
     {Msg::kViewStopColumns,
@@ -500,8 +513,8 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kViewKmUp, "up", "増"},
     {Msg::kViewKmDown, "down", "減"},
     {Msg::kViewPasses, "↓ (passes)", "↓（通過）"},
-    {Msg::kViewEventWindows, "Event windows (row type 5)", "イベント区間（種別 5 の行）"},
-    {Msg::kViewRanges, "Ranges (row type 6)", "範囲（種別 6 の行）"},
+    {Msg::kViewEventWindows, "Event windows (row type {1})", "イベント区間（種別 {1} の行）"},
+    {Msg::kViewRanges, "Ranges (row type {1})", "範囲（種別 {1} の行）"},
     {Msg::kViewEmptyEntries,
      "(Entries left empty hold zeros; an all-zero entry is not listed, but still takes part.)",
      "（空の項目は 0 を持つ。すべて 0 の項目は表示しないが、処理には加わる）"},
@@ -587,53 +600,98 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kSoundKmRange, "km range cue", "キロ程範囲の合図"},
     {Msg::kSoundBlankScreen, "blank-screen tone", "画面消去の音"},
     {Msg::kSoundNearPoint, "near-point cue", "接近点の合図"},
+
+    {Msg::kDriveHeader,
+     "Drives {1} (train {2}) from its first stop row to its last, as a driver would.\n"
+     "Written by ruvacard scenario; play it with: ruvahost VEHICLE_FOLDER THIS_SCRIPT\n"
+     "The train speeds up at {3} km/h/s and brakes at {4} km/h/s; each run goes at the\n"
+     "speed, from {5} to {6} km/h, that brings it to a stand at the card's arrival time.\n"
+     "It stands {7} m short of each stop, {8} m more for each row passed on the way, so\n"
+     "that the doors, not running past, make the stop the current one. Host times after\n"
+     "midnight count on past 24:00: 24:05:00 is 00:05:00 of the next day.",
+     "{1}（列車番号 {2}）を、運転士が運転するように最初の駅の行から最後の行まで走らせます。\n"
+     "ruvacard scenario が書いたスクリプトです。再生: ruvahost 車両フォルダー このスクリプト\n"
+     "加速は {3} km/h/s、減速は {4} km/h/s。各駅間は、カードの着時刻に停車するよう\n"
+     "{5}～{6} km/h の速度で走ります。\n"
+     "停車位置は各駅の {7} m 手前（途中で通過する行ごとにさらに {8} m 手前）で、駅を\n"
+     "現在駅にするのは行き過ぎではなくドアの開扉です。午前 0 時を過ぎたホスト時刻は\n"
+     "24:00 から数え続けて書きます（24:05:00 は翌日の 00:05:00）。"},
+    {Msg::kDriveRow, "row {1} {2}", "駅の行 {1} {2}"},
+    {Msg::kDriveFirstRow,
+     "{1}: the train stands with its doors open; the card beacon loads the card, code {2}",
+     "{1}：ドアを開けて停車中。カード地上子でカードを読み込む（コード {2}）"},
+    {Msg::kDriveLeg, "{1} to {2}: {3} m at {4} km/h, stands at {5} (the card: arrives {6}, departs {7})",
+     "{1} から {2}：{3} m を {4} km/h で走り、{5} に停車（カード：{6} 着、{7} 発）"},
+    {Msg::kDriveNoRun, "{1} to {2}: {3} m, too short to run; the doors close and open again",
+     "{1} から {2}：{3} m で走る距離がない。ドアを閉めて、もう一度開ける"},
+    {Msg::kDriveNoDeparture, "{1}: the card gives no departure time; stands {2} s",
+     "{1}：カードに発時刻がない。{2} 秒停車する"},
+    {Msg::kDriveLate, "{1}: stands past the departure time {2}; leaves after {3} s",
+     "{1}：発時刻 {2} を過ぎて停車。{3} 秒後に発車する"},
+    {Msg::kDriveNoteFirst, "{1}: card {2} loaded, departs {3}",
+     "{1}：カード {2} を読み込み、{3} 発"},
+    {Msg::kDriveNoteStand, "{1}: stands (the card: arrives {2}, departs {3})",
+     "{1}：停車（カード：{2} 着、{3} 発）"},
+    {Msg::kDriveNoteLast, "{1}: stands at the last stop (the card: arrives {2})",
+     "{1}：終着（カード：{2} 着）"},
+    {Msg::kDriveNotePass, "{1}: passes", "{1}：通過"},
+    {Msg::kDriveNoteHidden, "{1}: a hidden timing point, driven over",
+     "{1}：リストに載らない行（9 列）、そのまま走り過ぎる"},
+    {Msg::kDriveNoStops,
+     "{1}: no stop rows, nothing to drive (a card beacon for this card leaves card mode; give "
+     "the card one row of type 7 per stop)",
+     "{1}：駅の行がなく、走らせるものがない（このカードのカード地上子ではカードモードから外れる。"
+     "1 駅につき 1 行、種別 7 の行を書く）"},
+    {Msg::kDriveNoCode,
+     "{1}: no card code selects this file, so no card beacon loads it (a card beacon builds "
+     "prefix, number, suffix and .csv, such as 回1234A.csv in card folder 0 or 1001234A.csv in "
+     "card folder 1; ruvacard code shows the name a code builds)",
+     "{1}：このファイルを選ぶカードコードがなく、どのカード地上子も読み込まない（カード地上子は"
+     "接頭記号、番号、接尾記号、.csv で名前を作る。例：カードフォルダー 0 の 回1234A.csv、"
+     "カードフォルダー 1 の 1001234A.csv。コードが作る名前は ruvacard code で確かめられる）"},
+    {Msg::kDriveFolderNotListed,
+     "{1}: card code {2} looks in card folder {3}, which RUVA_ICCard.ini of {4} does not name, or "
+     "whose folder does not exist (the card beacon finds no card; name the card's folder as "
+     "entry {3}, or give the vehicle folder the card belongs to)",
+     "{1}：カードコード {2} はカードフォルダー {3} を探すが、{4} の RUVA_ICCard.ini がその項目を"
+     "書いていないか、そのフォルダーがない（カード地上子はカードを見つけられない。カードの"
+     "フォルダーを項目 {3} に書くか、カードが属する車両フォルダーを指定する）"},
+    {Msg::kDriveElsewhere,
+     "{1}: card code {2} makes the module read {3} in {4}, not this file (the card beacon loads "
+     "that one if it exists; put the card there, or give the vehicle folder the card belongs to)",
+     "{1}：カードコード {2} でモジュールが読むのは {4} の {3} で、このファイルではない（カード"
+     "地上子はそちらがあればそちらを読み込む。カードをそこに置くか、カードが属する車両"
+     "フォルダーを指定する）"},
+    {Msg::kDriveVehiclePathTooLong, "{1}: the path of the vehicle folder {2} is too long for the module",
+     "{1}：車両フォルダー {2} のパスがモジュールには長すぎる"},
+    {Msg::kCannotWriteFile, "cannot write {1}", "{1} を書き込めません"},
+    {Msg::kExpectedVehicleForCard, "with --card, expected one vehicle folder",
+     "--card のときは車両フォルダーを 1 つ指定してください"},
+    {Msg::kWaitUntilPast, "wait until {1} has passed: the host time is already {2}",
+     "wait until {1} はもう過ぎている：ホスト時刻はすでに {2}"},
+    {Msg::kWaitUntilNextDay, "; for {1} of the next day write {2}",
+     "。翌日の {1} なら {2} と書く"},
 };
 
 static_assert(std::size(kCatalogue) == static_cast<std::size_t>(Msg::kCount),
               "one catalogue entry per message id");
 
+constexpr bool catalogueIsWhole() {
+  for (std::size_t i = 0; i < std::size(kCatalogue); ++i) {
+    const MessageText& text = kCatalogue[i];
+    if (static_cast<std::size_t>(text.id) != i || !saidInBoth(text.english, text.japanese)) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(catalogueIsWhole(),
+              "every message id in order, in both languages with the same placeholders");
+
 Language gLanguage = Language::kEnglish;
 
 bool isSet(const char* value) {
   return value != nullptr && *value != '\0';
-}
-
-// Fills {1} to {9} of `pattern` with `args`; a placeholder without its argument stays.
-std::string filled(std::string_view pattern, std::span<const std::string_view> args) {
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 1] >= '1' &&
-        pattern[i + 1] <= '9' && pattern[i + 2] == '}') {
-      const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
-      if (index < args.size()) {
-        out += args[index];
-        i += 2;
-        continue;
-      }
-    }
-    out += pattern[i];
-  }
-  return out;
-}
-
-// Matches `text` against `pattern`, each placeholder taking the shortest text that lets
-// the rest match; the parts go to `parts` by placeholder number.
-bool matches(std::string_view pattern, std::string_view text, std::vector<std::string>& parts) {
-  if (pattern.empty()) return text.empty();
-  if (pattern.size() >= 3 && pattern[0] == '{' && pattern[1] >= '1' && pattern[1] <= '9' &&
-      pattern[2] == '}') {
-    const auto index = static_cast<std::size_t>(pattern[1] - '1');
-    for (std::size_t length = 1; length <= text.size(); ++length) {
-      if (matches(pattern.substr(3), text.substr(length), parts)) {
-        if (parts.size() <= index) parts.resize(index + 1);
-        parts[index] = std::string(text.substr(0, length));
-        return true;
-      }
-    }
-    return false;
-  }
-  return !text.empty() && pattern[0] == text[0] &&
-         matches(pattern.substr(1), text.substr(1), parts);
 }
 
 }  // namespace
@@ -679,23 +737,27 @@ bool setLanguageFromCommandLine(std::vector<std::string>& args, std::string& err
 
 std::string messageIn(Language language, Msg id, std::initializer_list<std::string_view> args) {
   const MessageText& text = kCatalogue[static_cast<std::size_t>(id)];
-  return filled(language == Language::kJapanese ? text.japanese : text.english,
-                std::span<const std::string_view>(args.begin(), args.size()));
+  return filledText(language == Language::kJapanese ? text.japanese : text.english,
+                    std::span<const std::string_view>(args.begin(), args.size()));
 }
 
 std::string message(Msg id, std::initializer_list<std::string_view> args) {
   return messageIn(gLanguage, id, args);
 }
 
-std::string translatedFrom(std::string_view text, std::span<const Msg> ids) {
-  if (gLanguage == Language::kEnglish) return std::string(text);
-  for (Msg id : ids) {
-    std::vector<std::string> parts;
-    if (!matches(kCatalogue[static_cast<std::size_t>(id)].english, text, parts)) continue;
-    std::vector<std::string> translated;
-    for (const std::string& part : parts) translated.push_back(translatedFrom(part, ids));
-    const std::vector<std::string_view> views(translated.begin(), translated.end());
-    return filled(kCatalogue[static_cast<std::size_t>(id)].japanese, views);
+std::string filledText(std::string_view pattern, std::span<const std::string_view> args) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 1] >= '1' &&
+        pattern[i + 1] <= '9' && pattern[i + 2] == '}') {
+      const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
+      if (index < args.size()) {
+        out += args[index];
+        i += 2;
+        continue;
+      }
+    }
+    out += pattern[i];
   }
-  return std::string(text);
+  return out;
 }

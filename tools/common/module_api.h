@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "platform/shared_library.h"
 #include "plugin/exports.h"
+#include "tools/platform/shared_library.h"
 
 struct ModuleApi {
 #define RUVA_API_MEMBER(name) decltype(&::name) name;

@@ -1,6 +1,6 @@
 #include "tools/common/terminal_lines.h"
 
-#include "platform/host_text.h"
+#include "tools/platform/host_text.h"
 
 TerminalLines::~TerminalLines() {
   sync();

@@ -29,6 +29,13 @@ std::size_t terminalColumns(std::string_view text);
 // `text` followed by spaces up to `columns` terminal columns, as counted above.
 std::string padColumns(std::string text, std::size_t columns);
 
+// `text` (UTF-8) with every character that a picture or a terminal would not show as
+// itself replaced by one that shows: a control character (a NUL, a Ctrl-Z left by an old
+// editor, a line end inside a name) by its control picture (␀, ␚, ␍), DEL by ␡, and a C1
+// control, a noncharacter or a byte that begins no UTF-8 character by �. What comes out
+// is valid UTF-8 and may stand in any XML text.
+std::string visibleText(std::string_view text);
+
 // `text` behind spaces up to `width` bytes.
 std::string padLeft(const std::string& text, std::size_t width);
 

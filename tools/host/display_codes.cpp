@@ -5,8 +5,8 @@
 
 #include "base/blank_values.h"
 #include "card/train_number_marks.h"
-#include "platform/host_text.h"
 #include "tools/common/text_layout.h"
+#include "tools/platform/host_text.h"
 
 std::string prefixText(int32_t code) {
   return platform::utf8FromCodePage932(displayPrefixText(code));

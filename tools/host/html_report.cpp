@@ -1,6 +1,7 @@
 #include "tools/host/html_report.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,9 +16,16 @@ constexpr const char kPage[] =
 #include "report_page.inc"
     ;
 
+// The page holds its numbers as doubles, exact for every integer up to 2^53: values up to
+// 2^52 keep each step between two of them exact too.
+constexpr double kMaxTenths = 4503599627370496.0;  // 2^52
+
 // A number as the picture prints it with one decimal, in tenths: the page prints the
-// tenths back and so reads exactly as the picture does.
+// tenths back and so reads exactly as the picture does. Beyond 450 billion km or km/h it
+// stops at that bound.
 int64_t tenths(double value) {
+  if (!(std::fabs(value) * 10.0 < kMaxTenths))
+    return static_cast<int64_t>(value < 0.0 ? -kMaxTenths : kMaxTenths);
   char text[64];
   std::snprintf(text, sizeof text, "%.1f", value);
   std::string digits;
@@ -89,16 +97,46 @@ void writeStrings(std::ostream& out, const std::array<std::string, N>& strings) 
   out << ']';
 }
 
-// The words of the page, each named in the template by its English as "{{T:WORDS}}".
-constexpr Msg kPageWords[] = {
-    Msg::kLabelFrame,         Msg::kLabelHostTime,    Msg::kLabelSpeed,       Msg::kLabelRun,
-    Msg::kPanelWord,          Msg::kSoundWord,        Msg::kPageIndex,        Msg::kShowNone,
-    Msg::kListSeparator,      Msg::kPageOneFrameBack, Msg::kPagePlayOrPause,  Msg::kPagePlay,
-    Msg::kPagePause,          Msg::kPageOneFrameOn,   Msg::kPagePlayingSpeed, Msg::kPageHint,
-    Msg::kPageFilter,         Msg::kPageArray,        Msg::kPageValue,        Msg::kPageMeaning,
-    Msg::kPageStartedInFrame, Msg::kPageFrames,       Msg::kPageStop,         Msg::kPageBeacon,
-    Msg::kPageExpect,
+// The words of the page, each named in the template by its message id without the k:
+// "{{T:LabelFrame}}".
+struct PageWord {
+  std::string_view key;
+  Msg id;
 };
+constexpr PageWord kPageWords[] = {
+    {"LabelFrame", Msg::kLabelFrame},
+    {"LabelHostTime", Msg::kLabelHostTime},
+    {"LabelSpeed", Msg::kLabelSpeed},
+    {"LabelRun", Msg::kLabelRun},
+    {"PanelWord", Msg::kPanelWord},
+    {"SoundWord", Msg::kSoundWord},
+    {"PageIndex", Msg::kPageIndex},
+    {"ShowNone", Msg::kShowNone},
+    {"ListSeparator", Msg::kListSeparator},
+    {"PageOneFrameBack", Msg::kPageOneFrameBack},
+    {"PagePlayOrPause", Msg::kPagePlayOrPause},
+    {"PagePlay", Msg::kPagePlay},
+    {"PagePause", Msg::kPagePause},
+    {"PageOneFrameOn", Msg::kPageOneFrameOn},
+    {"PagePlayingSpeed", Msg::kPagePlayingSpeed},
+    {"PageHint", Msg::kPageHint},
+    {"PageFilter", Msg::kPageFilter},
+    {"PageArray", Msg::kPageArray},
+    {"PageValue", Msg::kPageValue},
+    {"PageMeaning", Msg::kPageMeaning},
+    {"PageStartedInFrame", Msg::kPageStartedInFrame},
+    {"PageFrames", Msg::kPageFrames},
+    {"PageStop", Msg::kPageStop},
+    {"PageBeacon", Msg::kPageBeacon},
+    {"PageExpect", Msg::kPageExpect},
+};
+
+std::string pageWord(std::string_view key) {
+  for (const PageWord& word : kPageWords) {
+    if (word.key == key) return message(word.id);
+  }
+  return std::string(key);
+}
 
 // The template with each "{{NAME}}" replaced by what `fill` writes for it.
 template <typename Fill>
@@ -165,9 +203,11 @@ void ReportRecorder::frameDone(const ScenarioRunner& runner) {
     if (names_ != nullptr) {
       context.stops = names_->find(view);
       const int current = context.stops.current;
-      if (current >= 0 && current != lastStop_) {
+      // A card read since numbers its stops afresh.
+      if (current >= 0 && (current != lastStop_ || names_->cardsRead() != lastCard_)) {
         markers_.push_back({frame, "stop", names_->stops()[static_cast<std::size_t>(current)]});
         lastStop_ = current;
+        lastCard_ = names_->cardsRead();
       }
     }
     const std::vector<std::string> elements = drawScreen(view, context);
@@ -196,7 +236,7 @@ void ReportRecorder::expectationFailed(uint64_t frame, const RunFailure& failure
 void ReportRecorder::writeHtml(std::ostream& out, const std::string& title) const {
   writeTemplate(out, kPage, [&](const std::string& name) {
     if (name.substr(0, 2) == "T:") {
-      out << htmlText(translatedFrom(name.substr(2), kPageWords));
+      out << htmlText(pageWord(name.substr(2)));
     } else if (name == "TITLE") {
       out << htmlText(title);
     } else if (name == "FONTS") {

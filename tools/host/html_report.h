@@ -64,7 +64,8 @@ class ReportRecorder : public RunObserver {
   std::map<std::string, int64_t> stringIndex_;
   std::array<int32_t, kPanelSize> lastPanel_{};
   std::array<int32_t, kSoundSize> lastSound_{};
-  int lastStop_ = -1;
+  int lastStop_ = -1;  // as NamedLists::current, of the card read as lastCard_
+  int lastCard_ = 0;
   std::vector<ReportMarker> markers_;
 };
 

@@ -1,20 +1,24 @@
 // ruvahost: runs the built module inside a vehicle folder without the host simulator,
-// driven by a scenario script. Exit status 0 when the script ran and every expectation
+// driven by a scenario script, or by the drive of a card that ruvacard scenario would
+// write for it. Exit status 0 when the script ran and every expectation
 // held, 1 when an expectation failed, 2 for bad input or a command that cannot run.
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <memory>
 
-#include "platform/host_text.h"
 #include "plugin/settings.h"
 #include "tools/common/messages.h"
 #include "tools/common/module_api.h"
 #include "tools/common/terminal_lines.h"
 #include "tools/common/text_file.h"
+#include "tools/drive/card_drive.h"
 #include "tools/host/html_report.h"
 #include "tools/host/scenario.h"
 #include "tools/host/scenario_runner.h"
 #include "tools/host/vehicle_mirror.h"
+#include "tools/platform/host_interrupt.h"
+#include "tools/platform/host_text.h"
 
 namespace fs = std::filesystem;
 
@@ -45,6 +49,7 @@ struct Options {
   fs::path module;
   fs::path vehicle;
   fs::path scenario;
+  std::string card;  // play the drive of this card file instead of a script
   fs::path trace;
   fs::path html;
   fs::path out = ".";
@@ -60,13 +65,15 @@ bool parseOptions(const std::string& program, const std::vector<std::string>& ar
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool takesValue = arg == "--module" || arg == "--step" || arg == "--trace" ||
-                            arg == "--html" || arg == "--out";
+                            arg == "--html" || arg == "--out" || arg == "--card";
     if (takesValue && i + 1 >= args.size()) {
       error = message(Msg::kNeedsValue, {arg});
       return false;
     }
     if (arg == "--module") {
       options.module = args[++i];
+    } else if (arg == "--card") {
+      options.card = args[++i];
     } else if (arg == "--trace") {
       options.trace = args[++i];
     } else if (arg == "--html") {
@@ -93,19 +100,24 @@ bool parseOptions(const std::string& program, const std::vector<std::string>& ar
       positional.push_back(arg);
     }
   }
-  if (positional.size() != 2) {
+  if (!options.card.empty() && positional.size() != 1) {
+    error = message(Msg::kExpectedVehicleForCard);
+    return false;
+  }
+  if (options.card.empty() && positional.size() != 2) {
     error = message(Msg::kExpectedVehicleAndScenario);
     return false;
   }
   options.vehicle = positional[0];
-  options.scenario = positional[1];
+  if (options.card.empty()) options.scenario = positional[1];
   if (options.module.empty()) options.module = defaultModule(program);
   return true;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// The whole run; a stop request ends it early, with everything it made removed.
+static int play(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string error;
   if (!setLanguageFromCommandLine(args, error)) return inputError(error);
@@ -122,11 +134,20 @@ int main(int argc, char** argv) {
   }
 
   std::string scriptText;
-  if (!readWholeFile(options.scenario, scriptText)) {
-    return inputError(message(Msg::kScenarioNotFound, {options.scenario.string()}));
-  }
   Scenario scenario;
-  scenario.name = options.scenario.string();
+  std::string scriptName = options.scenario.filename().string();
+  if (!options.card.empty()) {
+    // Its messages name the lines of the script that ruvacard scenario writes.
+    const CardDrive drive = driveCard(options.card, options.vehicle.string());
+    if (drive.outcome != CardDrive::Outcome::kReady) return inputError(drive.error);
+    scriptText = drive.script;
+    scriptName = drive.scriptName;
+    scenario.name = drive.scriptName;
+  } else if (!readWholeFile(options.scenario, scriptText)) {
+    return inputError(message(Msg::kScenarioNotFound, {options.scenario.string()}));
+  } else {
+    scenario.name = options.scenario.string();
+  }
   ScenarioError parseError;
   if (!parseScenario(scriptText, scenario, parseError)) {
     return inputError(scenario.name + ":" + std::to_string(parseError.line) + ": " +
@@ -135,6 +156,7 @@ int main(int argc, char** argv) {
 
   VehicleMirror mirror;
   if (!mirror.create(options.vehicle, options.module, error)) return inputError(error);
+  if (platform::stopRequested()) return kExitInput;
   platform::SharedLibrary library;
   if (!library.open(mirror.module().string(), error)) {
     return inputError(message(Msg::kCannotLoadModule, {options.module.string(), error}));
@@ -173,6 +195,7 @@ int main(int argc, char** argv) {
   settings.trace = trace.get();
   settings.stopNames = &stopNames;
   settings.keepGoing = options.keepGoing;
+  settings.stopRequested = platform::stopRequested;
   if (htmlFile) {
     // The page shows every failed expectation, so the run goes on past them.
     settings.observer = &recorder;
@@ -188,10 +211,9 @@ int main(int argc, char** argv) {
     traceFile->flush();
     if (!*traceFile) return inputError(message(Msg::kCannotWriteTrace, {options.trace.string()}));
   }
-  if (htmlFile) {
+  if (htmlFile && !platform::stopRequested()) {
     recorder.writeHtml(*htmlFile,
-                       message(Msg::kReplayTitle, {options.scenario.filename().string(),
-                                                   options.vehicle.filename().string()}));
+                       message(Msg::kReplayTitle, {scriptName, options.vehicle.filename().string()}));
     htmlFile->flush();
     if (!*htmlFile) return inputError(message(Msg::kCannotWritePage, {options.html.string()}));
   }
@@ -207,4 +229,17 @@ int main(int argc, char** argv) {
                                                   std::to_string(runner.expectationsChecked())}));
   }
   return failure.expectation ? kExitExpectation : kExitInput;
+}
+
+int main(int argc, char** argv) {
+  platform::catchStopRequests();
+  int status = kExitInput;
+  // Caught, so that unwinding removes the mirror of the vehicle folder.
+  try {
+    status = play(argc, argv);
+  } catch (const std::exception& failure) {
+    status = inputError(message(Msg::kUnexpectedFailure, {failure.what()}));
+  }
+  if (platform::stopRequested()) platform::endAsRequested();
+  return status;
 }

@@ -1,5 +1,7 @@
 #include "tools/host/panel_view.h"
 
+#include <utility>
+
 #include "tools/common/messages.h"
 
 namespace {
@@ -121,12 +123,21 @@ PanelView decodePanel(const Layout& layout, const Panel& p,
 }
 
 std::string soundLabel(int index) {
-  static constexpr Msg kSoundNames[] = {
-      Msg::kSoundArrival1,    Msg::kSoundArrival2,  Msg::kSoundBrakeTone, Msg::kSoundType0,
-      Msg::kSoundType1,       Msg::kSoundType23,    Msg::kSoundRangeStop, Msg::kSoundKmRange,
-      Msg::kSoundBlankScreen, Msg::kSoundNearPoint,
+  // Keyed by the cue each sound index carries (CRuva::soundOut), the module's own fact.
+  static constexpr std::pair<int, Msg> kCueNames[] = {
+      {0, Msg::kSoundArrival1},  {2, Msg::kSoundArrival2}, {1, Msg::kSoundBrakeTone},
+      {5, Msg::kSoundType0},     {6, Msg::kSoundType1},    {7, Msg::kSoundType23},
+      {9, Msg::kSoundRangeStop}, {10, Msg::kSoundKmRange}, {11, Msg::kSoundBlankScreen},
+      {8, Msg::kSoundNearPoint},
   };
-  return translatedFrom(soundName(index), kSoundNames);
+  for (const panel::SoundSlot& slot : panel::kSoundSlots) {
+    if (slot.index != index) continue;
+    for (const auto& [cue, name] : kCueNames) {
+      if (cue == slot.cue) return message(name);
+    }
+    return slot.name;
+  }
+  return "";
 }
 
 const char* soundName(int index) {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "plugin/panel_layout.h"
@@ -39,6 +40,12 @@ bool parseNumber(std::string_view text, double& out) {
   if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return false;
   out = value;
   return true;
+}
+
+// A speed or traction value as the host passes it, a 32-bit float: a larger one has no
+// float to become.
+bool fitsHostFloat(double value) {
+  return std::fabs(value) <= std::numeric_limits<float>::max();
 }
 
 bool parseInteger(std::string_view text, int32_t& out) {
@@ -126,6 +133,7 @@ bool parseSpeed(const Line& l, Command& c, std::string& message) {
   if ((l.n() != 2 && l.n() != 3) || !parseNumber(l.w[1], kmh)) {
     return fail(message, ::message(Msg::kScnBadSpeed));
   }
+  if (!fitsHostFloat(kmh)) return fail(message, ::message(Msg::kScnBeyondFloat, {l.w[1]}));
   c.number = kmh;
   return true;
 }
@@ -140,6 +148,7 @@ bool parseRamp(const Line& l, Command& c, std::string& message) {
   if (n < 5 || l.w[1] != "to" || !parseNumber(l.w[2], c.number)) {
     return fail(message, ::message(Msg::kScnBadSpeedChange, {usage}));
   }
+  if (!fitsHostFloat(c.number)) return fail(message, ::message(Msg::kScnBeyondFloat, {l.w[2]}));
   if (at < n && l.w[at] == "km/h") ++at;
   if (at + 1 >= n) return fail(message, ::message(Msg::kScnBadSpeedChange, {usage}));
   if (l.w[at] == "over") {
@@ -229,6 +238,7 @@ bool parseTraction(const Line& l, Command& c, std::string& message) {
   if (l.n() != 2 || !parseNumber(l.w[1], c.number)) {
     return fail(message, ::message(Msg::kScnBadTraction));
   }
+  if (!fitsHostFloat(c.number)) return fail(message, ::message(Msg::kScnBeyondFloat, {l.w[1]}));
   return true;
 }
 
@@ -260,6 +270,12 @@ bool parseSnapshot(const Line& l, Command& c, std::string& message) {
   c.kind = CommandKind::kSnapshot;
   if (l.n() != 2) return fail(message, ::message(Msg::kScnSnapshotUsage));
   c.text = std::string(l.w[1]);
+  // The picture goes under --out and nowhere else: no name from a root or a drive, no
+  // step up out of the folder.
+  const std::filesystem::path name(c.text);
+  bool climbs = name.has_root_name() || name.has_root_directory();
+  for (const std::filesystem::path& part : name) climbs = climbs || part == "..";
+  if (climbs) return fail(message, ::message(Msg::kScnSnapshotOutside, {l.w[1]}));
   return true;
 }
 

@@ -1,13 +1,26 @@
 #include "tools/host/scenario_runner.h"
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <limits>
+
+#include "tools/host/display_codes.h"
 
 namespace {
 
 // A longer command is almost certainly a slip (a speed of 0.001 km/h, a wait in days).
 constexpr int64_t kMaxFramesPerCommand = 20'000'000;
+constexpr int32_t kDayMs = 24 * 3600000;
+
+// A frame count for a message: whole up to a size a person still reads, a power of ten
+// beyond.
+std::string framesText(double count) {
+  if (count < 1e15) return std::to_string(static_cast<int64_t>(count));
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3g", count);
+  return text;
+}
 
 std::string valuesText(const std::vector<int32_t>& values) {
   std::string text;
@@ -71,15 +84,24 @@ void ScenarioRunner::frame(double speedKmh) {
   if (settings_.observer != nullptr) settings_.observer->frameDone(*this);
 }
 
-bool ScenarioRunner::runFrames(int64_t count, const std::function<double(int64_t)>& speedOf,
+bool ScenarioRunner::goOn(int line, RunFailure& failure) const {
+  if (!settings_.stopRequested || !settings_.stopRequested()) return true;
+  failure = {line, false, message(Msg::kInterrupted)};
+  return false;
+}
+
+bool ScenarioRunner::runFrames(double count, const std::function<double(int64_t)>& speedOf,
                                int line, RunFailure& failure) {
-  if (count > kMaxFramesPerCommand) {
+  // Compared as a double: a count past any integer type must not be converted first.
+  if (!(count <= static_cast<double>(kMaxFramesPerCommand))) {
     failure = {line, false,
                message(Msg::kFramesOverLimit,
-                       {std::to_string(count), std::to_string(kMaxFramesPerCommand)})};
+                       {framesText(count), std::to_string(kMaxFramesPerCommand)})};
     return false;
   }
-  for (int64_t i = 0; i < count; ++i) {
+  const auto frames = static_cast<int64_t>(count);
+  for (int64_t i = 0; i < frames; ++i) {
+    if (!goOn(line, failure)) return false;
     if (timeMs_ + stepMs_ > std::numeric_limits<int32_t>::max()) {
       failure = {line, false, message(Msg::kHostTimePastLimit)};
       return false;
@@ -140,13 +162,11 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
         }
         durationMs = c.amount / meanMs * 1000.0;
       }
-      const int64_t count = std::max<int64_t>(1, std::llround(durationMs / stepMs));
+      const double count = std::max(1.0, std::round(durationMs / stepMs));
       // Each frame runs at the speed of its middle, so the frames add up to the distance.
       const bool done = runFrames(
           count,
-          [&](int64_t i) {
-            return from + (to - from) * (static_cast<double>(i) + 0.5) / static_cast<double>(count);
-          },
+          [&](int64_t i) { return from + (to - from) * (static_cast<double>(i) + 0.5) / count; },
           c.line, failure);
       speedKmh_ = to;
       return done;
@@ -158,20 +178,31 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
         return false;
       }
       const double frames = std::ceil(c.amount / perFrame - 1e-9);
-      return runFrames(
-          static_cast<int64_t>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
+      return runFrames(frames, [&](int64_t) { return speedKmh_; }, c.line, failure);
     }
     case CommandKind::kWait: {
       const double frames = c.byFrames ? c.integer : std::ceil(c.amount / stepMs - 1e-9);
-      return runFrames(
-          static_cast<int64_t>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
+      return runFrames(frames, [&](int64_t) { return speedKmh_; }, c.line, failure);
     }
     case CommandKind::kWaitUntil: {
+      // The host time now: the last frame's, or where a pending `time` puts the next one.
+      // A time behind it would run no frame, and the train would leave early.
+      if (c.integer < timeMs_) {
+        std::string text = message(Msg::kWaitUntilPast, {hostTimeText(c.integer),
+                                                         hostTimeText(static_cast<int32_t>(timeMs_))});
+        // A time early in the day, when the day is late, was probably meant for the next one.
+        if (c.integer < kDayMs && c.integer + kDayMs - timeMs_ <= kDayMs / 2) {
+          text += message(Msg::kWaitUntilNextDay,
+                          {hostTimeText(c.integer), hostTimeText(c.integer + kDayMs)});
+        }
+        failure = {c.line, false, text};
+        return false;
+      }
       // A pending `time` is where the next frame lands; otherwise frames go on from now.
       const int64_t from = timeSet_ ? timeMs_ - stepMs_ : timeMs_;
       const int64_t frames = c.integer > from ? (c.integer - from + stepMs_ - 1) / stepMs_ : 0;
       return runFrames(
-          frames, [&](int64_t) { return speedKmh_; }, c.line, failure);
+          static_cast<double>(frames), [&](int64_t) { return speedKmh_; }, c.line, failure);
     }
     case CommandKind::kDoorOpen:
       api_.DoorOpen();
@@ -240,7 +271,7 @@ bool ScenarioRunner::run(const Scenario& scenario, RunFailure& failure) {
   bool failed = false;
   for (const Command& command : scenario.commands) {
     RunFailure now;
-    if (execute(command, now)) continue;
+    if (goOn(command.line, now) && execute(command, now)) continue;
     if (now.expectation) failedExpectations_.push_back(now);
     if (now.expectation && settings_.observer != nullptr)
       settings_.observer->expectationFailed(frames_, now);

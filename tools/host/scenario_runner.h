@@ -47,6 +47,8 @@ struct RunSettings {
   RunObserver* observer = nullptr;
   // Play on after a failed `expect` (the run still fails, with the first of them).
   bool keepGoing = false;
+  // Asked before every command and frame; true ends the run there (Ctrl-C, a budget).
+  std::function<bool()> stopRequested;
 };
 
 struct RunFailure {
@@ -86,9 +88,12 @@ class ScenarioRunner {
 
  private:
   bool execute(const Command& command, RunFailure& failure);
-  // Frames at `speedOf(i)` km/h for i = 0 .. count - 1.
-  bool runFrames(int64_t count, const std::function<double(int64_t)>& speedOf, int line,
+  // Frames at `speedOf(i)` km/h for i = 0 .. count - 1; `count` is whole, and fails as
+  // too many frames however large (or not a number) it is.
+  bool runFrames(double count, const std::function<double(int64_t)>& speedOf, int line,
                  RunFailure& failure);
+  // False, with `failure` set, when the run is to stop before going on at `line`.
+  bool goOn(int line, RunFailure& failure) const;
   void frame(double speedKmh);
   bool expect(const Command& command, RunFailure& failure) const;
   // Prints `text` as a note and writes it to the trace, for script line `line`.

@@ -18,9 +18,10 @@ constexpr int kCardRowX = 720;  // the card stops beside the rows: card row, the
 constexpr int kNameX = 756;
 constexpr int kRowHeight = 26;
 
+// Text content of the picture: whatever bytes a stop name holds, the file stays XML.
 std::string escaped(const std::string& text) {
   std::string out;
-  for (char c : text) {
+  for (char c : visibleText(text)) {
     switch (c) {
       case '&':
         out += "&amp;";
@@ -178,8 +179,10 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
   y += 16;
   picture.text(16, y,
                message(Msg::kSvgProgress,
-                       {std::to_string(view.progressCode), std::to_string(view.variantType0),
-                        std::to_string(view.variantSum), std::to_string(view.kindType23)}),
+                       {std::to_string(view.progressCode), std::to_string(panel::kVariantType0),
+                        std::to_string(view.variantType0), std::to_string(panel::kVariantSum),
+                        std::to_string(view.variantSum), std::to_string(panel::kKindType23),
+                        std::to_string(view.kindType23)}),
                16, "#c8d8f0");
   if (!view.units.empty()) {
     picture.text(430, y, message(Msg::kSvgUnits), 16, "#c8d8f0");

@@ -88,8 +88,9 @@ std::string renderText(const PanelView& view, const ScreenContext& context) {
   out << padColumns(message(Msg::kShowProgress), 12)
       << labelled(Msg::kShowCode, std::to_string(view.progressCode)) << "    "
       << message(Msg::kShowCues,
-                 {std::to_string(view.variantType0), std::to_string(view.variantSum),
-                  std::to_string(view.kindType23)});
+                 {std::to_string(panel::kVariantType0), std::to_string(view.variantType0),
+                  std::to_string(panel::kVariantSum), std::to_string(view.variantSum),
+                  std::to_string(panel::kKindType23), std::to_string(view.kindType23)});
   if (view.markerLamp) out << "    " << labelled(Msg::kShowMarkerLamp, lamp(*view.markerLamp));
   if (view.stopByte) out << "    " << labelled(Msg::kShowStopByte, std::to_string(*view.stopByte));
   out << "\n";

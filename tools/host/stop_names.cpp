@@ -7,11 +7,12 @@
 #include "card/card_code.h"
 #include "card/csv_reader.h"
 #include "display/ruva.h"
-#include "platform/host_text.h"
 #include "platform/platform.h"
 #include "plugin/panel_map.h"
 #include "plugin/settings.h"
+#include "tools/common/text_layout.h"
 #include "tools/host/display_codes.h"
+#include "tools/platform/host_text.h"
 
 namespace {
 
@@ -95,9 +96,20 @@ std::optional<CardLoad> StopNames::beacon(int32_t type, int32_t data) {
   if (load.read) inForce_ = load.file;
   load.inForce = inForce_;
   load.stops = card.stopCount;
+  // A card that did not open leaves the one in force, whose previews stand.
+  if (load.read) previewStops(card);
+  return load;
+}
+
+void StopNames::previewStops(const CardRecord& card) {
+  previews_.clear();
+  stopNames_.clear();
+  ++cardsRead_;
   std::vector<std::string> names;
-  for (int32_t k = 0; k < card.stopCount; ++k)
-    names.push_back(platform::utf8FromCodePage932(card.stopName[static_cast<std::size_t>(k)]));
+  for (int32_t k = 0; k < card.stopCount; ++k) {
+    names.push_back(
+        visibleText(platform::utf8FromCodePage932(card.stopName[static_cast<std::size_t>(k)])));
+  }
   // The module reads the row count at every start; between starts it stays.
   const int32_t rows = readDisplaySettings(specFile_.c_str()).D01ABnum;
   for (int32_t k = 0; k < card.stopCount; ++k) {
@@ -114,7 +126,6 @@ std::optional<CardLoad> StopNames::beacon(int32_t type, int32_t data) {
     previews_.push_back(std::move(preview));
     stopNames_.push_back(names[static_cast<std::size_t>(k)]);
   }
-  return load;
 }
 
 NamedLists StopNames::find(const PanelView& view) const {

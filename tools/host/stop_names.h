@@ -18,6 +18,7 @@
 
 class CCsvread;
 class CRuva;
+class CardRecord;
 
 // What a card beacon did. Files are named relative to the module's folder (the vehicle
 // folder) when they lie in it, with '/' between folders, in UTF-8.
@@ -46,25 +47,32 @@ class StopNames {
 
   // Told of each beacon the train passes; a card beacon loads its card as the module
   // would (a card that does not open leaves the last one read) and says what it did.
+  // The stops of a card that was read replace those of the card before.
   std::optional<CardLoad> beacon(int32_t type, int32_t data);
 
   // The stop whose lists `view` shows (the one that matches most of its rows), the
   // stops of the rows that match it and its next stop.
   NamedLists find(const PanelView& view) const;
 
-  // Every stop that can be the current one, of every card loaded so far, by name.
+  // Every stop of the card in force that can be the current one, by name.
   const std::vector<std::string>& stops() const { return stopNames_; }
+  // How many card files have been read so far: the same index of stops() names another
+  // stop once a card was read since.
+  int cardsRead() const { return cardsRead_; }
 
  private:
   struct Preview;
   // `path` as CardLoad names files.
   std::string shownPath(const std::string& path) const;
+  // Replaces the previews with those of `card`, the card in force now.
+  void previewStops(const CardRecord& card);
 
   std::unique_ptr<CCsvread> reader_;
   std::string specFile_;
   std::string inForce_;                             // as CardLoad::inForce
   std::vector<std::unique_ptr<Preview>> previews_;  // one per entry of stopNames_
   std::vector<std::string> stopNames_;
+  int cardsRead_ = 0;
 };
 
 #endif  // RUVA_TOOLS_HOST_STOP_NAMES_H_

@@ -1,7 +1,7 @@
 // Loading a built module from a host program (the tests and the tools): the part of
 // the platform seam that belongs to the host's side, never linked into the module.
-#ifndef RUVA_PLATFORM_SHARED_LIBRARY_H_
-#define RUVA_PLATFORM_SHARED_LIBRARY_H_
+#ifndef RUVA_TOOLS_PLATFORM_SHARED_LIBRARY_H_
+#define RUVA_TOOLS_PLATFORM_SHARED_LIBRARY_H_
 
 #include <string>
 
@@ -28,4 +28,4 @@ class SharedLibrary {
 
 }  // namespace platform
 
-#endif  // RUVA_PLATFORM_SHARED_LIBRARY_H_
+#endif  // RUVA_TOOLS_PLATFORM_SHARED_LIBRARY_H_

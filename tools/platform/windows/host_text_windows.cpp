@@ -2,7 +2,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include "platform/host_text.h"
+#include "tools/platform/host_text.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "platform/host_files.h"
+#include "tools/platform/host_files.h"
 
 namespace platform {
 
@@ -56,6 +56,10 @@ bool isFolder(const std::string& path) {
 
 uint32_t fileNameCodePage() {
   return 0;
+}
+
+std::filesystem::path fileSystemPath(const std::string& path) {
+  return path;
 }
 
 }  // namespace platform

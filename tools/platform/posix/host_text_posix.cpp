@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/host_text.h"
+#include "tools/platform/host_text.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
 // Card texts for people: the host side of the platform seam that turns the module's
 // code page 932 bytes into UTF-8 for a terminal or a picture, and back for files that
 // tests write. Never linked into the module, which keeps its texts as bytes.
-#ifndef RUVA_PLATFORM_HOST_TEXT_H_
-#define RUVA_PLATFORM_HOST_TEXT_H_
+#ifndef RUVA_TOOLS_PLATFORM_HOST_TEXT_H_
+#define RUVA_TOOLS_PLATFORM_HOST_TEXT_H_
 
 #include <string>
 #include <string_view>
@@ -25,4 +25,4 @@ bool writeTerminal(std::string_view utf8, bool standardError);
 
 }  // namespace platform
 
-#endif  // RUVA_PLATFORM_HOST_TEXT_H_
+#endif  // RUVA_TOOLS_PLATFORM_HOST_TEXT_H_

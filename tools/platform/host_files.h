@@ -2,10 +2,11 @@
 // part of the platform seam that belongs to the host's side, never linked into the
 // module. Paths are byte strings in the system's ANSI code page and reach the file
 // system as the module's own reads do, so a name written here is the name it opens.
-#ifndef RUVA_PLATFORM_HOST_FILES_H_
-#define RUVA_PLATFORM_HOST_FILES_H_
+#ifndef RUVA_TOOLS_PLATFORM_HOST_FILES_H_
+#define RUVA_TOOLS_PLATFORM_HOST_FILES_H_
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,10 @@ bool isFolder(const std::string& path);
 // the file system unchanged.
 uint32_t fileNameCodePage();
 
+// The byte-string path `path` as the file system names it: the same file that the
+// module's reads open for those bytes. Empty when the bytes do not convert.
+std::filesystem::path fileSystemPath(const std::string& path);
+
 }  // namespace platform
 
-#endif  // RUVA_PLATFORM_HOST_FILES_H_
+#endif  // RUVA_TOOLS_PLATFORM_HOST_FILES_H_

@@ -2,7 +2,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include "platform/shared_library.h"
+#include "tools/platform/shared_library.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "platform/host_files.h"
+#include "tools/platform/host_files.h"
 
 namespace platform {
 
@@ -53,6 +53,17 @@ bool isFolder(const std::string& path) {
 
 uint32_t fileNameCodePage() {
   return AreFileApisANSI() ? GetACP() : GetOEMCP();
+}
+
+std::filesystem::path fileSystemPath(const std::string& path) {
+  if (path.empty() || path.size() > 1u << 20) return {};
+  const int size = static_cast<int>(path.size());
+  const UINT codePage = fileNameCodePage();
+  const int wideSize = MultiByteToWideChar(codePage, 0, path.data(), size, nullptr, 0);
+  if (wideSize <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
+  MultiByteToWideChar(codePage, 0, path.data(), size, wide.data(), wideSize);
+  return wide;
 }
 
 }  // namespace platform

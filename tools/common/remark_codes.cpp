@@ -1,0 +1,764 @@
+#include "tools/common/remark_codes.h"
+
+#include <array>
+#include <cctype>
+#include <vector>
+
+namespace {
+
+// A stop row as it should be written, with every column it has.
+#define GOOD_STOP "7,150,桜川,083000,083030,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,,A01,0"
+
+using S = Severity;
+using R = RemarkCode;
+
+// A new remark goes at the end of its group with the next free number of the group.
+constexpr RemarkText kRemarks[] = {
+    // C1xx: the card file as a whole
+    {R::kEmptyFile,
+     "C101",
+     S::kError,
+     {"empty file", "空のファイル"},
+     {"A card file without rows loads as a card without stops.",
+      "行のないカードファイルは、駅のないカードとして読み込まれる。"},
+     {"The card beacon finds no stop and the display leaves card mode.",
+      "カード地上子で駅が見つからず、表示はカードモードを抜ける。"},
+     "(nothing)",
+     GOOD_STOP,
+     {"Write one row of type {1} per stop.", "1 駅につき種別 {1} の行を 1 行書いてください。"}},
+    {R::kNoStopRows,
+     "C102",
+     S::kError,
+     {"no stop rows", "駅の行がない"},
+     {"The card has no row of type {1}, so it has no stops.",
+      "種別 {1} の行がないので、カードに駅がない。"},
+     {"The card beacon finds no stop and the display leaves card mode.",
+      "カード地上子で駅が見つからず、表示はカードモードを抜ける。"},
+     "3,1234M",
+     "3,1234M\n" GOOD_STOP,
+     {"Write one row of type {1} per stop.", "1 駅につき種別 {1} の行を 1 行書いてください。"}},
+    {R::kByteOrderMark,
+     "C103",
+     S::kError,
+     {"UTF-8 byte order mark before the row type", "行の種別の前に UTF-8 のバイト順マーク（BOM）"},
+     {"The three bytes of the mark stand before the row type of the first row, which then "
+      "does not begin with an integer.",
+      "BOM の 3 バイトが最初の行の種別の前にあり、その行は整数で始まらなくなる。"},
+     {"The first row is ignored.", "最初の行が無視される。"},
+     "(BOM)3,1234M",
+     "3,1234M",
+     {"Save the card as Shift_JIS without a byte order mark.",
+      "カードは BOM なしの Shift_JIS で保存してください。"}},
+    {R::kTextInUtf8,
+     "C104",
+     S::kError,
+     {"text in UTF-8", "文字列が UTF-8"},
+     {"The module reads every text as Shift_JIS (code page 932) bytes.",
+      "モジュールはすべての文字列を Shift_JIS（コードページ 932）のバイト列として読む。"},
+     {"Names garble and train-number prefixes are lost.",
+      "駅名が文字化けし、列車番号の接頭記号が失われる。"},
+     "3,回1234M (saved as UTF-8)",
+     "3,回1234M (saved as Shift_JIS)",
+     {"Save the card as Shift_JIS (code page 932).",
+      "カードは Shift_JIS（コードページ 932）で保存してください。"}},
+    {R::kLoneCr,
+     "C105",
+     S::kError,
+     {"line ends in CR alone", "行末が CR のみ"},
+     {"The module ends lines at LF only; a CR alone stays inside the line.",
+      "モジュールは LF でしか行を分けず、CR だけの行末は行の中に残る。"},
+     {"The lines up to the next LF run together as one row.",
+      "次の LF までの行が 1 行につながる。"},
+     "3,1234M(CR)7,...",
+     "3,1234M(CR LF)7,...",
+     {"Save the card with LF or CR LF line ends.", "行末を LF か CR LF にして保存してください。"}},
+    {R::kCardIsFolder,
+     "C106",
+     S::kError,
+     {"a folder, not a card file", "カードファイルではなくフォルダー"},
+     {"A folder cannot be read as a card.", "フォルダーはカードとして読めない。"},
+     {"No card loads from it.", "カードは読み込まれない。"},
+     "ruvacard check local",
+     "ruvacard check local/1234M.csv",
+     {"Name a card file; check a vehicle folder with ruvacard vehicle.",
+      "カードファイルを指定してください。車両フォルダーは ruvacard vehicle で検査します。"}},
+    {R::kCardUnreadable,
+     "C107",
+     S::kError,
+     {"cannot be read", "読めない"},
+     {"The file cannot be opened or read.", "ファイルを開けないか、読めない。"},
+     {"No card loads from it.", "カードは読み込まれない。"},
+     "(a file without read permission)",
+     "(a readable file)",
+     {"Make the card file readable.", "カードファイルを読めるようにしてください。"}},
+
+    // C2xx: rows
+    {R::kNoRowType,
+     "C201",
+     S::kError,
+     {"no row type", "行の種別がない"},
+     {"Column 0 does not begin with an integer, so the row is ignored.",
+      "列 0 が整数で始まらないので、行は無視される。"},
+     {"What the row holds is lost.", "行に書いた内容が失われる。"},
+     "x7,150,桜川",
+     GOOD_STOP,
+     {"Begin the row with its row type; begin a comment line with #.",
+      "行の最初に行の種別を書いてください。コメント行は # で始めます。"}},
+    {R::kUnknownRowType,
+     "C202",
+     S::kWarning,
+     {"unknown row type", "不明な行の種別"},
+     {"The row type is a number that the card format does not have; the row is ignored.",
+      "行の種別がカードの書式にない番号なので、行は無視される。"},
+     {"A mistyped row type loses the row.", "種別を打ち間違えると、その行が失われる。"},
+     "9,a note",
+     "# a note",
+     {"Use a row type of the card format; if the row is a comment, begin it with #.",
+      "カードの書式にある種別を使ってください。コメントなら行頭に # を付けてください。"}},
+    {R::kTableFull,
+     "C203",
+     S::kError,
+     {"{1} rows of type {2} already taken", "種別 {2} の行はすでに {1} 行ある"},
+     {"A card holds at most {1} stops, {2} event rows and {3} range rows; rows beyond are "
+      "ignored whole.",
+      "1 枚のカードに入るのは駅 {1} 行、イベント行 {2} 行、範囲行 {3} 行まで。それを超える行は"
+      "まるごと無視される。"},
+     {"The stops or windows of the rows beyond are missing.", "超えた行の駅や区間が欠ける。"},
+     "(one stop row more than the card holds)",
+     "(the rest of the run on a second card)",
+     {"Split a longer run over two cards.", "それより長い運行は 2 枚のカードに分けてください。"}},
+
+    // C3xx: columns and numbers
+    {R::kNotInteger,
+     "C301",
+     S::kError,
+     {"not an integer", "整数ではない"},
+     {"An integer column does not begin with an integer; the module stores the column's "
+      "fallback value, ignores the row or keeps the earlier value, as the remark says.",
+      "整数の列が整数で始まらない。モジュールは列の代替値を格納するか、行を無視するか、前の"
+      "値のままにする（報告に示す）。"},
+     {"The display shows the fallback, not what was meant.",
+      "意図した値ではなく代替値が表示される。"},
+     "7,abc,桜川,083000,083030",
+     GOOD_STOP,
+     {"Write the integer that the column needs (given in the remark).",
+      "その列に必要な整数（報告に示す）を書いてください。"}},
+    {R::kIntegerOutOfRange,
+     "C302",
+     S::kError,
+     {"integer out of range", "整数が範囲外"},
+     {"The integer does not fit in 32 bits; it is treated like one that does not convert.",
+      "整数が 32 ビットに収まらず、変換できない値と同じに扱われる。"},
+     {"The display shows the fallback, not what was meant.",
+      "意図した値ではなく代替値が表示される。"},
+     "7,99999999999,桜川",
+     GOOD_STOP,
+     {"Write an integer from -2147483648 to 2147483647.",
+      "-2147483648～2147483647 の整数を書いてください。"}},
+    {R::kNotNumber,
+     "C303",
+     S::kError,
+     {"not a number", "数値ではない"},
+     {"A column of kilometres does not begin with a number; the module stores the fallback "
+      "or ignores the row, as the remark says.",
+      "キロの列が数値で始まらない。モジュールは代替値を格納するか、行を無視する（報告に示す）。"},
+     {"Distances and windows go wrong.", "距離や区間がずれる。"},
+     "5,0,abc,0.5,1",
+     "5,0,0.2,0.5,1",
+     {"Write the number with a full stop as decimal point (12.5, not 12,5).",
+      "小数点はピリオドで数値を書いてください（12,5 ではなく 12.5）。"}},
+    {R::kNumberOutOfRange,
+     "C304",
+     S::kError,
+     {"number out of range", "数値が範囲外"},
+     {"The number is too large or too small for the module to hold; it is treated like one "
+      "that does not convert.",
+      "数値が大きすぎるか小さすぎて保持できず、変換できない値と同じに扱われる。"},
+     {"Distances and windows go wrong.", "距離や区間がずれる。"},
+     "5,0,1e999,0.5,1",
+     "5,0,0.2,0.5,1",
+     {"Write the distance in kilometres.", "距離を km で書いてください。"}},
+    {R::kColumnMissing,
+     "C305",
+     S::kError,
+     {"short row: column missing", "列の足りない行：この列がない"},
+     {"The row ends before this column; the column reads the text \"end\", which is no "
+      "number.",
+      "行がこの列の前で終わり、この列は数値でない文字列 \"end\" と読まれる。"},
+     {"The column's value is lost; a column left out in the middle shifts the rest, so that "
+      "the section length lands in the hidden-point column and the stop is no longer listed.",
+      "この列の値が失われる。途中の列を抜かすと残りがずれ、駅間距離が非表示の列に入って、その駅は"
+      "リストに載らなくなる。"},
+     "7,150,桜川,083000",
+     GOOD_STOP,
+     {"Give the row all its columns: a stop row has columns 0 to {1}.",
+      "行にすべての列を書いてください。駅の行は列 0～{1} です。"}},
+    {R::kTextIsEnd,
+     "C306",
+     S::kError,
+     {"short row: column missing, its text reads \"end\"",
+      "列の足りない行：この列がなく、文字列は \"end\" と読まれる"},
+     {"The row ends before this text column, which stores the text \"end\".",
+      "行がこの文字列の列の前で終わり、文字列 \"end\" が格納される。"},
+     {"The text \"end\" shows where a name was meant.", "名前の代わりに \"end\" となる。"},
+     "0",
+     "0,Local 1234M",
+     {"Write the text the column needs.", "その列に必要な文字列を書いてください。"}},
+    {R::kTextMissing,
+     "C307",
+     S::kError,
+     {"short row: column missing, text kept", "列の足りない行：この列がなく、文字列は前のまま"},
+     {"The row ends two columns before this text column; the text stays what it was.",
+      "行がこの文字列の列より 2 列以上前で終わり、文字列は前のまま。"},
+     {"The text of an earlier row, or the default NULL, stays.",
+      "前の行の文字列、または既定の NULL のまま。"},
+     "1",
+     "1,3,3号車",
+     {"Write every column of the row.", "行のすべての列を書いてください。"}},
+    {R::kColumnsMissing,
+     "C308",
+     S::kError,
+     {"short row: columns from {1} on are missing; those values keep their defaults",
+      "列の足りない行：列 {1} 以降がなく、その値は既定値のまま"},
+     {"A stop row that ends early leaves the columns it lacks at their defaults.",
+      "途中で終わる駅の行では、ない列は既定値のまま。"},
+     {"Kilometre posts, sections and cues of the stop are lost.",
+      "その駅のキロ程、区間、合図が失われる。"},
+     "7,150,桜川,083000,083030",
+     GOOD_STOP,
+     {"Give the row all its columns: a stop row has columns 0 to {1}.",
+      "行にすべての列を書いてください。駅の行は列 0～{1} です。"}},
+    {R::kTextAfterNumber,
+     "C309",
+     S::kError,
+     {"text after the number is not read", "数値の後ろの文字は読まれない"},
+     {"A number column is read up to the first character that cannot continue the number: "
+      "8h30 reads 8, 1.8 in an integer column reads 1, 12km reads 12.",
+      "数値の列は、数値の続きにならない最初の文字の手前まで読まれる。8h30 は 8、整数の列の "
+      "1.8 は 1、12km は 12 と読まれる。"},
+     {"The value stored is not the one written.", "書いた値とは違う値が格納される。"},
+     "7,150,桜川,8h30",
+     GOOD_STOP,
+     {"Write the number alone (spaces after it are fine).",
+      "数値だけを書いてください（後ろの空白はかまいません）。"}},
+    {R::kSlashWithoutInteger,
+     "C310",
+     S::kError,
+     {"\"/\" not followed by an integer", "\"/\" の後に整数がない"},
+     {"The slash form is / and an integer; without the integer the column stores 0.",
+      "スラッシュ形式は / と整数。整数がないと 0 が格納される。"},
+     {"The value shows 0.", "値は 0 と表示される。"},
+     "/x",
+     "/30",
+     {"Write / and an integer.", "/ の後ろに整数を書いてください。"}},
+    {R::kCodeDigitsOutOfRange,
+     "C311",
+     S::kError,
+     {"code digits out of range", "コードの数字が範囲外"},
+     {"The digits of the stop code, read as one number, exceed 2147483647; the number "
+      "stored is 0.",
+      "駅コードの数字をつなげた数が 2147483647 を超え、0 が格納される。"},
+     {"The stop code's number is lost.", "駅コードの番号が失われる。"},
+     "A12345678901",
+     "A123",
+     {"Keep the stop code's digits within nine digits.",
+      "駅コードの数字は 9 桁以内にしてください。"}},
+
+    // C4xx: times
+    {R::kNegativeTime,
+     "C401",
+     S::kError,
+     {"negative time", "負の時刻"},
+     {"A negative number is read as a time all the same.", "負の数でも時刻として読まれる。"},
+     {"The display shows a time that is no clock time.", "時計にない時刻が表示される。"},
+     "7,150,桜川,-83000",
+     GOOD_STOP,
+     {"Write the time as HHMMSS with hours 0 to 24.",
+      "時刻は HHMMSS（時は 0～24）で書いてください。"}},
+    {R::kMinutesOver59,
+     "C402",
+     S::kError,
+     {"minutes or seconds of 60 or more", "分または秒が 60 以上"},
+     {"Times are HHMMSS; the minutes and seconds are shown as written.",
+      "時刻は HHMMSS で、分と秒は書いたとおりに表示される。"},
+     {"106130 shows 10:61:30.", "106130 は 10:61:30 と表示される。"},
+     "7,150,桜川,106130",
+     "7,150,桜川,110130",
+     {"Write the time as HHMMSS: 110130 for 11:01:30.",
+      "時刻は HHMMSS で書いてください。11:01:30 は 110130 です。"}},
+    {R::kHourIsMark,
+     "C403",
+     S::kWarning,
+     {"hour {1} is a mark, not a clock hour", "{1} 時は時刻ではなく記号"},
+     {"Hours 25, 26 and 27 show the 停 picture, the arrow (the stop counts as passed) and 〓.",
+      "25、26、27 時は「停」の画像、矢印（通過扱い）、〓 を表示する。"},
+     {"A time meant after midnight shows as a mark.", "深夜 0 時過ぎのつもりの時刻が記号になる。"},
+     "7,150,桜川,251000",
+     "7,150,桜川,011000",
+     {"Write a time after midnight from 0 (1500 is 00:15:00, 11000 is 01:10:00); write the "
+      "mark itself (停 ↓ 〓) for a mark.",
+      "深夜 0 時過ぎの時刻は 0 時から書いてください（1500 は 00:15:00、11000 は 01:10:00）。"
+      "記号なら記号そのもの（停 ↓ 〓）を書きます。"}},
+    {R::kHourNotHourNorMark,
+     "C404",
+     S::kError,
+     {"hour {1} is neither an hour nor a mark", "{1} 時は時刻でも記号でもない"},
+     {"Hours above 27 are shown as written.", "27 を超える時は書いたとおりに表示される。"},
+     {"The display shows an hour that no clock has.", "時計にない時が表示される。"},
+     "7,150,桜川,301000",
+     "7,150,桜川,061000",
+     {"Hours run from 0 to 24; hours 25 to 27 are the marks 停, ↓ and 〓.",
+      "時は 0～24 です。25～27 は記号の 停、↓、〓 です。"}},
+    {R::kShortTime,
+     "C405",
+     S::kWarning,
+     {"a short time reads as HHMMSS, not HHMM", "短い時刻は HHMM ではなく HHMMSS として読まれる"},
+     {"Times are HHMMSS: 1500 is 00:15:00, which is moved past midnight to 24:15:00.",
+      "時刻は HHMMSS。1500 は 00:15:00 で、深夜 0 時過ぎの 24:15:00 になる。"},
+     {"A time meant as 15:00 shows as a quarter past midnight.",
+      "15:00 のつもりが深夜 0 時 15 分になる。"},
+     "7,150,桜川,1500",
+     "7,150,桜川,150000",
+     {"Write the time with its seconds: 150000 for 15:00.",
+      "時刻は秒まで書いてください。15:00 は 150000 です。"}},
+
+    // C5xx: train numbers
+    {R::kTrainNumberNotShown,
+     "C501",
+     S::kError,
+     {"train number not shown as written", "列車番号が書いたとおりに表示されない"},
+     {"The display shows one prefix from its list, four digits and one suffix letter.",
+      "表示できるのは、一覧にある接頭記号 1 つ、数字 4 桁、接尾記号 1 つ。"},
+     {"12345A shows 2345A, 回試1234A shows 1234A.",
+      "12345A は 2345A、回試1234A は 1234A と表示される。"},
+     "3,12345A",
+     "3,2345A",
+     {"Write one known prefix, at most four digits and one suffix letter (no D).",
+      "既知の接頭記号 1 つ、4 桁までの数字、接尾記号 1 つ（D を除く）で書いてください。"}},
+    {R::kNoTrainNumber,
+     "C502",
+     S::kWarning,
+     {"no train number", "列車番号がない"},
+     {"Without a row of type {1} the train number is the text NULL.",
+      "種別 {1} の行がないと、列車番号は文字列 NULL になる。"},
+     {"The display shows the codes of the letters of NULL.",
+      "表示には NULL の文字のコードが出る。"},
+     GOOD_STOP,
+     "3,1234M\n" GOOD_STOP,
+     {"Give the card a row {1},TRAIN NUMBER.", "{1},列車番号 の行を書いてください。"}},
+    {R::kTrainNumberNotFileName,
+     "C503",
+     S::kWarning,
+     {"train number does not match the file name", "列車番号がファイル名と一致しない"},
+     {"A card loads for the card code that its file name says, whatever its train number.",
+      "カードは、列車番号にかかわらず、ファイル名が示すカードコードで読み込まれる。"},
+     {"The train shows a number other than the one its card was chosen by.",
+      "カードを選んだ番号とは違う列車番号が表示される。"},
+     "1235A.csv: 3,1234A",
+     "1235A.csv: 3,1235A",
+     {"Make the train number agree with the file name.",
+      "列車番号をファイル名に合わせてください。"}},
+
+    // C6xx: stop references, event windows, sections
+    {R::kNamesMissingStopRow,
+     "C601",
+     S::kError,
+     {"names a stop row the card does not have", "カードにない駅の行を指している"},
+     {"Event and range rows count stop rows from 0; an entry for a stop row that does not "
+      "exist never applies.",
+      "イベント行と範囲行は駅の行を 0 から数えて指す。ない行を指す項目は決して効かない。"},
+     {"The cue or range of the entry never comes.", "その項目の合図や範囲は決して来ない。"},
+     "5,4,0.2,0.5,1 (a card of 4 stops)",
+     "5,3,0.2,0.5,1",
+     {"Count stop rows from 0.", "駅の行は 0 から数えてください。"}},
+    {R::kEventTypeWithoutWindow,
+     "C602",
+     S::kError,
+     {"event type {1} is not 0 to {2}", "イベントの種類 {1} は 0～{2} でない"},
+     {"The display opens windows for event types 0 to {1} only.",
+      "表示が区間を開くのはイベントの種類 0～{1} だけ。"},
+     {"The entry never opens a window.", "この区間は決して開かない。"},
+     "5,0,0.2,0.5,4",
+     "5,0,0.2,0.5,1",
+     {"Write an event type from 0 to {1}.", "イベントの種類は 0～{1} で書いてください。"}},
+    {R::kZeroSection,
+     "C603",
+     S::kWarning,
+     {"section length 0 before the last stop", "終着駅の手前で区間の長さが 0"},
+     {"Column {1} is the length to the next row; with 0 the next stop counts as reached at "
+      "once.",
+      "列 {1} は次の行までの長さ。0 だと次駅にすぐ着いた扱いになる。"},
+     {"The display skips to the stop after.", "表示が次の駅へ飛ぶ。"},
+     "7,150,桜川,083000,083030,1,50,20,12.5,0,0.0,1,0,0,1,,0,1,1,,A01,0",
+     GOOD_STOP,
+     {"Write the length in km from this stop to the next row.",
+      "この駅から次の行までの長さを km で書いてください。"}},
+
+    // C7xx: card file names
+    {R::kNoCodeNamesFile,
+     "C701",
+     S::kError,
+     {"no card code names this file in entry {1}",
+      "項目 {1} でこのファイルを指すカードコードがない"},
+     {"A card beacon builds the file name from its code: prefix, number, suffix and .csv; "
+      "in entry 1 and up the number carries the entry in its millions.",
+      "カード地上子はコードから接頭記号・番号・接尾記号・.csv の順に名前を作る。項目 1 以降で"
+      "は、番号の百万の位に項目番号が入る。"},
+     {"The card is never loaded.", "このカードは読み込まれない。"},
+     "rapid/2345S.csv (entry 1)",
+     "rapid/1002345S.csv",
+     {"Name the file as a card code builds it; ruvacard code shows the name a code builds.",
+      "カードコードが作る名前にしてください。コードが作る名前は ruvacard code で確かめられます。"}},
+
+    // C8xx: special forms recognised (notes)
+    {R::kTimeMark,
+     "C801",
+     S::kNote,
+     {"time mark", "時刻の記号"},
+     {"停 ↓ → ← 〓 stand for a time; each stores the time of its picture.",
+      "停 ↓ → ← 〓 は時刻の代わりで、それぞれの画像の時刻を格納する。"},
+     {"The mark shows as intended.", "記号が意図どおり表示される。"},
+     "7,150,桜川,pass",
+     "7,150,桜川,↓",
+     {"Nothing to fix.", "直す必要はありません。"}},
+    {R::kSlashForm,
+     "C802",
+     S::kNote,
+     {"\"/\" form: 40 + value / 5", "\"/\" 形式：40 + 値 / 5"},
+     {"/30 stores 40 + 30 / 5 = 46.", "/30 は 40 + 30 / 5 = 46 を格納する。"},
+     {"The value shows as intended.", "値が意図どおり表示される。"},
+     "/x",
+     "/30",
+     {"Nothing to fix.", "直す必要はありません。"}},
+    {R::kStopMarkRecomputed,
+     "C803",
+     S::kNote,
+     {"values above {1} become 1 for a first time in hour {2}, else 0",
+      "{1} を超える値は、時刻 1 が {2} 時（通過の記号）なら 1、それ以外は 0 になる"},
+     {"Column {1} keeps 0 to {2}; a larger value is recomputed from the first time.",
+      "列 {1} は 0～{2} を保つ。それより大きい値は時刻 1 から計算し直される。"},
+     {"The value stored is not the one written.", "書いた値とは違う値が格納される。"},
+     "...,A01,9",
+     "...,A01,1",
+     {"Write a value from 0 to {2} if the value is meant as written (column {1}).",
+      "書いた値のままにしたいなら 0～{2} を書いてください（列 {1}）。"}},
+
+    // S1xx: sections and keys of the settings files
+    {R::kUnknownSection,
+     "S101",
+     S::kError,
+     {"unknown section", "不明なセクション"},
+     {"The module reads one section of each settings file; keys in any other are not read.",
+      "モジュールは各設定ファイルの 1 つのセクションだけを読み、ほかのセクションのキーは"
+      "読まれない。"},
+     {"The settings in it take their defaults.", "その設定は既定値になる。"},
+     "[Display]",
+     "[Disp]",
+     {"Put the keys under the section the file is read by: [Disp] or [ICCard].",
+      "キーは読まれるセクション（[Disp] または [ICCard]）の下に書いてください。"}},
+    {R::kSecondSection,
+     "S102",
+     S::kError,
+     {"second section of the name", "同じ名前の 2 つ目のセクション"},
+     {"Only the first section of the name is read.",
+      "同じ名前のセクションは最初のものだけが読まれる。"},
+     {"The keys of the second section are not read.", "2 つ目のセクションのキーは読まれない。"},
+     "[Disp] ... [Disp]",
+     "[Disp]",
+     {"Put all the keys under one section.", "キーは 1 つのセクションの下にまとめてください。"}},
+    {R::kKeyBeforeSection,
+     "S103",
+     S::kError,
+     {"key before any section", "セクションより前のキー"},
+     {"A key before the first section belongs to no section and is not read.",
+      "最初のセクションより前のキーはどのセクションにも属さず、読まれない。"},
+     {"The setting takes its default.", "その設定は既定値になる。"},
+     "DispType=1\n[Disp]",
+     "[Disp]\nDispType=1",
+     {"Put the keys under their section.", "キーはセクションの下に書いてください。"}},
+    {R::kUnknownKey,
+     "S104",
+     S::kError,
+     {"unknown key", "不明なキー"},
+     {"The module reads only the keys it knows; the remark names the nearest one.",
+      "モジュールは既知のキーだけを読む。報告には最も近いキーを示す。"},
+     {"The setting meant stays at its default.", "意図した設定は既定値のまま。"},
+     "DispTyp=1",
+     "DispType=1",
+     {"Write the key as the remark names it (DispTyp → DispType, UnitDispEnabled → "
+      "UnitDispEnable).",
+      "報告が示すキーに直してください（DispTyp → DispType、UnitDispEnabled → "
+      "UnitDispEnable）。"}},
+    {R::kRepeatedKey,
+     "S105",
+     S::kError,
+     {"repeated key", "キーの重複"},
+     {"Only the first of two keys of the same name is read.",
+      "同じ名前のキーは最初のものだけが読まれる。"},
+     {"A later value meant to win is not read.", "後に書いた値は読まれない。"},
+     "D01ABnum=3\nD01ABnum=5",
+     "D01ABnum=5",
+     {"Write each key once.", "各キーは 1 回だけ書いてください。"}},
+    {R::kNoEquals,
+     "S106",
+     S::kError,
+     {"no '=' after the key", "キーの後に '=' がない"},
+     {"A key without = reads as missing.", "= のないキーはないものとして読まれる。"},
+     {"The setting takes its default.", "その設定は既定値になる。"},
+     "DispType 1",
+     "DispType=1",
+     {"Write the key as KEY=VALUE.", "キーは KEY=VALUE の形で書いてください。"}},
+
+    // S2xx: display settings values
+    {R::kSettingsUnreadable,
+     "S201",
+     S::kError,
+     {"cannot be read", "読めない"},
+     {"The settings file cannot be read.", "設定ファイルを読めない。"},
+     {"Every setting takes its default.", "すべての設定が既定値になる。"},
+     "(a file without read permission)",
+     "(a readable file)",
+     {"Make the settings file readable.", "設定ファイルを読めるようにしてください。"}},
+    {R::kEmptyValue,
+     "S202",
+     S::kError,
+     {"empty value", "値が空"},
+     {"An empty value reads as the key's default.", "空の値はキーの既定値として読まれる。"},
+     {"The setting meant is not made.", "意図した設定にならない。"},
+     "DispType=",
+     "DispType=1",
+     {"Write an integer.", "整数を書いてください。"}},
+    {R::kNotPlainInteger,
+     "S203",
+     S::kError,
+     {"not a plain integer", "単純な整数ではない"},
+     {"The settings reader takes the digits at the front of the value; text reads as 0.",
+      "設定の読み取りは値の先頭の数字だけを取り、文字列は 0 と読まれる。"},
+     {"The setting is not the one meant.", "意図とは違う設定になる。"},
+     "useLegacyDisp=yes",
+     "useLegacyDisp=1",
+     {"Write an integer.", "整数を書いてください。"}},
+    {R::kNotRowCount,
+     "S204",
+     S::kError,
+     {"not a row count of the list", "リストの行数ではない"},
+     {"D01ABnum is 3 or 5; any other value counts as 5.",
+      "D01ABnum は 3 か 5。それ以外の値は 5 とみなされる。"},
+     {"The list has a row count other than the one written.",
+      "リストは書いたのとは違う行数になる。"},
+     "D01ABnum=4",
+     "D01ABnum=5",
+     {"Write 3 or 5.", "3 か 5 を書いてください。"}},
+
+    // S3xx: the card list and its folders
+    {R::kNoCardList,
+     "S301",
+     S::kError,
+     {"no card list, or it cannot be read", "カード一覧がないか、読めない"},
+     {"Without RUVA_ICCard.ini every card folder is missing.",
+      "RUVA_ICCard.ini がないと、カードフォルダーは 1 つもないことになる。"},
+     {"No card beacon finds a card.", "どのカード地上子でもカードが見つからない。"},
+     "(no RUVA_ICCard.ini)",
+     "[ICCard]\n0=local",
+     {"Write a card list with keys 0 to {1} in [ICCard].",
+      "[ICCard] にキー 0～{1} を持つカード一覧を書いてください。"}},
+    {R::kNoCardFolder,
+     "S302",
+     S::kError,
+     {"no card folder exists", "カードフォルダーが 1 つもない"},
+     {"None of the card list's folders exists; Load reports failure.",
+      "カード一覧のフォルダーが 1 つもなく、Load が失敗を返す。"},
+     {"No card loads.", "カードは読み込まれない。"},
+     "[ICCard]\n0=lcoal",
+     "[ICCard]\n0=local",
+     {"Name at least one existing card folder.",
+      "存在するカードフォルダーを 1 つ以上書いてください。"}},
+    {R::kUnknownEntry,
+     "S303",
+     S::kError,
+     {"unknown key", "不明なキー"},
+     {"The card list is read by the keys 0 to {1} alone.",
+      "カード一覧はキー 0～{1} だけで読まれる。"},
+     {"The folder of the key is never used.", "そのキーのフォルダーは使われない。"},
+     "01=local",
+     "1=local",
+     {"Number the entries 0 to {1}, without leading zeros.",
+      "項目の番号は 0～{1} で、先頭に 0 を付けないでください。"}},
+    {R::kCardFolderNotFound,
+     "S304",
+     S::kError,
+     {"card folder not found", "カードフォルダーが見つからない"},
+     {"An entry whose folder does not exist counts as missing.",
+      "フォルダーが存在しない項目はないものとされる。"},
+     {"Every card code for the entry finds no file.",
+      "その項目を指すカードコードではファイルが見つからない。"},
+     "0=lcoal",
+     "0=local",
+     {"Name an existing folder, relative to the vehicle folder.",
+      "車両フォルダーから見た、存在するフォルダーを書いてください。"}},
+    {R::kNotAFolder,
+     "S305",
+     S::kError,
+     {"not a folder", "フォルダーではない"},
+     {"The entry names a file, so no card file lies in it.",
+      "項目がファイルを指しているので、その中にカードファイルはない。"},
+     {"Every card code for the entry finds no file.",
+      "その項目を指すカードコードではファイルが見つからない。"},
+     "0=local/1234M.csv",
+     "0=local",
+     {"Name the card folder, not a file in it.",
+      "中のファイルではなく、カードフォルダーを書いてください。"}},
+    {R::kAbsolutePath,
+     "S306",
+     S::kWarning,
+     {"absolute path", "絶対パス"},
+     {"An absolute card folder is used as written.",
+      "絶対パスのカードフォルダーは書いたとおりに使われる。"},
+     {"The folder exists only on the machine it was written on.",
+      "そのフォルダーは、書いたパソコンにしかない。"},
+     "0=D:\\Cards",
+     "0=cards",
+     {"Name the folder from the vehicle folder.",
+      "車両フォルダーからの相対パスで書いてください。"}},
+    {R::kNoCodeReachesEntry,
+     "S307",
+     S::kWarning,
+     {"no card code reaches this entry", "この項目を指すカードコードがない"},
+     {"Card codes name entries 0 to {2} only.", "カードコードが指せるのは項目 0～{2} だけ。"},
+     {"The cards of entries {3} to {1} are never loaded.",
+      "項目 {3}～{1} のカードは読み込まれない。"},
+     "22=extra",
+     "2=extra",
+     {"Use an entry from 0 to {2}.", "0～{2} の項目を使ってください。"}},
+
+    // M1xx: the checker's own comments
+    {R::kUnusedDisable,
+     "M101",
+     S::kWarning,
+     {"disable comment silences nothing", "抑止コメントが何も抑止していない"},
+     {"The comment names a code that no remark on its line (or in the file) has.",
+      "コメントが、その行（またはファイル）のどの報告にもないコードを指している。"},
+     {"A stale comment hides nothing today but may hide a new mistake later.",
+      "古いコメントは今は何も隠さないが、後で新しい誤りを隠すことがある。"},
+     "# ruvacard: disable=C405\n" GOOD_STOP,
+     GOOD_STOP,
+     {"Remove the code from the comment, or the comment.",
+      "コメントからそのコードを、またはコメントごと削除してください。"}},
+    {R::kUnknownDisableCode,
+     "M102",
+     S::kWarning,
+     {"unknown remark code", "不明な報告コード"},
+     {"The comment names a code that no remark has.",
+      "コメントが、どの報告にもないコードを指している。"},
+     {"Nothing is silenced.", "何も抑止されない。"},
+     "# ruvacard: disable=C999",
+     "# ruvacard: disable=C405",
+     {"Write the code as the remark line shows it, in square brackets.",
+      "報告の行の角かっこ内に示されたとおりにコードを書いてください。"}},
+};
+
+#undef GOOD_STOP
+
+// None yet.
+constexpr std::array<const char*, 0> kRetired{};
+
+constexpr bool wellFormed(const char* id) {
+  return id[0] >= 'A' && id[0] <= 'Z' && id[1] >= '0' && id[1] <= '9' && id[2] >= '0' &&
+         id[2] <= '9' && id[3] >= '0' && id[3] <= '9' && id[4] == '\0';
+}
+
+constexpr bool sameId(const char* a, const char* b) {
+  return a[0] == b[0] && a[1] == b[1] && a[2] == b[2] && a[3] == b[3] && a[4] == b[4];
+}
+
+// Every code in its place, well formed and given once, no retired one among them, and
+// every text of its page said in both languages with the same placeholders.
+constexpr bool catalogueIsWhole() {
+  for (std::size_t i = 0; i < std::size(kRemarks); ++i) {
+    const RemarkText& r = kRemarks[i];
+    if (static_cast<std::size_t>(r.code) != i || !wellFormed(r.id)) return false;
+    for (std::size_t k = 0; k < i; ++k) {
+      if (sameId(kRemarks[k].id, r.id)) return false;
+    }
+    for (const char* retired : kRetired) {
+      if (sameId(retired, r.id)) return false;
+    }
+    if (!saidInBoth(r.title.english, r.title.japanese) ||
+        !saidInBoth(r.does.english, r.does.japanese) ||
+        !saidInBoth(r.why.english, r.why.japanese) || !saidInBoth(r.fix.english, r.fix.japanese) ||
+        r.wrong == nullptr || r.right == nullptr) {
+      return false;
+    }
+  }
+  return true;
+}
+
+static_assert(std::size(kRemarks) == static_cast<std::size_t>(RemarkCode::kCount),
+              "one catalogue entry per remark code");
+static_assert(catalogueIsWhole(),
+              "every remark code in order, unique and in both languages with the same "
+              "placeholders");
+
+}  // namespace
+
+std::span<const RemarkText> remarkCatalogue() {
+  return kRemarks;
+}
+
+std::span<const char* const> retiredRemarkCodes() {
+  return kRetired;
+}
+
+const RemarkText& remarkText(RemarkCode code) {
+  return kRemarks[static_cast<std::size_t>(code)];
+}
+
+Severity severityOf(RemarkCode code) {
+  return remarkText(code).severity;
+}
+
+std::string_view remarkId(RemarkCode code) {
+  return remarkText(code).id;
+}
+
+const char* severityName(Severity severity) {
+  switch (severity) {
+    case Severity::kNote:
+      return "note";
+    case Severity::kWarning:
+      return "warning";
+    case Severity::kError:
+      break;
+  }
+  return "error";
+}
+
+std::optional<RemarkCode> remarkCodeOf(std::string_view id) {
+  for (const RemarkText& r : kRemarks) {
+    const std::string_view known = r.id;
+    if (known.size() != id.size()) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < id.size(); ++i) {
+      same = same && std::toupper(static_cast<unsigned char>(id[i])) == known[i];
+    }
+    if (same) return r.code;
+  }
+  return std::nullopt;
+}
+
+const char* inLanguage(Language chosen, const Words& words) {
+  return chosen == Language::kJapanese ? words.japanese : words.english;
+}
+
+const char* inLanguage(const Words& words) {
+  return inLanguage(language(), words);
+}
+
+std::string remarkTitleIn(Language chosen, RemarkCode code, std::span<const std::string> args) {
+  const std::vector<std::string_view> views(args.begin(), args.end());
+  return filledText(inLanguage(chosen, remarkText(code).title), views);
+}
+
+std::string remarkTitle(RemarkCode code, std::span<const std::string> args) {
+  return remarkTitleIn(language(), code, args);
+}
