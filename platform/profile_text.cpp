@@ -233,6 +233,7 @@ void walkProfileLines(std::string_view file, const std::function<bool(const Prof
     const auto first = static_cast<std::size_t>(content.data() - text.data());
     const std::size_t last = first + content.size() - 1;
     line.column = static_cast<int32_t>(first) + 1;
+    line.text = content;
     line.lastLine = line.line;
     for (const std::size_t join : joins) {
       if (join < last) ++line.lastLine;

@@ -41,6 +41,7 @@ struct ProfileLine {
   bool hasValue = false;   // a key line with "="
   std::u16string_view name;   // the section's or key's name, trimmed
   std::u16string_view value;  // after the first "=", trimmed
+  std::u16string_view text;   // the whole line, trimmed
 };
 
 // Calls `visit` for each line of the settings file whose bytes are `file`, in order,
