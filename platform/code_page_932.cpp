@@ -14,7 +14,9 @@ constexpr std::string_view kTableText =
     ;
 
 // The second bytes that a lead byte's line of the table lists, in order.
-bool listedSecondByte(unsigned byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+bool listedSecondByte(unsigned byte) {
+  return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
 
 unsigned hexValue(std::string_view digits) {
   unsigned value = 0;

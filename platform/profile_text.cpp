@@ -8,9 +8,13 @@ namespace {
 constexpr char16_t kReplacement = 0xFFFD;
 
 // The reader's notion of a blank; end-of-file marks left in old files count as one.
-bool isBlank(char16_t c) { return (c >= 0x09 && c <= 0x0D) || c == ' ' || c == 0x1A; }
+bool isBlank(char16_t c) {
+  return (c >= 0x09 && c <= 0x0D) || c == ' ' || c == 0x1A;
+}
 
-bool isLineBreak(char16_t c) { return c == '\n' || c == '\r'; }
+bool isLineBreak(char16_t c) {
+  return c == '\n' || c == '\r';
+}
 
 std::u16string_view trim(std::u16string_view s) {
   while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
@@ -18,9 +22,13 @@ std::u16string_view trim(std::u16string_view s) {
   return s;
 }
 
-std::u16string_view upToNul(std::u16string_view s) { return s.substr(0, s.find(u'\0')); }
+std::u16string_view upToNul(std::u16string_view s) {
+  return s.substr(0, s.find(u'\0'));
+}
 
-char16_t asciiLower(char16_t c) { return c >= 'A' && c <= 'Z' ? static_cast<char16_t>(c + 32) : c; }
+char16_t asciiLower(char16_t c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char16_t>(c + 32) : c;
+}
 
 // Names as the reader compares them (the file's taken up to a NUL by the caller):
 // letters of ASCII alone without regard to case.
@@ -44,14 +52,20 @@ std::u16string fromCodePage932(std::string_view bytes) {
 // value above 0x10FFFF for U+FFFD.
 uint32_t readUtf8(unsigned first, std::string_view bytes, std::size_t& at) {
   constexpr uint32_t kBad = 0xFFFFFFFF;
-  const unsigned length = first < 0xC2 ? 0 : first < 0xE0 ? 1 : first < 0xF0 ? 2 : first < 0xF5 ? 3 : 0;
+  const unsigned length = first < 0xC2   ? 0
+                          : first < 0xE0 ? 1
+                          : first < 0xF0 ? 2
+                          : first < 0xF5 ? 3
+                                         : 0;
   uint32_t code = first & (length == 1 ? 0x1F : length == 2 ? 0x0F : 0x07);
   if (length == 0) return kBad;
   if (at + length > bytes.size()) {
     at = bytes.size();
     return kBad;
   }
-  const auto next = [&bytes, &at]() { return static_cast<unsigned>(static_cast<uint8_t>(bytes[at])) ^ 0x80; };
+  const auto next = [&bytes, &at]() {
+    return static_cast<unsigned>(static_cast<uint8_t>(bytes[at])) ^ 0x80;
+  };
   if (length == 3) {
     if (next() >= 0x40) return kBad;
     code = code << 6 | next();
@@ -263,9 +277,8 @@ std::string profileBytes(std::u16string_view text) {
   return bytes;
 }
 
-std::vector<std::optional<std::u16string>> findProfileValues(std::string_view file,
-                                                             std::string_view section,
-                                                             std::span<const std::string_view> keys) {
+std::vector<std::optional<std::u16string>> findProfileValues(
+    std::string_view file, std::string_view section, std::span<const std::string_view> keys) {
   const std::u16string wantedSection = fromCodePage932(section);
   std::vector<std::u16string> wantedKeys;
   for (const std::string_view key : keys) wantedKeys.push_back(fromCodePage932(key));
@@ -346,6 +359,8 @@ std::optional<std::string> findProfileValue(std::string_view file, std::string_v
   return profileBytes(copy);
 }
 
-int32_t profileIntFromText(std::string_view value) { return integerFrom(value); }
+int32_t profileIntFromText(std::string_view value) {
+  return integerFrom(value);
+}
 
 }  // namespace platform

@@ -36,9 +36,9 @@ struct ProfileLine {
   // The line of the text of its last character: later than `line` where a double-byte
   // character took a line break as its second byte and so joined two lines of the text.
   int32_t lastLine = 0;
-  int32_t column = 0;      // of its first character, from 1
-  bool isSection = false;  // "[name]"
-  bool hasValue = false;   // a key line with "="
+  int32_t column = 0;         // of its first character, from 1
+  bool isSection = false;     // "[name]"
+  bool hasValue = false;      // a key line with "="
   std::u16string_view name;   // the section's or key's name, trimmed
   std::u16string_view value;  // after the first "=", trimmed
   std::u16string_view text;   // the whole line, trimmed
@@ -54,9 +54,8 @@ std::string profileBytes(std::u16string_view text);
 // The value of each of `keys` in the first section named `section` of the settings file
 // `file`, in one pass: the value of the first line of that key, and nothing where that
 // line has no "=" or there is none. `section` and `keys` are code page 932.
-std::vector<std::optional<std::u16string>> findProfileValues(std::string_view file,
-                                                             std::string_view section,
-                                                             std::span<const std::string_view> keys);
+std::vector<std::optional<std::u16string>> findProfileValues(
+    std::string_view file, std::string_view section, std::span<const std::string_view> keys);
 
 // What GetPrivateProfileStringA writes into `out`, of `size` bytes, for `value`, or for
 // `fallback` (code page 932) where there is none, and the count it returns: at most

@@ -49,14 +49,16 @@ TEST(CodePage932, EveryCharacterConvertsAsTheSystemConvertsIt) {
   int differences = 0;
   const auto report = [&differences](const char* what, unsigned code, const std::string& system,
                                      const std::string& table) {
-    if (++differences <= 20) ADD_FAILURE() << what << " " << std::hex << code << ": system " << system
-                                           << ", table " << table;
+    if (++differences <= 20)
+      ADD_FAILURE() << what << " " << std::hex << code << ": system " << system << ", table "
+                    << table;
   };
   const auto hex = [](const auto& units) {
     std::string text;
     char digits[8];
     for (const auto unit : units) {
-      const unsigned value = sizeof unit == 1 ? static_cast<uint8_t>(unit) : static_cast<uint16_t>(unit);
+      const unsigned value =
+          sizeof unit == 1 ? static_cast<uint8_t>(unit) : static_cast<uint16_t>(unit);
       std::snprintf(digits, sizeof digits, "%04X ", value);
       text += digits;
     }
@@ -79,10 +81,12 @@ TEST(CodePage932, EveryCharacterConvertsAsTheSystemConvertsIt) {
   for (unsigned unit = 1; unit < 0x10000; ++unit) {
     const wchar_t wide = static_cast<wchar_t>(unit);
     char system[8];
-    const int count = WideCharToMultiByte(932, 0, &wide, 1, system, sizeof system, nullptr, nullptr);
+    const int count =
+        WideCharToMultiByte(932, 0, &wide, 1, system, sizeof system, nullptr, nullptr);
     const std::string table = written(std::u16string(1, static_cast<char16_t>(unit)));
     if (std::string(system, static_cast<std::size_t>(count)) != table) {
-      report("writing", unit, hex(std::string(system, static_cast<std::size_t>(count))), hex(table));
+      report("writing", unit, hex(std::string(system, static_cast<std::size_t>(count))),
+             hex(table));
     }
   }
   EXPECT_EQ(differences, 0);

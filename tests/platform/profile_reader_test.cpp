@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr std::string_view kIntKeys[] = {"useLegacyDisp", "D01ABnum", "DispType",
-                                         "UnitDispEnable", "NextStopType"};
+constexpr std::string_view kIntKeys[] = {"useLegacyDisp", "D01ABnum", "DispType", "UnitDispEnable",
+                                         "NextStopType"};
 constexpr std::string_view kStringKeys[] = {"0", "1", "2", "3", "4", "5", "31"};
 
 enum class Form { kCodePage932, kUtf8WithMark, kUtf8, kUtf16Le, kUtf16Be };
@@ -61,7 +61,7 @@ class SettingsFileMaker {
   }
 
  private:
-  int pick(int n) { return static_cast<int>(random_() % static_cast<uint32_t>(n)); }
+  int pick(std::size_t n) { return static_cast<int>(random_() % static_cast<uint32_t>(n)); }
 
   // Text written as the file's form writes it; in code page 932 files, the code page's
   // bytes of it, or its UTF-8 bytes as an editor set to UTF-8 saves them.
@@ -86,7 +86,8 @@ class SettingsFileMaker {
         }
         const int tail = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
         bytes += static_cast<char>(((0xFF00u >> (tail + 1)) & 0xFF) | code >> (6 * tail));
-        for (int at = tail - 1; at >= 0; --at) bytes += static_cast<char>(0x80 | (code >> (6 * at) & 0x3F));
+        for (int at = tail - 1; at >= 0; --at)
+          bytes += static_cast<char>(0x80 | (code >> (6 * at) & 0x3F));
       }
     }
     raw(bytes);
@@ -98,8 +99,8 @@ class SettingsFileMaker {
   }
 
   void blanks() {
-    static constexpr std::u16string_view kBlanks[] = {u" ", u"  ", u"\t", u"\v", u"\f", u"\x1A",
-                                                      u" \t ", u"\u3000"};
+    static constexpr std::u16string_view kBlanks[] = {u" ",  u"  ",   u"\t",   u"\v",
+                                                      u"\f", u"\x1A", u" \t ", u"\u3000"};
     if (pick(2) == 0) text(kBlanks[pick(pick(4) == 0 ? 8 : 7)]);
   }
 
@@ -112,38 +113,49 @@ class SettingsFileMaker {
     text(spelled);
   }
 
+  // Bytes that no author meant; those given as bytes go only into files of bytes.
   void oddity() {
-    switch (pick(14)) {
-      case 0: text(std::u16string(1, u'\0')); break;
-      case 1: raw("\x95"); break;                  // a lead byte left alone
-      case 2: raw("\xE8\xA8\xAD\xE5\xAE\x9A"); break;  // 設定 in UTF-8, ending in a lead byte
-      case 3: raw("\x87\x90\xED\x40\xFA\x4A\x85\x40"); break;  // vendor rows, an empty cell
-      case 4: raw("\xC0\x80\xED\xA0\x80\xF4\x90\x80\x80\x80\xE3\x81"); break;  // bad UTF-8
-      case 5: raw("\x80\xA0\xFD\xFE\xFF"); break;
-      case 6: text(u"é€\U0001F600"); break;
-      case 7: text(u"\xD800x\xDC00"); break;        // lone surrogates
-      case 8: text(u"ｶｰﾄﾞ"); break;
-      case 9: text(u"\uFEFF"); break;
-      case 10: text(u"\x1A"); break;
-      case 11: raw("\x95\x5C"); break;             // 表, whose second byte is a backslash
-      default: text(u"\""); break;
+    static constexpr struct {
+      std::string_view bytes;
+      std::u16string_view text;
+    } kOddities[] = {
+        {{}, std::u16string_view(u"\0", 1)},
+        {"\x95", {}},                              // a lead byte left alone
+        {"\xE8\xA8\xAD\xE5\xAE\x9A", {}},          // 設定 in UTF-8, ending in a lead byte
+        {"\x87\x90\xED\x40\xFA\x4A\x85\x40", {}},  // vendor rows, an empty cell
+        {"\xC0\x80\xED\xA0\x80\xF4\x90\x80\x80\x80\xE3\x81", {}},  // malformed UTF-8
+        {"\x80\xA0\xFD\xFE\xFF", {}},
+        {"\x95\x5C", {}},  // 表, whose second byte is a backslash
+        {{}, u"é€\U0001F600"},
+        {{}, u"\xD800x\xDC00"},  // lone surrogates
+        {{}, u"ｶｰﾄﾞ"},
+        {{}, u"\uFEFF"},
+        {{}, u"\x1A"},
+        {{}, u"\""},
+    };
+    const auto& oddity = kOddities[pick(std::size(kOddities))];
+    if (oddity.bytes.empty()) {
+      text(oddity.text);
+    } else {
+      raw(oddity.bytes);
     }
   }
 
   void value() {
-    switch (pick(12)) {
-      case 0: text(u""); break;
-      case 1: text(u"3"); break;
-      case 2: text(u"5"); break;
-      case 3: text(pick(2) ? u"-1" : u"+0x1F"); break;
-      case 4: text(pick(2) ? u"0o17x" : u"0b101"); break;
-      case 5: text(std::u16string(25 + pick(8), u'0') + u"12"); break;
-      case 6: text(u"4294967297"); break;
-      case 7: text(pick(2) ? u"cards" : u"表示カード"); break;
-      case 8: text(std::u16string(120 + pick(20), u'x') + u"甲乙" + std::u16string(pick(3), u'y')); break;
-      case 9: text(std::u16string(pick(2) ? 258 : 257, u'x') + u"表"); break;
-      case 10: text(u"C:\\車両\\カード"); break;
-      default: text(u"12 34"); break;
+    static constexpr std::u16string_view kValues[] = {
+        u"",      u"3",          u"5",     u"-1",         u"+0x1F", u"0o17x",
+        u"0b101", u"4294967297", u"cards", u"表示カード", u"12 34", u"C:\\車両\\カード"};
+    const std::size_t n = static_cast<std::size_t>(pick(std::size(kValues) + 3));
+    if (n < std::size(kValues)) {
+      text(kValues[n]);
+    } else if (n == std::size(kValues)) {
+      // Past the 29 code units that the integer reader reads.
+      text(std::u16string(25 + pick(8), u'0') + u"12");
+    } else {
+      // Past the 259 bytes that a card folder keeps, cut inside a double-byte character,
+      // after one, or after a character of one byte.
+      text(std::u16string(n == std::size(kValues) + 1 ? 120 + pick(20) : 257 + pick(2), u'x') +
+           u"甲乙表" + std::u16string(pick(3), u'y'));
     }
   }
 
@@ -160,7 +172,7 @@ class SettingsFileMaker {
   void key(bool display) {
     static constexpr std::u16string_view kDisplayKeys[] = {
         u"useLegacyDisp", u"D01ABnum", u"DispType", u"UnitDispEnable", u"NextStopType", u"表示"};
-    static constexpr std::u16string_view kCardKeys[] = {u"0", u"1", u"2", u"3", u"4",
+    static constexpr std::u16string_view kCardKeys[] = {u"0", u"1",  u"2",  u"3", u"4",
                                                         u"5", u"31", u"00", u"+1"};
     blanks();
     if (pick(20) == 0) oddity();
@@ -197,25 +209,39 @@ class SettingsFileMaker {
   // A line of anything, with its end.
   void line() {
     switch (pick(6)) {
-      case 0: section(pick(2) == 0); return;
-      case 1: text(pick(2) ? u"; 表示設定" : u"# カード一覧"); if (pick(2)) oddity(); break;
-      case 2: blanks(); break;
-      case 3: oddity(); key(pick(2) == 0); break;
-      default: key(pick(2) == 0); break;
+      case 0:
+        section(pick(2) == 0);
+        return;
+      case 1:
+        text(pick(2) ? u"; 表示設定" : u"# カード一覧");
+        if (pick(2)) oddity();
+        break;
+      case 2:
+        blanks();
+        break;
+      case 3:
+        oddity();
+        key(pick(2) == 0);
+        break;
+      default:
+        key(pick(2) == 0);
+        break;
     }
     lineEnd();
   }
 
   void lineEnd() {
-    static constexpr std::u16string_view kEnds[] = {u"\n", u"\n", u"\r\n", u"\r\n", u"\r",
-                                                    u"\n\r", u"\r\r\n", u"\n\n"};
+    static constexpr std::u16string_view kEnds[] = {u"\n", u"\n",   u"\r\n",   u"\r\n",
+                                                    u"\r", u"\n\r", u"\r\r\n", u"\n\n"};
     text(kEnds[pick(8)]);
   }
 
   std::string bytes() const {
     std::string out;
     switch (form_) {
-      case Form::kUtf8WithMark: out = "\xEF\xBB\xBF"; [[fallthrough]];
+      case Form::kUtf8WithMark:
+        out = "\xEF\xBB\xBF";
+        [[fallthrough]];
       case Form::kCodePage932:
       case Form::kUtf8:
         for (const char16_t unit : text_) out += static_cast<char>(unit);
@@ -285,7 +311,8 @@ TEST(ProfileReaderAgainstTheSystem, GeneratedFilesReadTheSame) {
       ++compared;
       const std::string systemText = std::to_string(systemCount) + ":" + std::string(system, size);
       const std::string nativeText = std::to_string(nativeCount) + ":" + std::string(native, size);
-      if (systemText != nativeText) differ(key + " in " + std::to_string(size), systemText, nativeText);
+      if (systemText != nativeText)
+        differ(key + " in " + std::to_string(size), systemText, nativeText);
     }
     // The checker's view of a value: the system's with room enough.
     char whole[4096];
@@ -294,7 +321,8 @@ TEST(ProfileReaderAgainstTheSystem, GeneratedFilesReadTheSame) {
     const auto value = platform::findProfileValue(bytes, "ICCard", "0");
     ++compared;
     const std::string system(whole, wholeCount);
-    if (system != value.value_or("\x01")) differ("the whole value of 0", system, value.value_or("\x01"));
+    if (system != value.value_or("\x01"))
+      differ("the whole value of 0", system, value.value_or("\x01"));
     std::filesystem::remove(folder.path() / name);
   }
   EXPECT_EQ(differences, 0) << "of " << compared << " readings of " << kFiles << " files";
