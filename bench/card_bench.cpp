@@ -1,8 +1,11 @@
 // The cost of a card beacon's card load: opening, reading and parsing a realistic
 // 63-stop card and copying it out, against just reading the same file's lines; and the
-// whole card beacon through its entry point, which also selects the first stop.
+// whole card beacon through its entry point, which also selects the first stop. Then the
+// files that an author could leave far too large: a card file of 1 GiB, and the two
+// settings files grown to 100 MB each, which Load and Initialize read.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +19,7 @@
 #include "plugin/attach.h"
 #include "plugin/exports.h"
 #include "plugin/globals.h"
+#include "plugin/settings.h"
 
 namespace {
 
@@ -59,6 +63,10 @@ class CardFolder {
   }
   std::string modulePath() const { return (folder_ / "ruva.so").string(); }
   std::string cardPath() const { return (folder_ / "cards" / "1234M.csv").string(); }
+  std::string path(const std::string& name) const { return (folder_ / name).string(); }
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(folder_ / name, std::ios::binary) << bytes;
+  }
 
  private:
   fs::path folder_;
@@ -123,5 +131,62 @@ void BM_ParseCardText(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ParseCardText);
+
+void BM_LoadOversizedCard(benchmark::State& state) {
+  // 1 GiB named like the card, without a byte on disk; it counts as no card at all.
+  CardFolder folder;
+  std::filesystem::resize_file(folder.cardPath(), uint64_t{1} << 30);
+  CCsvread reader;
+  std::strcpy(reader.modulePath, folder.modulePath().c_str());
+  reader.readCardList();
+  for (auto _ : state) {
+    CardRecord card = reader.loadCard(kCardCode);
+    benchmark::DoNotOptimize(card);
+  }
+  if (reader.cachedCard.stopCount != 0) state.SkipWithError("the oversized card loaded");
+}
+BENCHMARK(BM_LoadOversizedCard)->Unit(benchmark::kMicrosecond);
+
+// A settings file of 100 MB: `header`, filler keys that nothing reads, then `keys`.
+std::string largeSettings(const std::string& header, const std::string& keys) {
+  std::string text = header;
+  for (int n = 0; text.size() < (std::size_t{100} << 20); ++n) {
+    text += "filler" + std::to_string(n) + "=a value that nothing reads\r\n";
+  }
+  return text + keys;
+}
+
+const CardFolder& largeSettingsFolder() {
+  static const CardFolder folder;
+  [[maybe_unused]] static const bool written = [] {
+    folder.write("RUVA_ICCard.ini", largeSettings("[ICCard]\r\n", "0=cards\r\n"));
+    folder.write("RUVA_Spec.ini", largeSettings("[Disp]\r\n", "D01ABnum=3\r\n"));
+    return true;
+  }();
+  return folder;
+}
+
+void BM_ReadCardListOf100MB(benchmark::State& state) {
+  const std::string module = largeSettingsFolder().modulePath();
+  bool found = false;
+  for (auto _ : state) {
+    CCsvread reader;
+    std::strcpy(reader.modulePath, module.c_str());
+    found = reader.readCardList();
+  }
+  if (!found) state.SkipWithError("the card folder was not found");
+}
+BENCHMARK(BM_ReadCardListOf100MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ReadDisplaySettingsOf100MB(benchmark::State& state) {
+  const std::string file = largeSettingsFolder().path("RUVA_Spec.ini");
+  DisplaySettings settings;
+  for (auto _ : state) {
+    settings = readDisplaySettings(file.c_str());
+    benchmark::DoNotOptimize(settings);
+  }
+  if (settings.D01ABnum != 3) state.SkipWithError("the settings were not read");
+}
+BENCHMARK(BM_ReadDisplaySettingsOf100MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -30,14 +30,20 @@ bool CCsvread::readCardList() {
   std::strcat(cardListPath, moduleDir);
   std::strcat(cardListPath, kCardListFile.data());
 
+  // All 32 entries in one reading of the file.
+  char keys[kCardListEntries][4] = {};
+  // Zeroed: a value that does not fit may leave bytes of the buffer unwritten.
+  char values[kCardListEntries][kPathSize] = {};
+  platform::ProfileStringKey wanted[kCardListEntries];
+  for (int entry = 0; entry < kCardListEntries; ++entry) {
+    std::to_chars(keys[entry], keys[entry] + sizeof keys[entry] - 1, entry);
+    wanted[entry] = {keys[entry], values[entry], sizeof values[entry]};
+  }
+  platform::readProfileStrings(kCardListSection.data(), wanted, kNullEntry.data(), cardListPath);
+
   const std::string folder = platform::appendPath(moduleDrive, moduleDir);
   bool anyExists = false;
-  for (int entry = 0; entry < kCardListEntries; ++entry) {
-    char key[4] = {};
-    std::to_chars(key, key + sizeof key - 1, entry);
-    char value[kPathSize];
-    platform::readProfileString(kCardListSection.data(), key, kNullEntry.data(), value,
-                                sizeof value, cardListPath);
+  for (const char* value : values) {
     if (platform::pathExists(platform::appendPath(folder, value))) {
       anyExists = true;
       cardList.emplace_back(value);

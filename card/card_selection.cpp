@@ -19,9 +19,7 @@ bool CCsvread::cardFilePath(const CardCodeParts& parts, std::string& path) const
 CardRecord CCsvread::loadCard(int32_t code) {
   std::string path;
   std::string bytes;
-  // One open both tests the file and reads it: a file that an editor replaces in
-  // between cannot pass the test and then fail the read, which would lose the card.
-  if (cardFilePath(splitCardCode(code), path) && platform::readFile(path, bytes)) {
+  if (cardFilePath(splitCardCode(code), path) && readCardBytes(path, bytes)) {
     cachedCard = parseCardText(bytes, nullptr);
   }
   return cachedCard;

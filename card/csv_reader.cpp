@@ -32,6 +32,12 @@ bool CCsvread::resolveCardPath(std::string_view path, std::string& absolute) con
   return platform::makeAbsolute(platform::appendPath(folder, path), absolute);
 }
 
+bool CCsvread::readCardBytes(const std::string& path, std::string& bytes) {
+  // One open both tests the file and reads it: a file that an editor replaces in
+  // between cannot pass the test and then fail the read, which would lose the card.
+  return platform::readFileUpTo(path, kCardFileLimit, bytes) == platform::FileRead::kRead;
+}
+
 CardRecord CCsvread::parseCardFile(const std::string& path) {
   return parseCardFile(path, nullptr);
 }
@@ -40,7 +46,7 @@ CardRecord CCsvread::parseCardFile(const std::string& path, CardDiagnostics* dia
   if (path == kNullPath) return preparedCardRecord();
   std::string resolved;
   std::string bytes;
-  if (!resolveCardPath(path, resolved) || !platform::readFile(resolved, bytes)) {
+  if (!resolveCardPath(path, resolved) || !readCardBytes(resolved, bytes)) {
     return preparedCardRecord();
   }
   return parseCardText(bytes, diagnostics);

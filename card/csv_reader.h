@@ -5,6 +5,7 @@
 #ifndef RUVA_CARD_CSV_READER_H_
 #define RUVA_CARD_CSV_READER_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,6 +23,11 @@ inline constexpr std::string_view kNullEntry = "NULL";
 // The entries of the card list, keys "0" to "31".
 inline constexpr int kCardListEntries = 32;
 
+// The largest card file that is read, in bytes. A real card of 63 stop rows holds a few
+// kilobytes; a larger file (a stray log or video named like a card) would cost its whole
+// size inside the host's frame, so it counts as a card file that is not there.
+inline constexpr std::size_t kCardFileLimit = 1024 * 1024;
+
 class CCsvread {
  public:
   static constexpr int kPathSize = 260;
@@ -35,7 +41,7 @@ class CCsvread {
   // at least one of them exists.
   bool readCardList();
   // The card that a card beacon's code names, parsed into `cachedCard` if its file
-  // opens; a copy of `cachedCard` in every case.
+  // opens and holds at most kCardFileLimit bytes; a copy of `cachedCard` in every case.
   CardRecord loadCard(int32_t code);
   // The card-list entry of card folder `folderIndex`: "NULL" for a folder that was never
   // read (before Load) or lies past the list.
@@ -44,7 +50,8 @@ class CCsvread {
   // in its card folder, made absolute as resolveCardPath does, and false where that
   // gives none.
   bool cardFilePath(const CardCodeParts& parts, std::string& path) const;
-  // Parses one card file; "NULL" and files that do not open give the prepared record.
+  // Parses one card file; "NULL", files that do not open and files larger than
+  // kCardFileLimit give the prepared record.
   CardRecord parseCardFile(const std::string& path);
   // The same, telling `diagnostics` (null for no one) of every row and column that was
   // ignored or replaced by a fallback value.
@@ -55,6 +62,9 @@ class CCsvread {
   bool resolveCardPath(std::string_view path, std::string& absolute) const;
   // Splits at every comma; no quoting, no trimming, no empty last field.
   static std::vector<std::string> splitLine(const std::string& line);
+  // Reads the card file at the absolute `path` into `bytes` as a card beacon reads it:
+  // one open that tests and reads, at most kCardFileLimit bytes.
+  static bool readCardBytes(const std::string& path, std::string& bytes);
 
   CardRecord cachedCard;
   char modulePath[kPathSize] = {};

@@ -1,5 +1,6 @@
-// Settings files of arbitrary bytes: through the settings-text parser in memory, and as
-// a file on disk through the module's settings reader, with buffers from one byte up.
+// Settings files of arbitrary bytes: through the settings-text parser in memory (its line
+// walk, one pass for several keys, the copies into buffers from one byte up), and as a
+// file on disk through the module's settings reader.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -55,6 +56,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
   }
   platform::profileIntFromText(text);
+  int32_t lastLine = 0;
+  platform::walkProfileLines(text, [&lastLine](const platform::ProfileLine& line) {
+    if (line.line < lastLine || line.lastLine < line.line || line.column < 1) std::abort();
+    lastLine = line.lastLine;
+    return true;
+  });
+  const std::string_view keys[] = {"useLegacyDisp", "D01ABnum", "0", "31"};
+  for (const auto& value : platform::findProfileValues(text, "ICCard", keys)) {
+    platform::profileInt(value, 5);
+    for (std::size_t room : {1u, 2u, 30u, 260u}) {
+      char out[260];
+      const std::size_t copied = platform::copyProfileString(value, "NULL", out, room);
+      if (copied >= room || out[copied] != '\0') std::abort();
+    }
+  }
   readThroughTheFile(text);
   return 0;
 }

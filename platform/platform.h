@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,30 @@ int32_t readProfileInt(const char* section, const char* key, int32_t fallback, c
 // `size` - 1 bytes and terminated; returns the number of bytes copied.
 std::size_t readProfileString(const char* section, const char* key, const char* fallback,
                               char* out, std::size_t size, const char* file);
+
+// One integer for readProfileInts: the key and its fallback in, the value out.
+struct ProfileIntKey {
+  const char* key;
+  int32_t fallback;
+  int32_t value;
+};
+
+// One string for readProfileStrings: the key, and the buffer of `size` bytes that its
+// value goes into.
+struct ProfileStringKey {
+  const char* key;
+  char* out;
+  std::size_t size;
+};
+
+// Several keys of one section, each read as readProfileInt reads it, in order. Where
+// the system's reader is at hand each key is one call of it; the native stand-in reads
+// the file once for all of them.
+void readProfileInts(const char* section, std::span<ProfileIntKey> keys, const char* file);
+
+// The same for strings, as readProfileString reads each one, with one fallback.
+void readProfileStrings(const char* section, std::span<const ProfileStringKey> keys,
+                        const char* fallback, const char* file);
 
 // True when `byte` starts a double-byte character in the active ANSI code page.
 bool isLeadByte(uint8_t byte);
@@ -50,6 +75,14 @@ bool pathExists(const std::string& path);
 // Whole contents of the regular file at `path`, opened for reading and shared with
 // other readers and writers; false when it does not open or cannot be read.
 bool readFile(const std::string& path, std::string& bytes);
+
+// How readFileUpTo ended.
+enum class FileRead { kRead, kNotOpened, kFailed, kTooLarge };
+
+// The contents of the regular file at `path`, opened as readFile opens it, when it holds
+// at most `limit` bytes. Reading stops after `limit` + 1 bytes, so a larger file costs no
+// more than that; it gives kTooLarge. `bytes` holds the file only for kRead.
+FileRead readFileUpTo(const std::string& path, std::size_t limit, std::string& bytes);
 
 // True when the regular file at `path` opens for reading.
 bool canOpenFile(const std::string& path);

@@ -1,6 +1,7 @@
 // Reads the display variant from "RUVA_Spec.ini"; the module does so at every Initialize.
 #include "plugin/settings.h"
 
+#include <iterator>
 #include <string>
 
 #include "platform/platform.h"
@@ -10,17 +11,19 @@ int32_t stopListRows(int32_t value) { return value == 3 || value == 5 ? value : 
 
 DisplaySettings readDisplaySettings(const char* file) {
   const std::string section(kDisplaySettingsSection);
-  const auto read = [&section, file](std::size_t index) {
-    const DisplaySettingKey& key = kDisplaySettingKeys[index];
-    return platform::readProfileInt(section.c_str(), std::string(key.name).c_str(), key.fallback,
-                                    file);
-  };
+  std::string names[std::size(kDisplaySettingKeys)];
+  platform::ProfileIntKey keys[std::size(kDisplaySettingKeys)];
+  for (std::size_t i = 0; i < std::size(kDisplaySettingKeys); ++i) {
+    names[i] = kDisplaySettingKeys[i].name;
+    keys[i] = {names[i].c_str(), kDisplaySettingKeys[i].fallback, kDisplaySettingKeys[i].fallback};
+  }
+  platform::readProfileInts(section.c_str(), keys, file);
   DisplaySettings settings;
-  settings.useLegacyDisp = read(kUseLegacyDispKey) != 0;
-  settings.D01ABnum = stopListRows(read(kStopListRowsKey));
-  settings.dispType = read(kDispTypeKey) != 0;
-  settings.unitDispEnable = read(kUnitDispEnableKey) != 0;
-  settings.nextStopTypeSetting = read(kNextStopTypeKey);
+  settings.useLegacyDisp = keys[kUseLegacyDispKey].value != 0;
+  settings.D01ABnum = stopListRows(keys[kStopListRowsKey].value);
+  settings.dispType = keys[kDispTypeKey].value != 0;
+  settings.unitDispEnable = keys[kUnitDispEnableKey].value != 0;
+  settings.nextStopTypeSetting = keys[kNextStopTypeKey].value;
   return settings;
 }
 

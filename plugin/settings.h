@@ -37,9 +37,10 @@ inline constexpr std::size_t kNextStopTypeKey = 4;
 // other value gives 5, since the stop list has layouts for those row counts alone.
 int32_t stopListRows(int32_t value);
 
-// The settings in section "Disp" of the settings file `file`, read key by key with the
-// system's settings reader in the order of kDisplaySettingKeys; a missing file or key
-// gives the key's default, and "D01ABnum" goes through stopListRows. Changes nothing.
+// The settings in section "Disp" of the settings file `file`, read with the system's
+// settings reader in the order of kDisplaySettingKeys (key by key on Windows; the native
+// stand-in reads the file once); a missing file or key gives the key's default, and
+// "D01ABnum" goes through stopListRows. Changes nothing.
 DisplaySettings readDisplaySettings(const char* file);
 
 // Stores `settings` where the module keeps them: "useLegacyDisp" and "D01ABnum" in

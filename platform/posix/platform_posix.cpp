@@ -5,8 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/profile_text.h"
@@ -27,18 +31,34 @@ int openRegularFile(const std::string& path) {
   return fd;
 }
 
-bool readAll(int fd, std::string& bytes) {
+// Reads `fd` to its end, or until it has given more than `limit` bytes.
+FileRead readAll(int fd, std::size_t limit, std::string& bytes) {
   bytes.clear();
+  struct stat info;
+  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+    bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), limit) + 1);
+  }
   char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got == 0) return true;
+  while (bytes.size() <= limit) {
+    const std::size_t wanted = std::min<std::size_t>(sizeof buffer, limit - bytes.size() + 1);
+    const ssize_t got = ::read(fd, buffer, wanted);
+    if (got == 0) return FileRead::kRead;
     if (got < 0) {
       if (errno == EINTR) continue;
-      return false;
+      bytes.clear();
+      return FileRead::kFailed;
     }
     bytes.append(buffer, static_cast<std::size_t>(got));
   }
+  bytes.clear();
+  return FileRead::kTooLarge;
+}
+
+// The bytes of a settings file; none for a file that is missing or cannot be read.
+std::string settingsText(const char* file) {
+  std::string text;
+  if (file == nullptr || !readFile(file, text)) text.clear();
+  return text;
 }
 
 }  // namespace
@@ -57,24 +77,34 @@ bool splitModulePath(const char* path, char (&drive)[3], char (&dir)[256]) {
 
 std::size_t readProfileString(const char* section, const char* key, const char* fallback,
                               char* out, std::size_t size, const char* file) {
-  if (size == 0) return 0;
-  std::string text;
-  std::string value = fallback != nullptr ? fallback : "";
-  if (file != nullptr && readFile(file, text)) {
-    if (auto found = findProfileValue(text, section, key)) value = std::move(*found);
-  }
-  const std::size_t count = value.size() < size - 1 ? value.size() : size - 1;
-  std::memcpy(out, value.data(), count);
-  out[count] = '\0';
-  return count;
+  const std::string_view names[] = {key};
+  return copyProfileString(findProfileValues(settingsText(file), section, names).front(),
+                           fallback != nullptr ? fallback : "", out, size);
 }
 
 int32_t readProfileInt(const char* section, const char* key, int32_t fallback,
                        const char* file) {
-  // The Windows reader reads the value into a 30-byte buffer first.
-  char value[30];
-  if (readProfileString(section, key, "", value, sizeof value, file) == 0) return fallback;
-  return profileIntFromText(value);
+  const std::string_view names[] = {key};
+  return profileInt(findProfileValues(settingsText(file), section, names).front(), fallback);
+}
+
+void readProfileInts(const char* section, std::span<ProfileIntKey> keys, const char* file) {
+  std::vector<std::string_view> names;
+  for (const ProfileIntKey& key : keys) names.emplace_back(key.key);
+  const auto values = findProfileValues(settingsText(file), section, names);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    keys[i].value = profileInt(values[i], keys[i].fallback);
+  }
+}
+
+void readProfileStrings(const char* section, std::span<const ProfileStringKey> keys,
+                        const char* fallback, const char* file) {
+  std::vector<std::string_view> names;
+  for (const ProfileStringKey& key : keys) names.emplace_back(key.key);
+  const auto values = findProfileValues(settingsText(file), section, names);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    copyProfileString(values[i], fallback != nullptr ? fallback : "", keys[i].out, keys[i].size);
+  }
 }
 
 bool isLeadByte(uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
@@ -106,11 +136,16 @@ bool pathExists(const std::string& path) {
 }
 
 bool readFile(const std::string& path, std::string& bytes) {
+  return readFileUpTo(path, SIZE_MAX - 1, bytes) == FileRead::kRead;
+}
+
+FileRead readFileUpTo(const std::string& path, std::size_t limit, std::string& bytes) {
+  bytes.clear();
   const int fd = openRegularFile(path);
-  if (fd < 0) return false;
-  const bool ok = readAll(fd, bytes);
+  if (fd < 0) return FileRead::kNotOpened;
+  const FileRead result = readAll(fd, limit, bytes);
   ::close(fd);
-  return ok;
+  return result;
 }
 
 bool canOpenFile(const std::string& path) {

@@ -6,6 +6,8 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/platform.h"
@@ -116,6 +118,17 @@ std::size_t readProfileString(const char* section, const char* key, const char* 
   return GetPrivateProfileStringA(section, key, fallback, out, capacity, file);
 }
 
+void readProfileInts(const char* section, std::span<ProfileIntKey> keys, const char* file) {
+  for (ProfileIntKey& key : keys) key.value = readProfileInt(section, key.key, key.fallback, file);
+}
+
+void readProfileStrings(const char* section, std::span<const ProfileStringKey> keys,
+                        const char* fallback, const char* file) {
+  for (const ProfileStringKey& key : keys) {
+    readProfileString(section, key.key, fallback, key.out, key.size, file);
+  }
+}
+
 bool isLeadByte(uint8_t byte) {
   return IsDBCSLeadByte(byte) != FALSE;
 }
@@ -170,22 +183,35 @@ bool pathExists(const std::string& path) {
 }
 
 bool readFile(const std::string& path, std::string& bytes) {
-  HANDLE file = openRegularFile(path);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  return readFileUpTo(path, SIZE_MAX - 1, bytes) == FileRead::kRead;
+}
+
+FileRead readFileUpTo(const std::string& path, std::size_t limit, std::string& bytes) {
   bytes.clear();
+  HANDLE file = openRegularFile(path);
+  if (file == INVALID_HANDLE_VALUE) return FileRead::kNotOpened;
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(file, &size) && size.QuadPart > 0) {
+    bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(size.QuadPart), limit) + 1);
+  }
   char buffer[65536];
-  bool ok = true;
-  for (;;) {
+  FileRead result = FileRead::kTooLarge;
+  while (bytes.size() <= limit) {
+    const std::size_t wanted = std::min<std::size_t>(sizeof buffer, limit - bytes.size() + 1);
     DWORD got = 0;
-    if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
-      ok = false;
+    if (!ReadFile(file, buffer, static_cast<DWORD>(wanted), &got, nullptr)) {
+      result = FileRead::kFailed;
       break;
     }
-    if (got == 0) break;
+    if (got == 0) {
+      result = FileRead::kRead;
+      break;
+    }
     bytes.append(buffer, got);
   }
   CloseHandle(file);
-  return ok;
+  if (result != FileRead::kRead) bytes.clear();
+  return result;
 }
 
 bool canOpenFile(const std::string& path) {

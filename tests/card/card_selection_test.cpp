@@ -75,6 +75,30 @@ TEST_F(CardSelection, AMissingFileGivesTheLastCardAgain) {
   }
 }
 
+TEST_F(CardSelection, ACardFileLargerThanTheLimitIsACardThatIsNotThere) {
+  folder.write("RUVA_ICCard.ini", "[ICCard]\n0=cards0\n");
+  // The card's rows, then a comment line that fills the file to `size` bytes.
+  const auto sized = [](const std::string& marker, std::size_t size) {
+    std::string text = cardText(marker) + "#";
+    text.resize(size - 1, 'x');
+    return text + "\n";
+  };
+  writeCard("cards0/1111A.csv", "in force");
+  folder.write("cards0/2222A.csv", sized("under", kCardFileLimit - 1));
+  folder.write("cards0/3333A.csv", sized("at", kCardFileLimit));
+  folder.write("cards0/4444A.csv", sized("over", kCardFileLimit + 1));
+  ASSERT_TRUE(reader->readCardList());
+  EXPECT_EQ(reader->loadCard(222200).trainNumber, "under");
+  EXPECT_EQ(reader->loadCard(333300).trainNumber, "at");
+  EXPECT_EQ(reader->loadCard(111100).trainNumber, "in force");
+  const CardRecord kept = reader->loadCard(444400);
+  EXPECT_EQ(kept.trainNumber, "in force");
+  EXPECT_EQ(kept.stopCount, 2);
+  // The tools read a card file as a card beacon does.
+  EXPECT_EQ(reader->parseCardFile("cards0/3333A.csv").trainNumber, "at");
+  EXPECT_EQ(reader->parseCardFile("cards0/4444A.csv").stopCount, 0);
+}
+
 TEST_F(CardSelection, HandsOutACopy) {
   folder.write("RUVA_ICCard.ini", "[ICCard]\n0=cards0\n");
   writeCard("cards0/1234A.csv", "first");

@@ -63,6 +63,27 @@ TEST(Platform, JapaneseNamesAreStoredAsTheirCharacters) {
   EXPECT_TRUE(found) << "the name did not reach the disk as 回1234A.csv";
 }
 
+TEST(Platform, ReadingUpToALimitReadsNoMore) {
+  using platform::FileRead;
+  VehicleFolder folder;
+  folder.write("ten", std::string(10, 'a'));
+  folder.makeFolder("folder");
+  const std::string ten = folder.prefix() + "ten";
+  std::string bytes = "left over";
+  EXPECT_EQ(platform::readFileUpTo(ten, 10, bytes), FileRead::kRead);
+  EXPECT_EQ(bytes, std::string(10, 'a'));
+  EXPECT_EQ(platform::readFileUpTo(ten, 9, bytes), FileRead::kTooLarge);
+  EXPECT_EQ(bytes, "");
+  EXPECT_EQ(platform::readFileUpTo(ten + "x", 10, bytes), FileRead::kNotOpened);
+  EXPECT_EQ(platform::readFileUpTo(folder.prefix() + "folder", 10, bytes), FileRead::kNotOpened);
+#if !defined(_WIN32)
+  // 64 GiB without a byte on disk: a reader that read on past the limit would run out of
+  // memory long before the end.
+  std::filesystem::resize_file(folder.path() / "ten", uint64_t{1} << 36);
+  EXPECT_EQ(platform::readFileUpTo(ten, 1 << 20, bytes), FileRead::kTooLarge);
+#endif
+}
+
 TEST(Platform, SettingsReaderKeepsSignsAndBytes) {
   VehicleFolder folder;
   folder.write(kTimetable + "/RUVA_Spec.ini",

@@ -85,6 +85,74 @@ TEST(ProfileText, DisableCommentsHideNoKey) {
   EXPECT_EQ(platform::findProfileValue(text, "Disp", "D01ABnum"), "3");
 }
 
+// Files as editors and authors leave them. The expectations are what the Windows reader
+// returns; on Windows the same table runs against it.
+TEST(ProfileText, ReadsEveryLineEndEncodingAndStrayByteAsTheWindowsReader) {
+  using namespace std::string_literals;
+  const std::string utf16le =
+      "\xFF\xFE[\0D\0i\0s\0p\0]\0\r\0\n\0D\0i\0s\0p\0T\0y\0p\0e\0=\0001\0\n\0"s
+      "[\0I\0C\0C\0a\0r\0d\0]\0\n\0000\0=\0\xAB\x30\xFC\x30\xC9\x30"s;
+  std::string utf16be;
+  for (std::size_t i = 0; i < utf16le.size(); i += 2) utf16be += {utf16le[i + 1], utf16le[i]};
+  const struct {
+    const char* what;
+    std::string file;
+    const char* section;
+    const char* key;
+    std::string value;  // read with the fallback "-"
+  } cases[] = {
+      {"lone CR", "[Disp]\rDispType=1\rD01ABnum=3\r", "Disp", "D01ABnum", "3"},
+      {"CR LF", "[Disp]\r\nD01ABnum=3\r\n", "Disp", "D01ABnum", "3"},
+      {"LF CR and runs of breaks", "[Disp]\n\r\r\nD01ABnum=3", "Disp", "D01ABnum", "3"},
+      // 表示設定 saved as UTF-8 ends in 9A, a lead byte: it takes the LF, and the key line
+      // joins the comment line.
+      {"lead byte before LF",
+       "[Disp]\n; \xE8\xA1\xA8\xE7\xA4\xBA\xE8\xA8\xAD\xE5\xAE\x9A\nDispType=1\n", "Disp",
+       "DispType", "-"},
+      {"lead byte before CR LF", "[Disp]\nD01ABnum=3\x95\r\nDispType=1\n", "Disp", "D01ABnum",
+       "3\x81\x45"},
+      {"lead byte before NUL", "[ICCard]\n0=a\x95\0b\n"s, "ICCard", "0", "a\x81\x45"},
+      {"lead byte at the end", "[ICCard]\n0=\x95", "ICCard", "0", "\x81\x45"},
+      {"UTF-16 LE with its mark", utf16le, "Disp", "DispType", "1"},
+      {"UTF-16 LE value in the code page", utf16le, "ICCard", "0", "\x83\x4A\x81\x5B\x83\x68"},
+      {"UTF-16 BE with its mark", utf16be, "ICCard", "0", "\x83\x4A\x81\x5B\x83\x68"},
+      {"UTF-8 with its mark", "\xEF\xBB\xBF[ICCard]\n0=\xE3\x82\xAB\xE3\x83\xBC\xE3\x83\x89\n",
+       "ICCard", "0", "\x83\x4A\x81\x5B\x83\x68"},
+      {"UTF-8 best fits and bad bytes",
+       "\xEF\xBB\xBF[ICCard]\n0=\xC3\xA9\xE2\x82\xAC\xC0\x80\xE3\x81\n", "ICCard", "0", "e????"},
+      {"UTF-8 without a mark is the code page", "[ICCard]\n0=\xE3\x82\xAB\n", "ICCard", "0",
+       "\xE3\x82\xAB"},
+      {"vendor rows and an empty cell", "[ICCard]\n0=\xED\x40\xFA\x4A\x87\x90\x85\x40\n", "ICCard",
+       "0", "\xFA\x5C\x87\x54\x81\xE0\x81\x45"},
+      {"NUL ends a value", "[Disp]\nD01ABnum=3\0 4\n"s, "Disp", "D01ABnum", "3"},
+      {"NUL ends a name", "[Disp\0x]\nD01ABnum\0x=3\n"s, "Disp", "D01ABnum", "3"},
+      {"NUL is no line end", "[Disp]\nDispType=1\0D01ABnum=3\n"s, "Disp", "D01ABnum", "-"},
+      {"blanks and Ctrl-Z", "\x1A[\tDisp\v]\n\fD01ABnum\x1A=\t3\x1A\n", "Disp", "D01ABnum", "3"},
+      {"no other blanks",
+       "[Disp]\n\x81\x40"
+       "D01ABnum=3\n",
+       "Disp", "D01ABnum", "-"},
+      {"text after the section", "[Disp] ; display\nD01ABnum=3\n", "Disp", "D01ABnum", "3"},
+      {"a section without its bracket is a key", "[Disp]\n[ICCard\n0=x\n", "Disp", "0", "x"},
+      {"the last bracket closes the name", "[Disp]]\nD01ABnum=3\n", "Disp]", "D01ABnum", "3"},
+      {"quotes cut with the value", "[Disp]\nD01ABnum=\"" + std::string(27, ' ') + "35\"\n", "Disp",
+       "D01ABnum", std::string(27, ' ') + "35"},
+  };
+  VehicleFolder folder;
+  int n = 0;
+  for (const auto& c : cases) {
+    const std::string name = "case" + std::to_string(n++) + ".ini";
+    folder.write(name, c.file);
+    const std::string path = folder.prefix() + name;
+    char value[260];
+    platform::readProfileString(c.section, c.key, "-", value, sizeof value, path.c_str());
+    EXPECT_EQ(std::string(value), c.value) << c.what;
+  }
+  // The integer reader reads the first 29 code units: the quoted value above reads 3.
+  const std::string path = folder.prefix() + "case" + std::to_string(n - 1) + ".ini";
+  EXPECT_EQ(platform::readProfileInt("Disp", "D01ABnum", 5, path.c_str()), 3);
+}
+
 TEST(ProfileText, FileReadersFallBackAndCut) {
   VehicleFolder folder;
   folder.write("a.ini", "[Disp]\nEmpty=\nNeg=-3\n[ICCard]\n0=" + std::string(300, 'x') + "\n");

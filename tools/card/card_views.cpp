@@ -239,7 +239,7 @@ bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out
     out << label(Msg::kViewVehicle, 13) << message(Msg::kViewPathTooLong) << "\n";
     return false;
   }
-  char written[CCsvread::kPathSize];
+  char written[CCsvread::kPathSize] = {};
   const std::string key = std::to_string(parts.folderIndex);
   platform::readProfileString(std::string(kCardListSection).c_str(), key.c_str(),
                               std::string(kNullEntry).c_str(), written, sizeof written,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "card/line_split.h"
+#include "platform/profile_text.h"
 #include "tools/common/messages.h"
 
 namespace {
@@ -58,17 +59,13 @@ std::vector<DisableComment> disableComments(std::string_view text, CommentStyle 
   const char comment = style == CommentStyle::kCard ? '#' : ';';
   std::vector<DisableComment> comments;
   std::vector<std::size_t> waiting;  // comments for the next line that is no comment
-  std::string_view rest = text;
-  std::string_view line;
-  int32_t number = 0;
-  while (takeLine(rest, line)) {
-    ++number;
-    if (number == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
+  // One line, `number`, whose first byte stands in column `column`.
+  const auto take = [&](int32_t number, std::string_view line, int32_t column) {
     Directive directive;
     if (!directiveOf(line, comment, directive)) {
       for (std::size_t i : waiting) comments[i].target = number;
       waiting.clear();
-      continue;
+      return;
     }
     for (const auto& [offset, code] : directive.codes) {
       DisableComment c;
@@ -76,7 +73,7 @@ std::vector<DisableComment> disableComments(std::string_view text, CommentStyle 
       c.column = style == CommentStyle::kCard
                      ? static_cast<int32_t>(std::count(
                            line.begin(), line.begin() + static_cast<std::ptrdiff_t>(offset), ','))
-                     : static_cast<int32_t>(offset) + 1;
+                     : static_cast<int32_t>(offset) + column;
       c.code = std::string(code);
       c.known = remarkCodeOf(code);
       if (!directive.wholeFile) {
@@ -85,6 +82,22 @@ std::vector<DisableComment> disableComments(std::string_view text, CommentStyle 
       }
       comments.push_back(std::move(c));
     }
+  };
+  if (style == CommentStyle::kSettings) {
+    // The settings reader's own lines, numbered as the remarks on them are.
+    platform::walkProfileLines(text, [&take](const platform::ProfileLine& line) {
+      take(line.line, platform::profileBytes(line.text), line.column);
+      return true;
+    });
+    return comments;
+  }
+  std::string_view rest = text;
+  std::string_view line;
+  int32_t number = 0;
+  while (takeLine(rest, line)) {
+    ++number;
+    if (number == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
+    take(number, line, 1);
   }
   return comments;
 }

@@ -32,10 +32,6 @@ struct IniLine {
   std::string section;  // the section a key line lies in
 };
 
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1a';
-}
-
 std::string lower(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -43,43 +39,30 @@ std::string lower(std::string_view text) {
 }
 
 // The section and key lines, for naming what the reader would not find; the values
-// themselves are always taken through the module's reader.
+// themselves are always taken through the module's reader. The lines are the reader's
+// own, so a line that a double-byte character joins to the one before it is not one.
 std::vector<IniLine> iniLines(std::string_view text) {
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::vector<IniLine> lines;
   std::string section;
-  int32_t number = 0;
-  while (!text.empty()) {
-    ++number;
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    std::size_t start = 0;
-    while (start < line.size() && isBlank(line[start])) ++start;
-    while (!line.empty() && isBlank(line.back())) line.remove_suffix(1);
-    if (start >= line.size() || line[start] == ';' || line[start] == '#') continue;
+  platform::walkProfileLines(text, [&](const platform::ProfileLine& at) {
     IniLine entry;
-    entry.line = number;
-    entry.column = static_cast<int32_t>(start) + 1;
-    const std::size_t close = line.rfind(']');
-    if (line[start] == '[' && close != std::string_view::npos && close > start) {
-      entry.isSection = true;
-      std::string_view name = line.substr(start + 1, close - start - 1);
-      while (!name.empty() && isBlank(name.front())) name.remove_prefix(1);
-      while (!name.empty() && isBlank(name.back())) name.remove_suffix(1);
-      entry.name = std::string(name);
+    entry.line = at.line;
+    entry.column = at.column;
+    entry.isSection = at.isSection;
+    entry.hasValue = at.hasValue;
+    entry.name = platform::profileBytes(at.name);
+    // Comments are keys to the reader, but keys that nothing reads.
+    if (!at.isSection && !at.name.empty() && (at.name.front() == ';' || at.name.front() == '#')) {
+      return true;
+    }
+    if (entry.isSection) {
       section = entry.name;
     } else {
-      const std::size_t equals = line.find('=', start);
-      std::string_view name = line.substr(
-          start, equals == std::string_view::npos ? std::string_view::npos : equals - start);
-      while (!name.empty() && isBlank(name.back())) name.remove_suffix(1);
-      entry.name = std::string(name);
-      entry.hasValue = equals != std::string_view::npos;
       entry.section = section;
     }
     lines.push_back(std::move(entry));
-  }
+    return true;
+  });
   return lines;
 }
 
