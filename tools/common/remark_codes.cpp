@@ -687,11 +687,13 @@ constexpr RemarkText kRemarks[] = {
      {"The driver sees a blank where the card gives a time.",
       "カードに時刻があるのに、運転士には空欄が見える。"},
      "7,150,桜川,001500,001530,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,,A01,0",
-     "7,150,桜川,235500,235530,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,,A01,0",
-     {"Keep the times that must be read from 01:00:00 on, or draw hour 24 in the panel where it "
-      "does not stand for nothing; ruvacard preview shows what each row shows.",
-      "時まで読ませたい時刻は 01:00:00 以降にするか、24 時が空欄を意味しない箇所ではパネルで "
-      "24 時を描いてください。各行の表示は ruvacard preview で確かめられます。"}},
+     "7,150,桜川,011500,011530,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,,A01,0",
+     {"A time from 00:00:00 to 00:59:59 cannot show its hour; if it must, draw hour 24 as 0 at "
+      "a place of the panel that never shows a blank time. ruvacard preview shows what each row "
+      "shows.",
+      "00:00:00～00:59:59 の時刻は時を表示できません。どうしても必要なら、空欄の時刻を表示しない"
+      "パネルの箇所で 24 時を 0 として描いてください。各行の表示は ruvacard preview で確かめ"
+      "られます。"}},
     {R::kEventCueSilent,
      "D103",
      S::kWarning,
