@@ -17,7 +17,8 @@ build: native
 
 # Replays the example card run: prints the display at each stop, writes an SVG picture
 # of it to $(DEMO_OUT)/card_run/ and the whole run as one page, $(DEMO_OUT)/card_run.html.
-# Then drives every example card with no script and writes its page to $(DEMO_OUT)/drive/.
+# Then drives every example card with no script and writes its page to $(DEMO_OUT)/drive/,
+# and checks the example vehicle with every card driven (no remark: just the table).
 demo: native
 	@echo "== Replaying examples/scenarios/card_run.scn in examples/vehicle"
 	@mkdir -p $(DEMO_OUT)
@@ -34,6 +35,8 @@ demo: native
 	  echo "== $$name, frame by frame: $(DEMO_OUT)/drive/$$name.html"; \
 	done
 	@echo "== SVG snapshots of every card row: $(DEMO_OUT)/drive/CODE/ (CODE: the card code)"
+	@echo "== The example vehicle checked, every card driven through the module (ruvacard vehicle --drive)"
+	build/default/ruvacard vehicle --drive --summary examples/vehicle
 
 # Takes the README's picture of the replay page again (the browser test's screenshot).
 report-picture: native

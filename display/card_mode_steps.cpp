@@ -25,12 +25,11 @@ void follow(bool& flag, bool holds, int32_t& slot) {
   }
 }
 
-// The window flag of an event type, its cue slot, and for types 2 and 3 the near flag
+// The window flag of an event type, and for the types with a near point the near flag
 // and the inhibit input that suppresses it.
 struct EventWindow {
   int32_t type;
   bool* window;
-  int32_t cueSlot;
   bool* nearFlag;
   const bool* inhibit;
 };
@@ -69,10 +68,10 @@ void CRuva::updateCardMode() {
 
   const double run = travelled - stopRemain;
   const EventWindow windows[] = {
-      {0, &windowType0, 4, nullptr, nullptr},
-      {1, &windowType1, 5, nullptr, nullptr},
-      {2, &windowType2, 6, &nearType2, &inhibitNearType2},
-      {3, &windowType3, 6, &nearType3, &inhibitNearType3},
+      {0, &windowType0, nullptr, nullptr},
+      {1, &windowType1, nullptr, nullptr},
+      {2, &windowType2, &nearType2, &inhibitNearType2},
+      {3, &windowType3, &nearType3, &inhibitNearType3},
   };
   // One pass finds, for every type, its first entry whose window holds.
   int firstHolding[kEventTypes] = {-1, -1, -1, -1};
@@ -88,13 +87,13 @@ void CRuva::updateCardMode() {
     const int found = firstHolding[w.type];
     if (found < 0) {
       *w.window = false;
-      if (w.nearFlag != nullptr) *w.nearFlag = false;
+      if (kEventHasNearPoint[w.type]) *w.nearFlag = false;
       continue;
     }
-    enter(*w.window, soundTriggers[w.cueSlot]);
-    if (w.nearFlag != nullptr) {
+    enter(*w.window, soundTriggers[kEventCueSlots[w.type]]);
+    if (kEventHasNearPoint[w.type]) {
       const double toPoint = card.eventStartKm[found] * 1000.0 - run;
-      if (toPoint < kNearEvent && !*w.inhibit) enter(*w.nearFlag, soundTriggers[7]);
+      if (toPoint < kNearEvent && !*w.inhibit) enter(*w.nearFlag, soundTriggers[kNearPointCueSlot]);
     }
   }
 
@@ -106,7 +105,7 @@ void CRuva::updateCardMode() {
       break;
     }
   }
-  follow(rangeStopWindow, inRangeStop, soundTriggers[8]);
+  follow(rangeStopWindow, inRangeStop, soundTriggers[kRangeStopCueSlot]);
 
   bool inKmRange = false;
   for (int i = 0; i < CardRecord::kRangeSlots; ++i) {
@@ -115,7 +114,7 @@ void CRuva::updateCardMode() {
       break;
     }
   }
-  follow(rangeKmWindow, inKmRange, soundTriggers[9]);
+  follow(rangeKmWindow, inKmRange, soundTriggers[kKmRangeCueSlot]);
 
   variantType0 = windowType0 ? (heads ? 2 : 1) : 0;
   variantType1 = windowType1 ? (heads ? 4 : 3) : 0;

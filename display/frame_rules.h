@@ -44,6 +44,24 @@ inline constexpr int32_t kRevealComplete = kRevealRowInterval * kRevealedRows;
 // opens one.
 inline constexpr int32_t kEventTypes = 4;
 
+// The one-shot cue slots (CRuva::soundTriggers) that the card's tables start: one per
+// event type (types 2 and 3 share theirs), the near point of types 2 and 3, the range
+// stop window and the kilometre ranges.
+inline constexpr int32_t kEventCueSlots[kEventTypes] = {4, 5, 6, 6};
+inline constexpr int32_t kNearPointCueSlot = 7;
+// The event types whose window also has a near point, with a cue of its own.
+inline constexpr bool kEventHasNearPoint[kEventTypes] = {false, false, true, true};
+inline constexpr int32_t kRangeStopCueSlot = 8;
+inline constexpr int32_t kKmRangeCueSlot = 9;
+inline constexpr int32_t kCueSlots = 10;
+
+// The element of CRuva::soundOut that the sound output step copies cue slot `slot` (0
+// to kCueSlots - 1) into: element 1 belongs to the mode steps and the brake handle, so
+// the slots from 1 on skip it.
+constexpr int32_t soundOutOfCueSlot(int32_t slot) {
+  return slot == 0 ? 0 : slot + 1;
+}
+
 // True when an event window of `type` (0 to 3) holds for a train that has run `run`
 // metres since its stop, at `speedKmh`. `start` and `end` are the event's points in
 // metres. Any other type never holds.

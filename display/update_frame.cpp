@@ -2,6 +2,7 @@
 // table scans of card mode (32 event and 16 range entries) and never touches the heap.
 #include <cmath>
 
+#include "display/frame_rules.h"
 #include "display/ruva.h"
 #include "display/safe_arithmetic.h"
 
@@ -28,8 +29,6 @@ void CRuva::updateFrame() {
 }
 
 void CRuva::emitSoundCues() {
-  // soundOut[1] belongs to the mode steps and the brake handle, so the cue slots skip it.
-  soundOut[0] = soundTriggers[0];
-  for (int k = 1; k <= 9; ++k) soundOut[k + 1] = soundTriggers[k];
+  for (int32_t k = 0; k < kCueSlots; ++k) soundOut[soundOutOfCueSlot(k)] = soundTriggers[k];
   for (int32_t& trigger : soundTriggers) trigger = 2;
 }

@@ -35,7 +35,6 @@ constexpr BeaconBand kBands[] = {
     {170, 175, 5, 169, 10000},
 };
 
-constexpr int32_t kSelectStop = 1001;
 constexpr int32_t kLeaveCard = 1002;
 constexpr int32_t kLeaveCardSlot = 12;
 
@@ -70,7 +69,7 @@ void takeBeacon(int32_t type, int32_t data) {
       }
       break;
     }
-    case kSelectStop:
+    case kSelectStopBeaconType:
       if (speed == 0.0f && ruva.cardMode) ruva.selectStop(data);
       break;
     case kLeaveCard:

@@ -7,6 +7,8 @@
 
 // The type code of the card beacon: its data is the card code of the card to load.
 inline constexpr int32_t kCardBeaconType = 1000;
+// The card beacon that makes the stop row in its data the current stop, at standstill.
+inline constexpr int32_t kSelectStopBeaconType = 1001;
 
 // Where a coded beacon lands: a beacon slot of the display and the value for it.
 struct CodedBeacon {

@@ -9,8 +9,6 @@
 
 #include <sstream>
 
-#include "tools/platform/host_files.h"
-#include "platform/platform.h"
 #include "plugin/settings.h"
 #include "tests/support/module_host.h"
 #include "tests/tools/source_file.h"
@@ -146,19 +144,12 @@ void driveAndCheck(const VehicleFolder& folder, const std::string& cardFile) {
 // tree at `vehicle`; returns how many it drove.
 int driveVehicle(const std::string& vehicle, std::initializer_list<const char*> folders) {
   int driven = 0;
-  for (const char* cardFolder : folders) {
-    const std::string from = std::string(RUVA_SOURCE_DIR) + "/" + vehicle + "/" + cardFolder;
-    for (const std::string& name : platform::folderFiles(from)) {
-      const std::string relative = std::string(cardFolder) + "/" + name;
-      const std::string bytes = readSource(vehicle + "/" + relative);
-      // Under Wine the source tree's code page 932 file names do not map to Japanese names.
-      if (bytes.empty()) continue;
-      VehicleFolder folder;
-      for (const char* file : kVehicleFiles) folder.write(file, readSource(vehicle + "/" + file));
-      folder.write(relative, bytes);
-      driveAndCheck(folder, relative);
-      ++driven;
-    }
+  for (const std::string& card : sourceCards(vehicle, folders)) {
+    VehicleFolder folder;
+    for (const char* file : kVehicleFiles) folder.write(file, readSource(vehicle + "/" + file));
+    folder.write(card, readSource(vehicle + "/" + card));
+    driveAndCheck(folder, card);
+    ++driven;
   }
   return driven;
 }

@@ -2,6 +2,7 @@
 # status, with the expected output beside the fixture:
 #   checker/cards/NAME.csv      ruvacard check NAME.csv      -> checker/cards/NAME.out
 #   checker/vehicles/NAME/      ruvacard vehicle NAME        -> checker/vehicles/NAME.out
+#   checker/drives/NAME/        ruvacard vehicle --drive NAME -> checker/drives/NAME.out
 # in English whatever the locale; and where a NAME.ja.out stands beside NAME.out, once
 # more with LANG=ja_JP.UTF-8 (and LC_ALL, LC_MESSAGES unset) into that file.
 # -DPROGRAM=ruvacard -DFIXTURES=folder [-DEMULATOR=...] [-DUPDATE=ON rewrites the .out files]
@@ -39,7 +40,7 @@ endfunction()
 function(check_japanese folder command name expected)
   string(REGEX REPLACE "\\.out$" ".ja.out" japanese ${expected})
   if(EXISTS ${japanese})
-    check_fixture(${folder} ${command} ${name} ${japanese})
+    check_fixture(${folder} "${command}" ${name} ${japanese})
     set(failures ${failures} PARENT_SCOPE)
   endif()
 endfunction()
@@ -55,6 +56,13 @@ foreach(vehicle ${vehicles})
   if(IS_DIRECTORY ${FIXTURES}/vehicles/${vehicle})
     check_fixture(${FIXTURES}/vehicles vehicle ${vehicle} ${FIXTURES}/vehicles/${vehicle}.out)
     check_japanese(${FIXTURES}/vehicles vehicle ${vehicle} ${FIXTURES}/vehicles/${vehicle}.out)
+  endif()
+endforeach()
+file(GLOB drives LIST_DIRECTORIES true RELATIVE ${FIXTURES}/drives ${FIXTURES}/drives/*)
+foreach(vehicle ${drives})
+  if(IS_DIRECTORY ${FIXTURES}/drives/${vehicle})
+    check_fixture(${FIXTURES}/drives "vehicle;--drive" ${vehicle} ${FIXTURES}/drives/${vehicle}.out)
+    check_japanese(${FIXTURES}/drives "vehicle;--drive" ${vehicle} ${FIXTURES}/drives/${vehicle}.out)
   endif()
 endforeach()
 if(failures GREATER 0)

@@ -151,6 +151,8 @@ def main():
     cases += [(cards, ["check", path.name]) for path in sorted(cards.glob("*.csv"))]
     cases += [(fixtures / "vehicles", ["vehicle", path.name])
               for path in sorted((fixtures / "vehicles").iterdir()) if path.is_dir()]
+    cases += [(fixtures / "drives", ["vehicle", "--drive", path.name])
+              for path in sorted((fixtures / "drives").iterdir()) if path.is_dir()]
     ids = []
     for cwd, args in cases:
         case = " ".join(args)

@@ -1,5 +1,6 @@
 // ruvacard: checks card files and whole vehicle folders the way the module reads them,
-// previews cards, explains card codes and writes the drive of a card as a scenario.
+// previews cards, explains card codes and writes the drive of a card as a scenario;
+// `vehicle --drive` also drives every card of a vehicle through the module.
 // Exit status 0 when all went well; 1 when `check` or `vehicle` found an error (or,
 // with --strict, a warning), `code` found no file or `scenario` a card it cannot
 // drive; 2 for bad usage.
@@ -22,6 +23,7 @@
 #include "tools/common/messages.h"
 #include "tools/common/text_file.h"
 #include "tools/drive/card_drive.h"
+#include "tools/drive/drive_check.h"
 #include "tools/platform/host_files.h"
 #include "tools/platform/host_text.h"
 
@@ -54,6 +56,7 @@ struct LintOptions {
   bool strict = false;
   bool notes = false;
   bool summary = false;  // vehicle only
+  bool drive = false;    // vehicle only
   bool statistics = false;
   ReportFormat format = ReportFormat::kText;
   std::vector<std::string> operands;
@@ -69,6 +72,8 @@ bool lintOptions(const std::vector<std::string>& args, LintOptions& options) {
       options.notes = true;
     } else if (arg == "--summary") {
       options.summary = true;
+    } else if (arg == "--drive") {
+      options.drive = true;
     } else if (arg == "--statistics") {
       options.statistics = true;
     } else if (arg == "--format" || arg.rfind("--format=", 0) == 0) {
@@ -105,6 +110,7 @@ int runCheck(const std::vector<std::string>& args) {
   LintOptions options;
   if (!lintOptions(args, options)) return kExitInput;
   if (options.summary) return inputError(message(Msg::kSummaryOnlyForVehicle));
+  if (options.drive) return inputError(message(Msg::kDriveCheckOption));
   if (options.operands.empty()) return inputError(message(Msg::kCheckNeedsFiles));
   std::ostringstream out;
   RemarkReport report(options.format, out);
@@ -142,7 +148,8 @@ int runVehicle(const std::vector<std::string>& args) {
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   std::ostringstream out;
   RemarkReport report(options.format, out);
-  checkVehicle(folder, terminalText(folder), options.notes, options.summary, report);
+  checkVehicle(folder, terminalText(folder), options.notes, options.summary, report,
+               options.drive ? MoreCardRemarks(driveCheckRemarks) : MoreCardRemarks());
   report.finish(options.statistics);
   print(out);
   return lintStatus(report.counts(), options.strict);

@@ -296,7 +296,7 @@ std::string cardNameHint(int32_t entry) {
 }  // namespace
 
 void checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
-                  bool withTable, RemarkReport& report) {
+                  bool withTable, RemarkReport& report, const MoreCardRemarks& more) {
   std::error_code ec;
   const std::string vehicle = std::filesystem::absolute(folder, ec).string();
   std::string settings;
@@ -327,8 +327,15 @@ void checkVehicle(const std::string& folder, std::string_view shownFolder, bool 
       ++cards;
       std::string bytes;
       std::vector<LintRemark> remarks;
-      if (platform::readFile(platform::appendPath(cardFolder.path, name), bytes)) {
+      const std::string cardFile = platform::appendPath(cardFolder.path, name);
+      if (platform::readFile(cardFile, bytes)) {
         remarks = lintCard(bytes, name, withNotes);
+        if (more) {
+          std::vector<LintRemark> added = more(cardFile, vehicle);
+          remarks.insert(remarks.end(), added.begin(), added.end());
+          std::stable_sort(remarks.begin(), remarks.end(),
+                           [](const LintRemark& a, const LintRemark& b) { return a.line < b.line; });
+        }
       } else {
         remarks.push_back(fileRemark(RemarkCode::kCardUnreadable, message(Msg::kNoCardLoads),
                                      message(Msg::kReadableCardFile)));

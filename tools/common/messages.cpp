@@ -9,7 +9,7 @@ namespace {
 constexpr MessageText kCatalogue[] = {
     {Msg::kCardUsage,
      "usage: ruvacard check [OPTIONS] FILE...\n"
-     "       ruvacard vehicle [OPTIONS] [--summary] FOLDER\n"
+     "       ruvacard vehicle [OPTIONS] [--summary] [--drive] FOLDER\n"
      "       ruvacard show FILE\n"
      "       ruvacard preview FILE [--rows 3|5]\n"
      "       ruvacard code CODE [--vehicle FOLDER]\n"
@@ -19,7 +19,8 @@ constexpr MessageText kCatalogue[] = {
      "  check    what the module would read other than written (errors) and what\n"
      "           looks unintended (warnings), with line, column and remark code\n"
      "  vehicle  the settings, the card list and every card of a vehicle folder, then\n"
-     "           a table of the card folders when anything was found (--summary: always)\n"
+     "           a table of the card folders when anything was found (--summary: always);\n"
+     "           --drive: also drives every card through the module, stop to stop\n"
      "  show     the card as read: header values, stops, event and range tables\n"
      "  preview  what the lists show with each stop as the current one\n"
      "  code     the card folder, file name and path that a card code selects\n"
@@ -34,7 +35,7 @@ constexpr MessageText kCatalogue[] = {
      "  --statistics  then the count of each remark code\n"
      "  --lang ja|en  the language of the messages (default: from LC_ALL, LC_MESSAGES, LANG)\n",
      "使い方: ruvacard check [オプション] ファイル...\n"
-     "        ruvacard vehicle [オプション] [--summary] フォルダー\n"
+     "        ruvacard vehicle [オプション] [--summary] [--drive] フォルダー\n"
      "        ruvacard show ファイル\n"
      "        ruvacard preview ファイル [--rows 3|5]\n"
      "        ruvacard code コード [--vehicle フォルダー]\n"
@@ -44,7 +45,8 @@ constexpr MessageText kCatalogue[] = {
      "  check    モジュールが書かれたとおりに読まない箇所（エラー）と、意図しないと\n"
      "           思われる箇所（警告）を行・列・報告コード付きで示す\n"
      "  vehicle  車両フォルダーの設定、カード一覧、すべてのカードを検査し、指摘があれば\n"
-     "           カードフォルダーの表を出す（--summary：常に出す）\n"
+     "           カードフォルダーの表を出す（--summary：常に出す）。--drive：すべての\n"
+     "           カードをモジュールで最初の駅から最後の駅まで走らせて確かめる\n"
      "  show     読み込んだとおりのカード：ヘッダーの値、駅、イベント表と範囲表\n"
      "  preview  各駅を現在駅としたときにリストに出る内容\n"
      "  code     カードコードが選ぶカードフォルダー、ファイル名、パス\n"
@@ -671,6 +673,39 @@ constexpr MessageText kCatalogue[] = {
      "wait until {1} はもう過ぎている：ホスト時刻はすでに {2}"},
     {Msg::kWaitUntilNextDay, "; for {1} of the next day write {2}",
      "。翌日の {1} なら {2} と書く"},
+
+    {Msg::kDriveCheckMeanwhile, "from {1} to this stop the display is at {2}",
+     "{1}からこの駅まで、表示は{2}"},
+    {Msg::kDriveCheckBehind, "the display is still at {1}", "表示はまだ{1}のまま"},
+    {Msg::kDriveCheckStays, "the display stays at {1}", "表示は{1}で止まったまま"},
+    {Msg::kDriveCheckNoStop, "the display shows no stop of the card", "表示にカードの駅が出ない"},
+    {Msg::kDriveCheckShowsBlank, "shows {1}: hour 24 is the display's blank hour",
+     "{1}と表示される（24 時は表示の空欄）"},
+    {Msg::kDriveCheckNeverShown, "no place of the display shows it during the drive",
+     "運転中、表示のどこにも出ない"},
+    {Msg::kDriveCheckCueNever, "it never sounds while the display is at {1}",
+     "表示が{1}のあいだ一度も鳴らない"},
+    {Msg::kDriveCheckCueFewer, "it sounds for {1} of the {2} rows of {3}",
+     "{3}の {2} 行のうち {1} 行分しか鳴らない"},
+    {Msg::kDriveCheckKmNever, "it never sounds with the km post from {1} to {2} km",
+     "キロ程 {1}～{2} km のあいだ一度も鳴らない"},
+    {Msg::kDriveCheckRunHint,
+     "hidden flags (column {1}) and section lengths (column {2}) as meant in the rows before it",
+     "それより前の行の、意図どおりの非表示（{1} 列）と駅間の長さ（{2} 列）"},
+    {Msg::kDriveCheckTimeHint, "a time from 01:00:00 on, which shows its hour",
+     "時も表示される 01:00:00 以降の時刻"},
+    {Msg::kDriveCheckListedHint, "a stop that the lists reach (ruvacard preview shows them)",
+     "リストに載る駅（ruvacard preview で確かめられる）"},
+    {Msg::kDriveCheckEventHint,
+     "a stop row (column {1}), points (columns {2} and {3}) and type (column {4}) whose window "
+     "the run opens",
+     "運転中に区間が開く駅の行（{1} 列）、地点（{2} 列と {3} 列）、種類（{4} 列）"},
+    {Msg::kDriveCheckRangeHint,
+     "a stop row (column {1}), km range (columns {2} and {3}) and distance (column {4}) that the "
+     "run reaches",
+     "運転中に届く駅の行（{1} 列）、キロ程の範囲（{2} 列と {3} 列）、距離（{4} 列）"},
+    {Msg::kDriveCheckOption, "--drive is an option of vehicle",
+     "--drive は vehicle のオプションです"},
 };
 
 static_assert(std::size(kCatalogue) == static_cast<std::size_t>(Msg::kCount),

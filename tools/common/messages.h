@@ -454,6 +454,22 @@ enum class Msg : uint16_t {
   kExpectedVehicleForCard,
   kWaitUntilPast,
   kWaitUntilNextDay,
+  // ruvacard vehicle --drive: what the drive of each card shows
+  kDriveCheckMeanwhile,
+  kDriveCheckBehind,
+  kDriveCheckStays,
+  kDriveCheckNoStop,
+  kDriveCheckShowsBlank,
+  kDriveCheckNeverShown,
+  kDriveCheckCueNever,
+  kDriveCheckCueFewer,
+  kDriveCheckKmNever,
+  kDriveCheckRunHint,
+  kDriveCheckTimeHint,
+  kDriveCheckListedHint,
+  kDriveCheckEventHint,
+  kDriveCheckRangeHint,
+  kDriveCheckOption,
   kCount  // not a message: the number of ids
 };
 

@@ -655,6 +655,112 @@ constexpr RemarkText kRemarks[] = {
      "# ruvacard: disable=C405",
      {"Write the code as the remark line shows it, in square brackets.",
       "報告の行の角かっこ内に示されたとおりにコードを書いてください。"}},
+
+    // D1xx: what the drive of a card through the module shows
+    {R::kNeverNextStop,
+     "D101",
+     S::kError,
+     {"never shown as the next stop", "次駅として表示されない"},
+     {"Driven from its first stop to its last, the display never has the stop before this one "
+      "as the current stop: it goes from an earlier stop straight to a later one, or stays behind.",
+      "最初の駅から最後の駅まで走らせると、この駅の 1 つ前の駅が現在駅として表示されない。表示は"
+      "前の駅から一気に先の駅へ進むか、遅れたままになる。"},
+     {"The driver is never told of the stop before reaching it.",
+      "運転士は、着く前にこの駅を知らされない。"},
+     "7,150,桜川,083000,083030,1,50,20,12.5,0,,1,0,0,1,,0,1,1,,A01,0 (the row before, without "
+     "its section length)",
+     GOOD_STOP,
+     {"Give the rows before it their section lengths as run, and hide none of them by mistake; "
+      "ruvahost --card replays the drive.",
+      "それより前の行に実際の駅間の長さを書き、誤って非表示にした行がないか確かめてください。"
+      "ruvahost --card で運転を再生できます。"}},
+    {R::kTimeNotShown,
+     "D102",
+     S::kWarning,
+     {"the display never shows this time", "この時刻が表示されない"},
+     {"Driven from its first stop to its last, the display never shows this time of the stop "
+      "with its hour: a time from 00:00:00 to 00:59:59 is stored in hour 24, which the display "
+      "shows as a blank hour, and a stop the lists never reach is not shown at all.",
+      "最初の駅から最後の駅まで走らせても、この駅のこの時刻が時まで表示されることがない。"
+      "00:00:00～00:59:59 の時刻は 24 時として記憶され、表示では時が空欄になる。リストに"
+      "載らない駅はまったく表示されない。"},
+     {"The driver sees a blank where the card gives a time.",
+      "カードに時刻があるのに、運転士には空欄が見える。"},
+     "7,150,桜川,001500,001530,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,,A01,0",
+     "7,150,桜川,011500,011530,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,,A01,0",
+     {"A time from 00:00:00 to 00:59:59 cannot show its hour; if it must, draw hour 24 as 0 at "
+      "a place of the panel that never shows a blank time. ruvacard preview shows what each row "
+      "shows.",
+      "00:00:00～00:59:59 の時刻は時を表示できません。どうしても必要なら、空欄の時刻を表示しない"
+      "パネルの箇所で 24 時を 0 として描いてください。各行の表示は ruvacard preview で確かめ"
+      "られます。"}},
+    {R::kEventCueSilent,
+     "D103",
+     S::kWarning,
+     {"event row: the {1} never sounds", "イベントの行：{1}が鳴らない"},
+     {"Driven from its first stop to its last, the cue of this event row never sounds while the "
+      "display is at its stop: its window never opens there, or opens only while the window of "
+      "another event of its type is still open.",
+      "最初の駅から最後の駅まで走らせても、表示がこの行の駅にあるあいだ、このイベントの合図が"
+      "鳴らない。区間がそこで開かないか、同じ種類の別のイベントの区間が開いている間にしか開かない。"},
+     {"The announcement the row is for is never heard.",
+      "この行で鳴らすはずの案内が聞こえない。"},
+     "5,2,0.8,1.0,0 (a type 0 window where the train runs fast)",
+     "5,2,0.8,1.0,1",
+     {"Check the stop row, the points and the type of the event; ruvahost --card replays the "
+      "drive with its cues.",
+      "イベントの駅の行、地点、種類を確かめてください。ruvahost --card で合図ごと運転を再生"
+      "できます。"}},
+    {R::kRangeCueSilent,
+     "D104",
+     S::kWarning,
+     {"range row: the {1} never sounds", "範囲の行：{1}が鳴らない"},
+     {"Driven from its first stop to its last, the cue of this range row never sounds: its stop "
+      "window never opens at its stop, its kilometre range lies where the km post of the run "
+      "never comes, or it opens only while another range is still open.",
+      "最初の駅から最後の駅まで走らせても、この範囲の行の合図が鳴らない。駅の区間がその駅で"
+      "開かないか、キロ程の範囲が運転中のキロ程の来ない所にあるか、別の範囲が開いている間に"
+      "しか開かない。"},
+     {"The announcement the row is for is never heard.",
+      "この行で鳴らすはずの案内が聞こえない。"},
+     "6,2,45.0,50.0,0.3,1 (km written in hundreds of metres)",
+     "6,2,4.5,5.0,0.3,1",
+     {"Check the stop row, the km range and the distance of the range; ruvahost --card replays "
+      "the drive with its cues.",
+      "範囲の駅の行、キロ程の範囲、距離を確かめてください。ruvahost --card で合図ごと運転を再生"
+      "できます。"}},
+    {R::kDisplayStalls,
+     "D105",
+     S::kError,
+     {"the display does not move on at this stop", "この駅で表示が先へ進まない"},
+     {"Driven from its first stop to its last, the train stands at this stop with its doors "
+      "open, yet the display stays at an earlier stop, so the next stop it shows does not move "
+      "on.",
+      "最初の駅から最後の駅まで走らせると、この駅でドアを開けて停車しても表示は前の駅のまま"
+      "で、次駅の表示が先へ進まない。"},
+     {"From here on the lists, the next stop and the cues run behind the train.",
+      "ここから先、リスト、次駅、合図が列車より遅れる。"},
+     "7,150,桜川,083000,083030,1,50,20,12.5,1,1.8,1,0,0,1,,0,1,1,,A01,0 (the first row, hidden)",
+     GOOD_STOP,
+     {"Check the hidden flags and the section lengths of the rows before it; ruvahost --card "
+      "replays the drive.",
+      "それより前の行の非表示の指定と駅間の長さを確かめてください。ruvahost --card で運転を再生"
+      "できます。"}},
+    {R::kRunEndsEarly,
+     "D106",
+     S::kError,
+     {"the display never reaches the last stop", "表示が終着まで進まない"},
+     {"Driven to its last stop, the display stays at an earlier stop: the run ends there on the "
+      "display.",
+      "終着まで走らせても表示は手前の駅のままで、表示の上では運転がそこで終わる。"},
+     {"The driver arrives with the display showing a stop already left behind.",
+      "運転士が着いたとき、表示は通り過ぎた駅を示している。"},
+     "7,150,終点,091600,246060,2,50,20,12.0,1,0.0,1,0,0,5,,0,1,5,,K09,0 (the last row, hidden)",
+     "7,150,終点,091600,246060,2,50,20,12.0,0,0.0,1,0,0,5,,0,1,5,,K09,0",
+     {"Check the hidden flags and the section lengths of the last rows; ruvahost --card replays "
+      "the drive.",
+      "最後のほうの行の非表示の指定と駅間の長さを確かめてください。ruvahost --card で運転を再生"
+      "できます。"}},
 };
 
 #undef GOOD_STOP

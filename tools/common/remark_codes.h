@@ -10,7 +10,7 @@
 //   S1xx settings-file sections and keys (both files)
 //   S2xx display settings values  S3xx the card list and its folders
 //   M1xx the checker's own comments (disable comments)
-//   D1xx what driving a card through the module finds (kept free for that)
+//   D1xx what driving a card through the module shows (ruvacard vehicle --drive)
 #ifndef RUVA_TOOLS_COMMON_REMARK_CODES_H_
 #define RUVA_TOOLS_COMMON_REMARK_CODES_H_
 
@@ -84,6 +84,12 @@ enum class RemarkCode : uint16_t {
   kNoCodeReachesEntry,
   kUnusedDisable,
   kUnknownDisableCode,
+  kNeverNextStop,
+  kTimeNotShown,
+  kEventCueSilent,
+  kRangeCueSilent,
+  kDisplayStalls,
+  kRunEndsEarly,
   kCount  // not a remark: the number of codes
 };
 

@@ -29,12 +29,14 @@ struct TimeCell {
   std::optional<int32_t> minute;
   std::optional<int32_t> second;
   bool secondsInFives = false;  // the panel holds seconds / 5 (12 for nothing)
+  bool operator==(const TimeCell&) const = default;
 };
 
 struct StopRecord {
   std::optional<int32_t> attr;
   TimeCell time;
   std::optional<int32_t> number;
+  bool operator==(const StopRecord&) const = default;
 };
 
 struct ListRow {
@@ -45,6 +47,7 @@ struct ListRow {
   std::optional<int32_t> number;
   std::optional<int32_t> colA;
   std::optional<int32_t> colB;
+  bool operator==(const ListRow&) const = default;
 };
 
 struct TrainNumberCodes {
