@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Copies a vehicle folder whose file names are code page 932 bytes, as the native build
+# Copies a folder whose file names are code page 932 bytes, as the native build
 # reads them, to DEST with the same names in UTF-8: the names that a Japanese Windows
 # gives those files, as Wine keeps them on disk under a UTF-8 locale.
 # Usage: windows_vehicle.sh SOURCE DEST
