@@ -115,7 +115,11 @@ std::string expectedFor(const CardRemark& r) {
     return message(Msg::kUnknownRowTypeExpected, {rowTypeList()});
   }
   if (r.format == nullptr) return message(Msg::kNoRowTypeExpected);
-  return columnHint(r.format->field);
+  if (r.finding == CardFinding::kColumnsMissing) {
+    return message(Msg::kWriteColumnsFrom,
+                   {std::to_string(r.column), std::to_string(kLastStopColumn)});
+  }
+  return columnFix(r.format->field, r.text);
 }
 
 // What the module does instead, for a remark of the parser.
@@ -300,7 +304,12 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     const Msg picture = time.hour == kStopMarkHour ? Msg::kPictureStop
                         : time.hour == kMarkHour   ? Msg::kPictureArrow
                                                    : Msg::kPictureEnd;
-    add(RemarkCode::kHourIsMark, {hour}, message(Msg::kShows, {message(picture)}), expected);
+    // Most often a time after midnight, written from 24 on as some timetables do.
+    char nextDay[48];
+    std::snprintf(nextDay, sizeof nextDay, "%02d%02d%02d", time.hour - kNoHour, time.minute,
+                  time.second);
+    add(RemarkCode::kHourIsMark, {hour}, message(Msg::kShows, {message(picture)}),
+        message(Msg::kWriteAfterMidnight, {nextDay, timeMarkList()}));
   } else if (time.hour > kEndMarkHour) {
     add(RemarkCode::kHourNotHourNorMark, {hour}, message(Msg::kShows, {clock}), expected);
   } else if ((digits == 3 || digits == 4) && hhmmss) {

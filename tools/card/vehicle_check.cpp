@@ -141,7 +141,7 @@ void lintSections(const std::vector<IniLine>& lines, std::string_view section, K
                                message(Msg::kKeysNotRead), message(Msg::kOneSection, {wanted})));
       } else if (!same) {
         out.push_back(remarkAt(line, RemarkCode::kUnknownSection, line.name,
-                               message(Msg::kKeysNotRead), wanted));
+                               message(Msg::kKeysNotRead), message(Msg::kNameSectionAs, {wanted})));
       }
       inSection = same && !sectionSeen;
       sectionSeen = sectionSeen || same;
@@ -162,7 +162,7 @@ void lintSections(const std::vector<IniLine>& lines, std::string_view section, K
                              message(Msg::kOnlyFirstRead), message(Msg::kEachKeyOnce)));
     } else if (!line.hasValue) {
       out.push_back(remarkAt(line, RemarkCode::kNoEquals, line.name, message(Msg::kReadsAsMissing),
-                             "KEY=VALUE"));
+                             message(Msg::kWriteKeyValue)));
     }
   }
 }
