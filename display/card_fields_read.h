@@ -7,10 +7,9 @@
 #include "card/card_format.h"
 
 inline constexpr CardField kFieldsTheDisplayIgnores[] = {
-    CardField::kCardName,   CardField::kCardNote,   CardField::kStopName,
-    CardField::kStopCol12,  CardField::kStopCol13,  CardField::kStopText15,
-    CardField::kStopCol16,  CardField::kStopColumn19, CardField::kStopCode,
-    CardField::kStopCol21,  CardField::kRangeValue, CardField::kCardText11,
+    CardField::kCardName,  CardField::kCardNote,   CardField::kStopName,   CardField::kStopCol12,
+    CardField::kStopCol13, CardField::kStopText15, CardField::kStopCol16,  CardField::kStopColumn19,
+    CardField::kStopCode,  CardField::kStopCol21,  CardField::kRangeValue, CardField::kCardText11,
 };
 
 constexpr bool displayReads(CardField field) {

@@ -135,7 +135,8 @@ void CRuva::updateCardMode() {
       soundTriggers[1] = kCueStart;
       stopCue = 0;
     }
-    stopAnnounce = (!heads && card.cardValue8 == kAnnounceNextStop && list5Time1Hour[1] != kMarkHour) ? 1 : 0;
+    stopAnnounce =
+        (!heads && card.cardValue8 == kAnnounceNextStop && list5Time1Hour[1] != kMarkHour) ? 1 : 0;
   } else {
     stopAnnounce = 0;
   }

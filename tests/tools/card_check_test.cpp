@@ -16,6 +16,7 @@
 #include "tools/card/card_names.h"
 #include "tools/card/card_views.h"
 #include "tools/card/vehicle_check.h"
+#include "tools/card/written_forms.h"
 
 namespace {
 
@@ -54,6 +55,23 @@ TEST(CardCheck, TheDisplayIgnoresExactlyTheColumnsItIsSaidTo) {
       EXPECT_EQ(named(c.member), displayReads(c.field)) << c.member;
     }
   }
+}
+
+// What the checker makes of a field as written: the fixes it suggests are the text the
+// author meant, in the form the module reads.
+TEST(CardCheck, WrittenFormsGiveTheTextMeant) {
+  const std::pair<const char*, const char*> times[] = {
+      {"7:04", "070400"}, {"07:04:30", "070430"}, {"1500", "150000"}, {"830", "083000"},
+      {"83000", ""},      {"7:75", ""},           {"25:00", ""},      {"7h04", ""},
+  };
+  for (const auto& [text, meant] : times) EXPECT_EQ(hhmmssOf(text).value_or(""), meant) << text;
+  EXPECT_EQ(writtenDigits(" 0830"), 4);
+  EXPECT_EQ(writtenDigits("000130"), 6);
+  EXPECT_EQ(halfWidthDigits("\x82\x50\x82\x54\x82\x4F", false).value_or(""), "150");
+  EXPECT_EQ(halfWidthDigits("１．５km", true).value_or(""), "1.5km");
+  EXPECT_FALSE(halfWidthDigits("\x92\xE2", false));  // 停
+  EXPECT_EQ(unquotedField(" \"a\"\"b\" ").value_or(""), "a\"b");
+  EXPECT_FALSE(unquotedField("\"a"));
 }
 
 TEST(CardCheck, CardNamesAndCodesMeetBothWays) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <string>
 
 #include "card/card_diagnostics.h"
@@ -12,7 +13,6 @@
 #include "card/parser.h"
 #include "card/train_number_marks.h"
 #include "display/card_fields_read.h"
-#include "display/frame_rules.h"
 #include "platform/platform.h"
 #include "route/clock_time.h"
 #include "route/train_number.h"
@@ -219,28 +219,25 @@ std::optional<LintRemark> remarkFor(const CardRemark& r, const RemarkContext& co
 
 // True when the parser does not take the row of `r` at all.
 bool loosesRow(const CardRemark& r) {
-  return r.finding == CardFinding::kTableFull ||
-         (isBadNumber(r.finding) && r.format != nullptr &&
-          r.format->onBad == OnBadValue::kRowIgnored);
+  return r.finding == CardFinding::kTableFull || (isBadNumber(r.finding) && r.format != nullptr &&
+                                                  r.format->onBad == OnBadValue::kRowIgnored);
 }
 
-// Turns the parser's remarks into the checker's, noting the fields they name.
+// Turns the parser's remarks into the checker's, noting the rows it did not take.
 class ParserRemarks final : public CardDiagnostics {
  public:
-  ParserRemarks(CardLines& lines, const RemarkContext& context, std::vector<int32_t>& ignoredRows,
+  ParserRemarks(const RemarkContext& context, std::vector<int32_t>& ignoredRows,
                 std::vector<LintRemark>& out)
-      : lines_(lines), context_(context), ignoredRows_(ignoredRows), out_(out) {}
+      : context_(context), ignoredRows_(ignoredRows), out_(out) {}
 
   void remark(const CardRemark& r) override {
     if (loosesRow(r)) ignoredRows_.push_back(r.line);
-    std::optional<LintRemark> remark = remarkFor(r, context_);
-    if (!remark) return;
-    if (severityOf(remark->code) != Severity::kNote) lines_.remarked.insert({r.line, r.column});
-    out_.push_back(std::move(*remark));
+    if (std::optional<LintRemark> remark = remarkFor(r, context_)) {
+      out_.push_back(std::move(*remark));
+    }
   }
 
  private:
-  CardLines& lines_;
   const RemarkContext& context_;
   std::vector<int32_t>& ignoredRows_;
   std::vector<LintRemark>& out_;
@@ -424,8 +421,11 @@ CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector
     int32_t type = -1;
     const RowFormat* format =
         !fields.empty() && convertInt(fields[kRowTypeColumn], type) ? rowFormat(type) : nullptr;
+    // A quoted row type hides a row that is meant; other rows are no rows at all.
+    if (format != nullptr || (!fields.empty() && hasQuoteMark(fields[kRowTypeColumn]))) {
+      lintQuotes(lines, number, fields, causes);
+    }
     if (format == nullptr) continue;
-    lintQuotes(lines, number, fields, causes);
     const RowType row = format->type;
     if (row == RowType::kHeader) lines.headerLine = number;
     if (row == RowType::kTrainNumber) lines.trainLine = number;
@@ -571,7 +571,7 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
   context.byteOrderMark = bytes.substr(0, 3) == kByteOrderMark;
   context.withNotes = withNotes;
   std::vector<int32_t> ignoredRows;
-  ParserRemarks parserRemarks(lines, context, ignoredRows, out);
+  ParserRemarks parserRemarks(context, ignoredRows, out);
   const CardRecord card = parseCardText(bytes, &parserRemarks);
   lines.eventLines = takenRows(tables.events, ignoredRows, RowType::kEvent);
   lines.rangeLines = takenRows(tables.ranges, ignoredRows, RowType::kRange);

@@ -92,7 +92,8 @@ std::vector<KmSpan> kmSpans(const CardRecord& card) {
   for (int32_t k = 0; k < count; ++k) {
     const auto i = static_cast<std::size_t>(k);
     const double post = card.stopKmPost[i] * kMetresPerKm;
-    const double length = k + 1 < count ? std::max(0.0, card.stopDistanceKm[i] * kMetresPerKm) : 0.0;
+    const double length =
+        k + 1 < count ? std::max(0.0, card.stopDistanceKm[i] * kMetresPerKm) : 0.0;
     if (card.stopKmCountDown[i]) {
       spans.push_back({std::max(0.0, post - length), post});
     } else {
@@ -113,7 +114,10 @@ bool kmRangeOpens(double start, double end, const std::vector<KmSpan>& spans) {
 class RunChecks {
  public:
   RunChecks(const CardRecord& card, const CardLines& lines, std::vector<LintRemark>& out)
-      : card_(card), lines_(lines), out_(out), count_(card.stopCount),
+      : card_(card),
+        lines_(lines),
+        out_(out),
+        count_(std::min<int32_t>(card.stopCount, static_cast<int32_t>(lines.stopLines.size()))),
         runs_(runFromFirstStop(card)) {
     for (int32_t k = 0; k < count_; ++k) {
       flagsKnown_ = flagsKnown_ && lines_.slipped.count(stopLine(k)) == 0 &&
@@ -205,8 +209,8 @@ class RunChecks {
       if (earliest && before) {
         earliest = onRunningDay(*earliest, *before);
         if (*earliest < *before) {
-          add(stopLine(k), first, RemarkCode::kEarlierThanRowBefore,
-              message(Msg::kListedAfter), message(Msg::kRowsInOrder));
+          add(stopLine(k), first, RemarkCode::kEarlierThanRowBefore, message(Msg::kListedAfter),
+              message(Msg::kRowsInOrder));
         }
       }
       if (arrival && departure) {

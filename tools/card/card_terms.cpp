@@ -1,5 +1,7 @@
 #include "tools/card/card_terms.h"
 
+#include <optional>
+
 #include "display/frame_rules.h"
 #include "tools/card/written_forms.h"
 #include "tools/common/messages.h"

@@ -425,8 +425,8 @@ void checkVehicle(const std::string& folder, std::string_view shownFolder, bool 
       failed += card.errors > 0 ? 1 : 0;
     }
     for (int32_t entry : listed.entries) {
-      table.push_back({entry, terminalText(cardFolder.name), std::to_string(cards),
-                       std::to_string(failed)});
+      table.push_back(
+          {entry, terminalText(cardFolder.name), std::to_string(cards), std::to_string(failed)});
     }
   }
   std::sort(table.begin(), table.end(),
@@ -445,8 +445,8 @@ void checkVehicle(const std::string& folder, std::string_view shownFolder, bool 
       << padColumns(titles[2], cardsWidth) << "  " << message(Msg::kTableWithErrors) << "\n";
   for (const Row& row : table) {
     out << padColumns(std::to_string(row.entry), entryWidth) << "  "
-        << padColumns(row.folder, width) << "  "
-        << padColumns(row.cards, cardsWidth) << "  " << row.failed << "\n";
+        << padColumns(row.folder, width) << "  " << padColumns(row.cards, cardsWidth) << "  "
+        << row.failed << "\n";
   }
   report.addText(out.str());
 }

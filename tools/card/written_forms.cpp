@@ -53,9 +53,10 @@ int32_t twoDigits(std::string_view text) {
 }
 
 std::string clockText(int32_t hour, int32_t minute, int32_t second) {
-  const char digits[] = {static_cast<char>('0' + hour / 10),   static_cast<char>('0' + hour % 10),
-                         static_cast<char>('0' + minute / 10), static_cast<char>('0' + minute % 10),
-                         static_cast<char>('0' + second / 10), static_cast<char>('0' + second % 10)};
+  const char digits[] = {
+      static_cast<char>('0' + hour / 10),   static_cast<char>('0' + hour % 10),
+      static_cast<char>('0' + minute / 10), static_cast<char>('0' + minute % 10),
+      static_cast<char>('0' + second / 10), static_cast<char>('0' + second % 10)};
   return std::string(digits, sizeof digits);
 }
 

@@ -430,8 +430,7 @@ constexpr RemarkText kRemarks[] = {
      {"The times of the second train (rows of type {1}) are HHMMSS, stored as written: 0915 is "
       "00:09:15.",
       "第 2 列車の時刻（種別 {1} の行）は HHMMSS で、書いたとおりに格納される。0915 は 00:09:15。"},
-     {"A time meant as 9:15 shows as nine past midnight.",
-      "9:15 のつもりが深夜 0 時 9 分になる。"},
+     {"A time meant as 9:15 shows as nine past midnight.", "9:15 のつもりが深夜 0 時 9 分になる。"},
      "12,通1301M,0915,0930",
      "12,通1301M,091500,093000",
      {"Write the time with its seconds: 091500 for 9:15.",
@@ -572,8 +571,7 @@ constexpr RemarkText kRemarks[] = {
     {R::kWindowOutsideRun,
      "C606",
      S::kWarning,
-     {"the window lies outside the run from stop row {1}",
-      "区間が駅の行 {1} からの走行の外にある"},
+     {"the window lies outside the run from stop row {1}", "区間が駅の行 {1} からの走行の外にある"},
      {"An event window counts the kilometres run from its stop row: from 0 to the length to the "
       "next stop (the sections up to it), the run while that stop is the current one.",
       "イベント区間は駅の行から走った距離で数える。その駅が現在駅である間の走行、つまり 0 から"
@@ -587,8 +585,7 @@ constexpr RemarkText kRemarks[] = {
     {R::kKmRangeOutsideRun,
      "C607",
      S::kWarning,
-     {"the km range lies outside the km posts of the run",
-      "キロ範囲が走行のキロ程の外にある"},
+     {"the km range lies outside the km posts of the run", "キロ範囲が走行のキロ程の外にある"},
      {"A km range is open while the km post lies between its ends; from each stop row the km "
       "post runs from the row's km post (column {1}) along its section. A range that no section "
       "reaches never opens.",
@@ -639,7 +636,8 @@ constexpr RemarkText kRemarks[] = {
      {"No arrival sound comes at the stop.", "その駅では到着の音が鳴らない。"},
      "7,150,桜川,083000,083030,1,50,20,12.5,0,1.8,3,0,0,1,,0,1,1,,A01,0",
      GOOD_STOP,
-     {"Write {2} or {3} for a cue, 0 for none.", "合図には {2} か {3}、なしなら 0 を書いてください。"}},
+     {"Write {2} or {3} for a cue, 0 for none.",
+      "合図には {2} か {3}、なしなら 0 を書いてください。"}},
     {R::kKmPostsAgainstDirection,
      "C611",
      S::kWarning,
@@ -654,7 +652,8 @@ constexpr RemarkText kRemarks[] = {
      "km post 12.5, column 17 = 1, next row 14.3",
      {"Write 0 in column {1} where the km posts fall from the row, 1 where they rise; or correct "
       "the km post.",
-      "キロ程が減っていく行の列 {1} には 0、増えていく行には 1 を書くか、キロ程を直してください。"}},
+      "キロ程が減っていく行の列 {1} には 0、増えていく行には 1 "
+      "を書くか、キロ程を直してください。"}},
     {R::kSectionDisagreesWithKmPosts,
      "C612",
      S::kWarning,
