@@ -34,7 +34,7 @@ bool CardLines::doubtful(int32_t line, int32_t column) const {
   return slipped.count(line) > 0 || remarked.count({line, column}) > 0;
 }
 
-std::string CardLines::shown(std::string_view bytes) const {
+std::string shownField(std::string_view bytes, bool utf8) {
   return utf8 ? std::string(bytes) : platform::utf8FromCodePage932(bytes);
 }
 

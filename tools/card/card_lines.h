@@ -13,6 +13,10 @@
 
 #include "tools/card/lint_remark.h"
 
+// A field for the terminal: as it stands in a card written in UTF-8 (`utf8`), converted
+// from Shift_JIS otherwise.
+std::string shownField(std::string_view bytes, bool utf8);
+
 struct CardLines {
   bool utf8 = false;                    // the whole card is UTF-8 text
   std::vector<std::string_view> texts;  // every line, without its line end
@@ -33,9 +37,8 @@ struct CardLines {
   // True when a value read from that field is not the author's: a remark names the
   // field, or its row stands off.
   bool doubtful(int32_t line, int32_t column) const;
-  // A field for the terminal: as it stands in a card written in UTF-8, converted from
-  // Shift_JIS otherwise.
-  std::string shown(std::string_view bytes) const;
+  // A field of this card for the terminal.
+  std::string shown(std::string_view bytes) const { return shownField(bytes, utf8); }
   // A remark on field `column` of line `line` that shows its text.
   LintRemark remarkOn(int32_t line, int32_t column, RemarkCode code, std::string instead,
                       std::string expected) const;

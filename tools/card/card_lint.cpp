@@ -45,7 +45,7 @@ std::string storedText(const CardValue& value, bool utf8) {
       return std::string(text, written.ptr);
     }
     case CardValue::Kind::kText:
-      return utf8 ? std::string(value.text) : shown(value.text);
+      return shownField(value.text, utf8);
     case CardValue::Kind::kNone:
       break;
   }
@@ -200,12 +200,12 @@ std::optional<LintRemark> remarkFor(const CardRemark& r, const RemarkContext& co
       r.finding == CardFinding::kNoRowType) {
     if (const std::optional<std::string> narrow = halfWidthDigits(r.text, context.utf8)) {
       code = RemarkCode::kFullWidthDigits;
-      expected = message(Msg::kWriteHalfWidth, {context.utf8 ? *narrow : shown(*narrow)});
+      expected = message(Msg::kWriteHalfWidth, {shownField(*narrow, context.utf8)});
     }
   }
   LintRemark out = makeRemark(r.line, r.column, code, insteadFor(r, context.utf8), expected);
   if (!r.text.empty() || r.stored.kind != CardValue::Kind::kNone) {
-    out.field = context.utf8 ? std::string(r.text) : shown(r.text);
+    out.field = shownField(r.text, context.utf8);
   }
   if (code == RemarkCode::kTableFull) {
     out.args = {std::to_string(r.limit), std::to_string(rowNumber(r.row->type))};

@@ -136,7 +136,7 @@ constexpr RemarkText kRemarks[] = {
       "later field lands in the column before its own; the checker names the column whose "
       "insertion makes the whole row read as written, instead of every column it spoils.",
       "モジュールは各値を行の中の位置で読む。1 列抜けると、後ろの値がすべて 1 つ前の列に入る。"
-      "チェッカーは、崩れた列を 1 つずつ挙げる代わりに、補えば行全体が書いたとおりに読める列を"
+      "検査ツールは、崩れた列を 1 つずつ挙げる代わりに、補えば行全体が書いたとおりに読める列を"
       "示す。"},
      {"Times, distances and flags of the stop go wrong together.",
       "駅の時刻・距離・フラグがまとめて狂う。"},
@@ -309,7 +309,7 @@ constexpr RemarkText kRemarks[] = {
      {"The display shows another value than the one written, without a word.",
       "書いた値とは違う値が、何の知らせもなく表示される。"},
      "1,300,3号車",
-     "1,44,3号車",
+     "1,3,3号車",
      {"Write a number from 0 to 255.", "0～255 の数を書いてください。"}},
     {R::kFullWidthDigits,
      "C313",
@@ -322,7 +322,7 @@ constexpr RemarkText kRemarks[] = {
      {"The column takes its fallback value, or the row is ignored.",
       "列は代替値になるか、行が無視される。"},
      "7,１５０,桜川,083000,083030",
-     GOOD_STOP,
+     "7,150,桜川,083000,083030",
      {"Write the number in half-width digits (150, not １５０); the half-width mode of the "
       "input method, or a spreadsheet's ASC function, converts them.",
       "数は半角で書いてください（１５０ ではなく 150）。IME の半角入力や表計算の ASC 関数で"
@@ -661,7 +661,7 @@ constexpr RemarkText kRemarks[] = {
       "区間の長さがキロ程と {1} km を超えて食い違う"},
      {"The km post runs from a row's km post by its section length, and at the next row it is "
       "set to that row's km post. The checker allows {1} km, the last digit the display shows.",
-      "キロ程は行のキロ程から区間の長さだけ進み、次の行でその行のキロ程になる。チェッカーは"
+      "キロ程は行のキロ程から区間の長さだけ進み、次の行でその行のキロ程になる。検査ツールは"
       "表示の最後の桁である {1} km まで許す。"},
      {"The km post jumps where the next row begins.", "次の行に入るところでキロ程が飛ぶ。"},
      "km post 12.5, section 1.8, next row 15.0",
