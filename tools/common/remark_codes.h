@@ -5,7 +5,8 @@
 // and the first digit what in it; numbers are never reused, even for a remark that is
 // gone (kRetiredRemarkCodes keeps those). The groups:
 //   C1xx card file as a whole     C2xx rows          C3xx columns and numbers
-//   C4xx times                    C5xx train numbers C6xx stop references, windows, sections
+//   C4xx times                    C5xx train numbers C6xx stop references, windows, sections,
+//                                                    km posts, cues
 //   C7xx card file names          C8xx special forms recognised (notes)
 //   S1xx settings-file sections and keys (both files)
 //   S2xx display settings values  S3xx the card list and its folders
@@ -39,6 +40,8 @@ enum class RemarkCode : uint16_t {
   kNoRowType,
   kUnknownRowType,
   kTableFull,
+  kColumnSeemsMissing,
+  kFieldSplit,
   kNotInteger,
   kIntegerOutOfRange,
   kNotNumber,
@@ -50,18 +53,35 @@ enum class RemarkCode : uint16_t {
   kTextAfterNumber,
   kSlashWithoutInteger,
   kCodeDigitsOutOfRange,
+  kLowBitsKept,
+  kFullWidthDigits,
+  kQuotedField,
+  kShownOtherwise,
   kNegativeTime,
   kMinutesOver59,
   kHourIsMark,
   kHourNotHourNorMark,
   kShortTime,
+  kShortSecondTrainTime,
+  kDepartureBeforeArrival,
+  kEarlierThanRowBefore,
   kTrainNumberNotShown,
   kNoTrainNumber,
   kTrainNumberNotFileName,
   kNamesMissingStopRow,
   kEventTypeWithoutWindow,
   kZeroSection,
+  kNegativeSection,
+  kEmptyWindow,
+  kWindowOutsideRun,
+  kKmRangeOutsideRun,
+  kEntryOnHiddenRow,
+  kEntryOnRowNeverCurrent,
+  kCueWithoutSound,
+  kKmPostsAgainstDirection,
+  kSectionDisagreesWithKmPosts,
   kNoCodeNamesFile,
+  kFileNameInUtf8,
   kTimeMark,
   kSlashForm,
   kStopMarkRecomputed,
