@@ -791,20 +791,22 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kDriveCheckKmNever, "it never sounds with the km post from {1} to {2} km",
      "キロ程 {1}～{2} km のあいだ一度も鳴らない"},
     {Msg::kDriveCheckRunHint,
-     "hidden flags (column {1}) and section lengths (column {2}) as meant in the rows before it",
-     "それより前の行の、意図どおりの非表示（{1} 列）と駅間の長さ（{2} 列）"},
-    {Msg::kDriveCheckTimeHint, "a time from 01:00:00 on, which shows its hour",
-     "時も表示される 01:00:00 以降の時刻"},
-    {Msg::kDriveCheckListedHint, "a stop that the lists reach (ruvacard preview shows them)",
-     "リストに載る駅（ruvacard preview で確かめられる）"},
+     "check the hidden flags (column {1}) and the section lengths (column {2}) of the rows "
+     "before it, such as 0 and 1.8",
+     "それより前の行の非表示（{1} 列）と駅間の長さ（{2} 列、例 0 と 1.8）を確かめてください"},
+    {Msg::kDriveCheckTimeHint, "give the stop a time from 01:00:00 on, whose hour the display shows",
+     "時も表示される 01:00:00 以降の時刻にしてください"},
+    {Msg::kDriveCheckListedHint,
+     "move the time to a stop that the lists reach (ruvacard preview shows them)",
+     "リストに載る駅（ruvacard preview で確かめられます）に時刻を書いてください"},
     {Msg::kDriveCheckEventHint,
-     "a stop row (column {1}), points (columns {2} and {3}) and type (column {4}) whose window "
-     "the run opens",
-     "運転中に区間が開く駅の行（{1} 列）、地点（{2} 列と {3} 列）、種類（{4} 列）"},
+     "write a stop row (column {1}), points (columns {2} and {3}) and type (column {4}) whose "
+     "window the run opens",
+     "運転中に区間が開くよう、駅の行（{1} 列）、地点（{2} 列と {3} 列）、種類（{4} 列）を直してください"},
     {Msg::kDriveCheckRangeHint,
-     "a stop row (column {1}), km range (columns {2} and {3}) and distance (column {4}) that the "
-     "run reaches",
-     "運転中に届く駅の行（{1} 列）、キロ程の範囲（{2} 列と {3} 列）、距離（{4} 列）"},
+     "write a stop row (column {1}), km range (columns {2} and {3}) and distance (column {4}) "
+     "that the run reaches",
+     "運転中に届くよう、駅の行（{1} 列）、キロ程の範囲（{2} 列と {3} 列）、距離（{4} 列）を直してください"},
     {Msg::kDriveCheckOption, "--drive is an option of vehicle",
      "--drive は vehicle のオプションです"},
 };
