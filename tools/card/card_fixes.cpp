@@ -134,7 +134,7 @@ std::optional<std::string> meantTime(const CardText& card, std::string_view text
 
 std::optional<RemarkFix> fixOf(const CardText& card, const LintRemark& r) {
   const std::vector<std::string_view> row = card.fields(r.line);
-  const bool hasField = r.column >= 0 && static_cast<std::size_t>(r.column) < row.size();
+  const bool hasField = r.column >= kRowTypeColumn && static_cast<std::size_t>(r.column) < row.size();
   const std::string_view field = hasField ? row[static_cast<std::size_t>(r.column)] : "";
   switch (r.code) {
     case RemarkCode::kByteOrderMark: {
