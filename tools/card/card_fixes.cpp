@@ -148,6 +148,13 @@ std::optional<RemarkFix> fixOf(const CardText& card, const LintRemark& r) {
       return lineFeeds(card);
     case RemarkCode::kQuotedField:
       return unquotedRow(card, r.line);
+    case RemarkCode::kTrainNumberNotShown: {
+      // Blanks after a train number mean nothing, but the module keeps them, and the
+      // last of them takes the place of the suffix.
+      const std::string_view kept = field.substr(0, field.find_last_not_of(" \t") + 1);
+      if (!hasField || kept.empty() || kept.size() == field.size()) break;
+      return fieldFix(card, field, std::string(kept), FixSafety::kSafe);
+    }
     case RemarkCode::kFullWidthDigits: {
       std::optional<std::string> narrow = halfWidthDigits(field, card.utf8);
       if (!hasField || !narrow) return std::nullopt;

@@ -12,8 +12,8 @@
 #include "tools/card/lint_remark.h"
 
 // Gives each remark on the card file `bytes` that has one correction its fix: safe for
-// the byte order mark, lone CRs, UTF-8 text, quotes around whole fields and full-width
-// digits in number columns; a suggestion for a time written as HHMM or 7:04 and for the
+// the byte order mark, lone CRs, UTF-8 text, quotes around whole fields, full-width
+// digits in number columns and blanks after a train number; a suggestion for a time written as HHMM or 7:04 and for the
 // pass mark written レ. A remark that has a fix keeps it.
 void attachCardFixes(std::string_view bytes, std::vector<LintRemark>& remarks);
 

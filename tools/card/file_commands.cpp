@@ -237,7 +237,7 @@ int runExport(const std::vector<std::string>& args) {
     return usageError(message(Msg::kCannotRead, {terminalText(card)}));
   }
   if (!output.empty() && sameFile(card, output)) {
-    return usageError(message(Msg::kImportOverTable, {terminalText(output)}));
+    return usageError(message(Msg::kWouldOverwriteInput, {"export", terminalText(card)}));
   }
   std::string table;
   std::string error;
@@ -261,7 +261,7 @@ int runImport(const std::vector<std::string>& args) {
     return usageError(message(Msg::kCannotRead, {terminalText(table)}));
   }
   if (!output.empty() && sameFile(table, output)) {
-    return usageError(message(Msg::kImportOverTable, {terminalText(table)}));
+    return usageError(message(Msg::kWouldOverwriteInput, {"import", terminalText(table)}));
   }
   const ImportedCard card = cardFromTable(bytes, table);
   for (const std::string& warning : card.warnings) complain(warning);

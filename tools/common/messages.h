@@ -530,7 +530,7 @@ enum class Msg : uint16_t {
   kWriteFailed,
   kExportNotShiftJis,
   kImportNeedsTable,
-  kImportOverTable,
+  kWouldOverwriteInput,
   kImportNoRowType,
   kImportExtraColumn,
   kImportRepeatedColumn,
