@@ -158,9 +158,10 @@ bool fixFile(const std::string& file, const FixOptions& options) {
   return true;
 }
 
-// The one operand and the -o value of export and import; false for anything else.
-bool fileAndOutput(const std::vector<std::string>& args, std::string& file, std::string& output,
-                   int& status, Msg missing) {
+// The one operand and the -o value of export and import; false, with `usage` said,
+// for none or two operands and with the message of any other mistake.
+bool fileAndOutput(std::string_view command, const std::vector<std::string>& args,
+                   std::string& file, std::string& output, int& status, Msg usage) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "-o") {
       if (i + 1 >= args.size()) {
@@ -174,12 +175,12 @@ bool fileAndOutput(const std::vector<std::string>& args, std::string& file, std:
     } else if (file.empty()) {
       file = args[i];
     } else {
-      status = usageError(message(missing));
+      status = usageError(message(usage, {command}));
       return false;
     }
   }
   if (file.empty()) {
-    status = usageError(message(missing));
+    status = usageError(message(usage, {command}));
     return false;
   }
   return true;
@@ -231,7 +232,7 @@ int runExport(const std::vector<std::string>& args) {
   std::string card;
   std::string output;
   int status = 0;
-  if (!fileAndOutput(args, card, output, status, Msg::kNeedsACardFile)) return status;
+  if (!fileAndOutput("export", args, card, output, status, Msg::kTakesOneCardFile)) return status;
   std::string bytes;
   if (platform::isFolder(card) || !platform::readFile(card, bytes)) {
     return usageError(message(Msg::kCannotRead, {terminalText(card)}));
@@ -255,7 +256,7 @@ int runImport(const std::vector<std::string>& args) {
   std::string table;
   std::string output;
   int status = 0;
-  if (!fileAndOutput(args, table, output, status, Msg::kImportNeedsTable)) return status;
+  if (!fileAndOutput("import", args, table, output, status, Msg::kImportNeedsTable)) return status;
   std::string bytes;
   if (platform::isFolder(table) || !platform::readFile(table, bytes)) {
     return usageError(message(Msg::kCannotRead, {terminalText(table)}));
