@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <string>
 
 #include "card/card_diagnostics.h"
@@ -264,9 +265,35 @@ std::string displayedTrainNumber(const TrainNumberCode& code) {
   return text;
 }
 
+// The picture code of the first digit place of `text` that holds a letter or another
+// mark typed among the digits (a code above the blank digit, from a byte behind the
+// prefix's double-byte characters); none where every place holds a digit or a blank.
+std::optional<int32_t> letterAmongDigits(std::string_view text, const TrainNumberCode& code) {
+  std::size_t prefixEnd = 0;
+  while (prefixEnd < text.size() && platform::isLeadByte(static_cast<uint8_t>(text[prefixEnd]))) {
+    prefixEnd += 2;
+  }
+  // The digit places stand right-aligned in front of the suffix byte.
+  const std::size_t places = std::size(code.digits);
+  for (std::size_t i = 0; i < places; ++i) {
+    const std::size_t behind = places - i + 1;  // bytes from this place to the end
+    if (text.size() < behind || text.size() - behind < prefixEnd) continue;
+    if (code.digits[i] > kBlankDigit) return code.digits[i];
+  }
+  return std::nullopt;
+}
+
 void lintTrainNumber(std::string_view text, const CardColumn& column, int32_t line, bool second,
                      bool utf8, std::vector<LintRemark>& out) {
   const TrainNumberCode code = decodeTrainNumber(text);
+  if (const std::optional<int32_t> picture = letterAmongDigits(text, code)) {
+    LintRemark r = makeRemark(line, column.column, RemarkCode::kLetterAmongDigits,
+                              message(Msg::kDigitPlaceShows, {std::to_string(*picture)}),
+                              message(Msg::kTrainNumberExpected));
+    r.field = shownField(text, utf8);
+    out.push_back(std::move(r));
+    return;
+  }
   std::string_view written = text;
   // Only the second train number shows the marker, as a lamp of its own.
   if (second && code.markerFound) written.remove_prefix(2);
@@ -281,6 +308,20 @@ void lintTrainNumber(std::string_view text, const CardColumn& column, int32_t li
 
 bool hasHighByte(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+}
+
+// A stop row with fields past its last column: a comma typed inside a text.
+void lintStopRowLength(const std::vector<std::string_view>& fields, int32_t line, bool utf8,
+                       std::vector<LintRemark>& out) {
+  const auto last = static_cast<std::size_t>(kLastStopColumn);
+  if (fields.size() <= last + 1) return;
+  LintRemark r = makeRemark(
+      line, kLastStopColumn + 1, RemarkCode::kStopRowTooLong,
+      message(Msg::kColumnsMoved, {std::to_string(last), shownField(fields[last], utf8)}),
+      message(Msg::kColumnsWithoutComma, {std::to_string(last)}));
+  r.args = {std::to_string(last + 1)};
+  r.field = shownField(fields[last + 1], utf8);
+  out.push_back(std::move(r));
 }
 
 CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
@@ -358,6 +399,7 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
       lines.stopLines.push_back(number);
       lines.sectionTexts.emplace_back(field(section.column));
       lines.sectionGiven.push_back(fields.size() > static_cast<std::size_t>(section.column));
+      lintStopRowLength(fields, number, utf8, out);
     }
     if (row == RowType::kStop || row == RowType::kSecondTrain) {
       for (const CardColumn& c : format->columns) {
@@ -400,6 +442,21 @@ void placeInLines(const CardLines& lines, std::vector<LintRemark>& remarks) {
     r.startColumn = charactersIn(line, start, lines.utf8) + 1;
     r.endColumn = charactersIn(line, start + field.size(), lines.utf8) + 1;
   }
+}
+
+// A hidden first stop row: the card beacon makes it current all the same, and the run
+// then selects it again at every stop.
+void lintFirstStop(const CardLines& lines, const CardRecord& card, std::vector<LintRemark>& out) {
+  if (card.stopCount == 0 || !card.stopFlag9[0]) return;
+  const CardColumn& hidden = cardColumn(CardField::kStopFlag9);
+  const int32_t line = lines.stopLines.front();
+  std::vector<std::string_view> fields;
+  splitFields(lines.texts[static_cast<std::size_t>(line) - 1], fields);
+  LintRemark r = makeRemark(line, hidden.column, RemarkCode::kFirstStopHidden,
+                            message(Msg::kStaysAtFirstRow), message(Msg::kZeroInFirstRow));
+  const auto at = static_cast<std::size_t>(hidden.column);
+  if (at < fields.size()) r.field = shownField(fields[at], lines.utf8);
+  out.push_back(std::move(r));
 }
 
 }  // namespace
@@ -447,6 +504,7 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
     r.field = shownField(lines.sectionTexts[k], lines.utf8);
     out.push_back(std::move(r));
   }
+  lintFirstStop(lines, card, out);
   const CardColumn& train = cardColumn(CardField::kTrainNumber);
   if (lines.trainLine == 0) {
     out.push_back(makeRemark(
