@@ -32,6 +32,7 @@ enum class CardFinding : uint8_t {
   kTextAfterNumber,       // the number before the text was stored; the text was not read
   kSlashWithoutInteger,   // "/" and no integer after it: 0 stored
   kCodeDigitsOutOfRange,  // the digits of a stop code form too large a number: 0 stored
+  kLowBitsKept,           // a number that an 8-bit column cannot hold: its low 8 bits stored
   // Special forms, read as intended.
   kTimeMark,            // a time mark: its time stored
   kSlashForm,           // the slash form: 40 + integer / 5 stored

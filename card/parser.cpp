@@ -167,6 +167,9 @@ void takeLowByte(const Row& row, const CardColumn& c, uint8_t& member) {
   int32_t value = 0;
   if (row.integer(c.column, value)) {
     member = static_cast<uint8_t>(value);
+    if (value < 0 || value > c.highest) {
+      row.remark(c.column, CardFinding::kLowBitsKept, integerValue(member));
+    }
   } else {
     member = static_cast<uint8_t>(c.fallback);
     row.badValue(c.column, NumberKind::kInteger, integerValue(c.fallback));

@@ -33,11 +33,11 @@ void CRuva::updateBeaconMode() {
   progressCode = progressAfter(progressCode, progressBase, stopDistance, sectionRemain);
 
   if (brakingDistance(speedKmh) > sectionRemain || sectionRemain < 50.0) {
-    if (stopCue == 1) {
+    if (stopCue == kFirstArrivalCue) {
       soundTriggers[0] = 1;
       soundOut[1] = 0;
       stopCue = 0;
-    } else if (stopCue == 2) {
+    } else if (stopCue == kSecondArrivalCue) {
       soundTriggers[1] = 1;
       stopCue = 0;
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "display/frame_rules.h"
 #include "display/ruva.h"
 
 namespace {
@@ -47,7 +48,7 @@ void CRuva::storeBeaconSlot(int32_t slot, int32_t v) {
   switch (slot) {
     case 0:
       if (beaconMode) {
-        stopCue = v > 0 ? 1 : 2;
+        stopCue = v > 0 ? kFirstArrivalCue : kSecondArrivalCue;
         // Exact for every int32, the most negative one included.
         sectionRemain = std::fabs(static_cast<double>(v));
         stopDistance = sectionRemain + 50.0;

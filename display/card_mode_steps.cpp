@@ -34,17 +34,16 @@ struct EventWindow {
   const bool* inhibit;
 };
 
-// The stop that the train reaches when `stopRemain` runs out: the one in row 1 of the
-// seven-row list. With fewer than five stops left from the current one that list is not
+}  // namespace
+
+// With fewer than five stops left from the current one the seven-row list is not
 // rebuilt, so its row 1 names a stop already reached (or one of an earlier card), which
 // would hold the train there for good. Then the five-row list, rebuilt at every stop,
-// names the stop instead; -1 when no stop lies ahead.
-int32_t stopAhead(const CRuva& r) {
-  if (static_cast<int32_t>(r.card.stopCount) - r.curStopIndex >= 5) return r.list7StopIdx[1];
-  return r.list5StopIdx[1] > r.curStopIndex ? r.list5StopIdx[1] : -1;
+// names the stop instead.
+int32_t CRuva::stopAhead() const {
+  if (static_cast<int32_t>(card.stopCount) - curStopIndex >= 5) return list7StopIdx[1];
+  return list5StopIdx[1] > curStopIndex ? list5StopIdx[1] : -1;
 }
-
-}  // namespace
 
 void CRuva::updateCardMode() {
   const double speedKmh = vehicleState->speed;
@@ -56,7 +55,7 @@ void CRuva::updateCardMode() {
     // selection: the current stop is selected again. Anywhere else the opening is spent.
     const double remainBefore = stopRemain;
     if (remainBefore < kStopChangeReach) {
-      selectStop(stopAhead(*this));
+      selectStop(stopAhead());
     } else if (stopDistance - remainBefore < kStopChangeReach) {
       selectStop(curStopIndex);
     }
@@ -127,15 +126,16 @@ void CRuva::updateCardMode() {
   }
 
   if (brakingDistance(speedKmh) > stopRemain || stopRemain < 50.0 || approachSeen) {
-    if (stopCue == 1) {
+    if (stopCue == kFirstArrivalCue) {
       soundTriggers[0] = kCueStart;
       approachSeen = true;
       stopCue = 0;
-    } else if (stopCue == 2) {
+    } else if (stopCue == kSecondArrivalCue) {
       soundTriggers[1] = kCueStart;
       stopCue = 0;
     }
-    stopAnnounce = (!heads && card.cardValue8 == 1 && list5Time1Hour[1] != kMarkHour) ? 1 : 0;
+    stopAnnounce =
+        (!heads && card.cardValue8 == kAnnounceNextStop && list5Time1Hour[1] != kMarkHour) ? 1 : 0;
   } else {
     stopAnnounce = 0;
   }

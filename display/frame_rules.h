@@ -40,6 +40,13 @@ inline constexpr int32_t kRevealRowInterval = 100;
 inline constexpr int32_t kRevealedRows = 6;
 inline constexpr int32_t kRevealComplete = kRevealRowInterval * kRevealedRows;
 
+// The arrival cues that a stop starts (column 11 of its card row, or a beacon): the first
+// cue, or the second; any other value starts none.
+inline constexpr int32_t kFirstArrivalCue = 1;
+inline constexpr int32_t kSecondArrivalCue = 2;
+// The card value that lets the next stop be announced.
+inline constexpr int32_t kAnnounceNextStop = 1;
+
 // Event types 0 to kEventTypes - 1 have windows; an event row of any other type never
 // opens one.
 inline constexpr int32_t kEventTypes = 4;

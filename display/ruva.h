@@ -35,6 +35,9 @@ class CRuva {
   void storeBeaconSlot(int32_t slot, int32_t v);
   // Makes card stop `stopIndex` the current stop and rebuilds everything that hangs on it.
   void selectStop(int32_t stopIndex);
+  // The card stop that becomes current when the train reaches the stop ahead of the
+  // current one (or stands there with its doors open); -1 when no stop lies ahead.
+  int32_t stopAhead() const;
   // Rebuilds the displayed lists and next-stop record from the source lists, revealing
   // rows one by one as `animTimer` runs.
   void composeDisplayLists();

@@ -11,6 +11,7 @@
 #include "card/number_conversion.h"
 #include "display/blank_lists.h"
 #include "display/ruva.h"
+#include "display/stop_values.h"
 #include "route/clock_time.h"
 #include "route/train_number.h"
 
@@ -18,15 +19,6 @@ namespace {
 
 constexpr int32_t kNotClockTime2 = 240000;  // a second time from here on is no clock time
 constexpr double kBeyondLastStop = 1000000.0;
-
-// The number in a stop text, never negative; false (value untouched) when the text holds
-// no number. Texts without a number ("NULL", empty) are ordinary in cards.
-bool stopTextNumber(const std::string& text, int32_t& value) {
-  int32_t parsed = 0;
-  if (!convertInt(text, parsed)) return false;
-  value = std::max(0, parsed);
-  return true;
-}
 
 void storeTrainNumber(const TrainNumberCode& code, int32_t& prefix, FixedList& digits) {
   prefix = code.prefix;
@@ -103,7 +95,7 @@ void buildList5AndNextStop(CRuva& r, int32_t k, int32_t count) {
   for (int32_t idx = k; idx < count; ++idx) {
     if (!card.stopFlag9[idx] && row < 5) {
       r.list5StopIdx[row] = idx;
-      r.list5Attr[row] = std::max(0, card.stopAttr[idx]);
+      r.list5Attr[row] = shownAttribute(card.stopAttr[idx]);
       setTime(r.list5Time1Hour, r.list5Time1Min, r.list5Time1Sec, row,
               splitTimeClamped(card.stopTime1[idx]));
       setTime(r.list5Time2Hour, r.list5Time2Min, r.list5Time2Sec, row,
@@ -113,14 +105,14 @@ void buildList5AndNextStop(CRuva& r, int32_t k, int32_t count) {
       if (row > 0) {
         // The gap belongs to the row before: the time from that stop to this one.
         const int32_t v = card.stopGapSec[r.list5StopIdx[row - 1]];
-        r.list5GapMin[row - 1] = std::max(0, v / 60);
-        r.list5GapSec[row - 1] = std::max(0, v - (v / 60) * 60);
+        r.list5GapMin[row - 1] = shownGapMinutes(v);
+        r.list5GapSec[row - 1] = shownGapSeconds(v);
       }
       stopTextNumber(card.stopText5[idx], r.list5Number[row]);
       ++row;
     }
     if (idx != k && !isHour26Mark(card.stopTime1[idx]) && !card.stopFlag9[idx] && !found) {
-      r.nextStopAttr = std::max(0, card.stopAttr[idx]);
+      r.nextStopAttr = shownAttribute(card.stopAttr[idx]);
       const ClockTime t = splitTimeClamped(card.stopTime1[idx]);
       r.nextStopTime1Hour = t.hour;
       r.nextStopTime1Min = t.minute;
@@ -172,7 +164,7 @@ void buildDestRecord(CRuva& r, int32_t k) {
   if (card.stopTime2[k] < kNotClockTime2 && !isHour26Mark(card.stopTime1[k])) return;
   for (int32_t j = k - 1; j >= 0; --j) {
     if (card.stopTime2[j] >= kNotClockTime2 || isHour26Mark(card.stopTime1[j])) continue;
-    r.destAttr = std::max(0, card.stopAttr[j]);
+    r.destAttr = shownAttribute(card.stopAttr[j]);
     const ClockTime t = splitTimeClamped(card.stopTime2[j]);
     r.destHour = t.hour;
     r.destMin = t.minute;

@@ -370,7 +370,8 @@ TEST(Parser, RemarksTellWhatWasReplaced) {
       "7,x,S,\x81\xAB,pass,T,/30,/x\n"  // 4
       "5,1,0.5\n"                       // 5: short table row
       "8,1e3\n"                         // 6: 1e3 reads as 1
-      "1\n";                            // 7: no header text
+      "1\n"                             // 7: no header text
+      "1,-1,X\n";                       // 8: the low 8 bits of -1
   parseCardText(text, &list);
   using F = CardFinding;
   using V = CardValue::Kind;
@@ -389,6 +390,7 @@ TEST(Parser, RemarksTellWhatWasReplaced) {
       {6, 1, F::kTextAfterNumber, "1e3", V::kInteger, 1, 0, true},
       {7, 1, F::kColumnMissing, "end", V::kInteger, 1, 0, true},
       {7, 2, F::kTextMissing, "", V::kNone, 0, 0, true},
+      {8, 1, F::kLowBitsKept, "-1", V::kInteger, 255, 0, true},
   };
   ASSERT_EQ(list.remarks.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {

@@ -3,11 +3,14 @@
 // vehicle's card list, and times. The checker's cases are fixtures in checker/.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "card/card_format.h"
 #include "card/csv_reader.h"
 #include "card/parser.h"
+#include "display/card_fields_read.h"
 #include "platform/platform.h"
 #include "tests/support/vehicle_folder.h"
 #include "tests/tools/source_file.h"
@@ -17,6 +20,7 @@
 #include "tools/card/card_views.h"
 #include "tools/card/vehicle_check.h"
 #include "tools/card/vehicle_reader.h"
+#include "tools/card/written_forms.h"
 
 namespace {
 
@@ -27,6 +31,51 @@ TEST(CardCheck, ReportsEveryRemarkOfTheBrokenExampleCard) {
   RemarkReport report(ReportFormat::kText, out);
   report.add("broken_card.csv", lintCard(card, "broken_card.csv", true), card);
   EXPECT_EQ(out.str(), readSource("tests/tools/golden/broken_card_check.txt"));
+}
+
+// The checker lets a column stand blank where the display never reads its member: the
+// list of those members must be the ones that no source of the display names.
+TEST(CardCheck, TheDisplayIgnoresExactlyTheColumnsItIsSaidTo) {
+  std::string sources;
+  for (const std::string folder : {"display", "plugin", "route"}) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(RUVA_SOURCE_DIR) + "/" + folder)) {
+      if (entry.path().extension() != ".cpp") continue;
+      sources += readSource(folder + "/" + entry.path().filename().string());
+    }
+  }
+  ASSERT_FALSE(sources.empty());
+  auto named = [&sources](std::string_view member) {
+    for (std::size_t at = sources.find(member); at != std::string::npos;
+         at = sources.find(member, at + 1)) {
+      const char after = sources[at + member.size()];
+      if (!std::isalnum(static_cast<unsigned char>(after)) && after != '_') return true;
+    }
+    return false;
+  };
+  for (const RowFormat& format : kRowFormats) {
+    for (const CardColumn& c : format.columns) {
+      if (c.member.empty()) continue;
+      EXPECT_EQ(named(c.member), displayReads(c.field)) << c.member;
+    }
+  }
+}
+
+// What the checker makes of a field as written: the fixes it suggests are the text the
+// author meant, in the form the module reads.
+TEST(CardCheck, WrittenFormsGiveTheTextMeant) {
+  const std::pair<const char*, const char*> times[] = {
+      {"7:04", "070400"}, {"07:04:30", "070430"}, {"1500", "150000"}, {"830", "083000"},
+      {"83000", ""},      {"7:75", ""},           {"25:00", ""},      {"7h04", ""},
+  };
+  for (const auto& [text, meant] : times) EXPECT_EQ(hhmmssOf(text).value_or(""), meant) << text;
+  EXPECT_EQ(writtenDigits(" 0830"), 4);
+  EXPECT_EQ(writtenDigits("000130"), 6);
+  EXPECT_EQ(halfWidthDigits("\x82\x50\x82\x54\x82\x4F", false).value_or(""), "150");
+  EXPECT_EQ(halfWidthDigits("１．５km", true).value_or(""), "1.5km");
+  EXPECT_FALSE(halfWidthDigits("\x92\xE2", false));  // 停
+  EXPECT_EQ(unquotedField(" \"a\"\"b\" ").value_or(""), "a\"b");
+  EXPECT_FALSE(unquotedField("\"a"));
 }
 
 TEST(CardCheck, CardNamesAndCodesMeetBothWays) {
@@ -53,6 +102,9 @@ TEST(CardCheck, CardNamesAndCodesMeetBothWays) {
   EXPECT_FALSE(cardCodeForFileName("2345S.csv", 1));
   EXPECT_EQ(highestCardFolder(), 21);
   EXPECT_EQ(trainNumberOfCardCode(100234511), "2345S");
+  EXPECT_EQ(cardFileNameInFolder("3301S.csv", 1).value_or(""), "1003301S.csv");
+  EXPECT_EQ(cardFileNameInFolder("1001234A.csv", 0).value_or(""), "1234A.csv");
+  EXPECT_FALSE(cardFileNameInFolder("3301S.csv", 22));
 }
 
 TEST(VehicleCheck, WarnsOfCardFoldersNamedByAbsolutePaths) {
@@ -107,9 +159,10 @@ TEST(VehicleCheck, ReadsNothingFromAFolderTooLongForTheModule) {
       EXPECT_EQ(out.str(), "Entry  Folder  Cards  With errors\n0      local   1      0\n");
     } else {
       EXPECT_EQ(report.counts().errors, 1);
-      EXPECT_EQ(out.str().find("v:0:0: error: folder path too long (the path is " +
-                               std::to_string(kLongestVehicleFolder + 1) + " bytes long"),
-                0u)
+      EXPECT_EQ(
+          out.str().find("v:0:0: error: vehicle folder path too long for the module (the path is " +
+                         std::to_string(kLongestVehicleFolder + 1) + " bytes long"),
+          0u)
           << out.str();
     }
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -12,12 +13,16 @@
 #include "card/number_conversion.h"
 #include "card/parser.h"
 #include "card/train_number_marks.h"
-#include "display/frame_rules.h"
+#include "display/card_fields_read.h"
 #include "platform/platform.h"
 #include "route/clock_time.h"
 #include "route/train_number.h"
+#include "tools/card/card_lines.h"
 #include "tools/card/card_names.h"
+#include "tools/card/card_run_checks.h"
 #include "tools/card/card_terms.h"
+#include "tools/card/shifted_columns.h"
+#include "tools/card/written_forms.h"
 #include "tools/common/messages.h"
 #include "tools/platform/host_text.h"
 
@@ -27,12 +32,6 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string shown(std::string_view bytes) {
   return platform::utf8FromCodePage932(bytes);
-}
-
-// A field for the terminal: as it stands in a card written in UTF-8 (the author's own
-// text, where Shift_JIS would only garble it), converted from Shift_JIS otherwise.
-std::string shownField(std::string_view bytes, bool utf8) {
-  return utf8 ? std::string(bytes) : shown(bytes);
 }
 
 std::string storedText(const CardValue& value, bool utf8) {
@@ -85,6 +84,8 @@ RemarkCode codeOf(CardFinding finding) {
       return RemarkCode::kSlashWithoutInteger;
     case CardFinding::kCodeDigitsOutOfRange:
       return RemarkCode::kCodeDigitsOutOfRange;
+    case CardFinding::kLowBitsKept:
+      return RemarkCode::kLowBitsKept;
     case CardFinding::kTimeMark:
       return RemarkCode::kTimeMark;
     case CardFinding::kSlashForm:
@@ -104,6 +105,9 @@ bool isBadNumber(CardFinding finding) {
 
 // What the author should write in the column that a remark of the parser is about.
 std::string expectedFor(const CardRemark& r) {
+  if (r.finding == CardFinding::kLowBitsKept) {
+    return message(Msg::kWriteByte, {std::to_string(r.format->highest)});
+  }
   if (r.finding == CardFinding::kTableFull) {
     return message(Msg::kColAtMostRows,
                    {std::to_string(r.limit), std::to_string(rowNumber(r.row->type))});
@@ -112,7 +116,11 @@ std::string expectedFor(const CardRemark& r) {
     return message(Msg::kUnknownRowTypeExpected, {rowTypeList()});
   }
   if (r.format == nullptr) return message(Msg::kNoRowTypeExpected);
-  return columnHint(r.format->field);
+  if (r.finding == CardFinding::kColumnsMissing) {
+    return message(Msg::kWriteColumnsFrom,
+                   {std::to_string(r.column), std::to_string(kLastStopColumn)});
+  }
+  return columnFix(r.format->field, r.text);
 }
 
 // What the module does instead, for a remark of the parser.
@@ -143,69 +151,111 @@ std::string insteadFor(const CardRemark& r, bool utf8) {
   return message(Msg::kStores, {stored});
 }
 
-// What one pass over the lines found, beside the parser's own remarks.
-struct CardLines {
-  bool utf8 = false;                    // the whole card is UTF-8 text
-  std::vector<std::string_view> texts;  // every line, without its line end
-  std::vector<int32_t> stopLines;
-  std::vector<std::string> sectionTexts;  // the section length of each stop row taken
-  std::vector<bool> sectionGiven;         // whether the row holds that column
-  int32_t trainLine = 0;
-  int32_t secondLine = 0;
-  struct StopReference {
-    int32_t line;
-    int32_t value;
-    std::string text;
-  };
-  std::vector<StopReference> stopReferences;  // of event and range rows
-  std::vector<LintRemark> tableRemarks;       // on event and range rows, if taken
-  std::vector<int32_t> ignoredRows;           // lines the parser did not take
+// How the checker words the parser's remarks on one card.
+struct RemarkContext {
+  bool utf8 = false;
+  bool byteOrderMark = false;
+  bool withNotes = false;
 };
 
-// Turns the parser's remarks into the checker's.
+bool isTextAbsent(CardFinding finding) {
+  return finding == CardFinding::kColumnMissing || finding == CardFinding::kTextIsEnd ||
+         finding == CardFinding::kTextMissing;
+}
+
+// True when a blank field, or one past the row's end, leaves the module with what the
+// author meant by leaving it out: a column the display never reads, or a time, which
+// then holds no time. A table row that is not taken is never harmless.
+bool harmlessGap(const CardRemark& r) {
+  if (r.format == nullptr || r.format->onBad == OnBadValue::kRowIgnored) return false;
+  if (r.finding == CardFinding::kColumnsMissing) {
+    for (const CardColumn& c : r.row->columns) {
+      if (c.column >= r.column && displayReads(c.field)) return false;
+    }
+    return true;
+  }
+  if (isTextAbsent(r.finding)) return !displayReads(r.format->field);
+  return isBadNumber(r.finding) && isBlankField(r.text) &&
+         (!displayReads(r.format->field) || r.format->kind == ColumnKind::kTime);
+}
+
+// The checker's remark on one remark of the parser; none for what needs no word.
+std::optional<LintRemark> remarkFor(const CardRemark& r, const RemarkContext& context) {
+  RemarkCode code = codeOf(r.finding);
+  const bool note = severityOf(code) == Severity::kNote;
+  if (note && !context.withNotes) return std::nullopt;
+  // Blank lines, spaces alone included, are harmless wherever they stand.
+  if (r.finding == CardFinding::kEmptyLine ||
+      (r.column == kRowTypeColumn && isBlankField(r.text))) {
+    return std::nullopt;
+  }
+  // A byte order mark has its own remark; a '#' line is the usual comment.
+  if (r.finding == CardFinding::kNoRowType &&
+      ((r.line == 1 && context.byteOrderMark) || r.text.substr(0, 1) == "#")) {
+    return std::nullopt;
+  }
+  // A quoted field has a remark of its own row, which names the cause.
+  if (harmlessGap(r) || hasQuoteMark(r.text)) return std::nullopt;
+  std::string expected = note ? message(Msg::kAsIntended) : expectedFor(r);
+  if (isBadNumber(r.finding) || r.finding == CardFinding::kTextAfterNumber ||
+      r.finding == CardFinding::kNoRowType) {
+    if (const std::optional<std::string> narrow = halfWidthDigits(r.text, context.utf8)) {
+      code = RemarkCode::kFullWidthDigits;
+      expected = message(Msg::kWriteHalfWidth, {shownField(*narrow, context.utf8)});
+    }
+  }
+  LintRemark out = makeRemark(r.line, r.column, code, insteadFor(r, context.utf8), expected);
+  if (!r.text.empty() || r.stored.kind != CardValue::Kind::kNone) {
+    out.field = shownField(r.text, context.utf8);
+  }
+  if (code == RemarkCode::kTableFull) {
+    out.args = {std::to_string(r.limit), std::to_string(rowNumber(r.row->type))};
+  } else if (code == RemarkCode::kColumnsMissing) {
+    out.args = {std::to_string(r.column)};
+  } else if (code == RemarkCode::kStopMarkRecomputed) {
+    out.args = {std::to_string(r.format->highest), std::to_string(kMarkHour)};
+  }
+  return out;
+}
+
+// True when the parser does not take the row of `r` at all.
+bool loosesRow(const CardRemark& r) {
+  return r.finding == CardFinding::kTableFull || (isBadNumber(r.finding) && r.format != nullptr &&
+                                                  r.format->onBad == OnBadValue::kRowIgnored);
+}
+
+// Turns the parser's remarks into the checker's, noting the rows it did not take.
 class ParserRemarks final : public CardDiagnostics {
  public:
-  ParserRemarks(CardLines& lines, bool byteOrderMark, bool withNotes, std::vector<LintRemark>& out)
-      : lines_(lines), byteOrderMark_(byteOrderMark), withNotes_(withNotes), out_(out) {}
+  ParserRemarks(const RemarkContext& context, std::vector<int32_t>& ignoredRows,
+                std::vector<LintRemark>& out)
+      : context_(context), ignoredRows_(ignoredRows), out_(out) {}
 
   void remark(const CardRemark& r) override {
-    const RemarkCode code = codeOf(r.finding);
-    const bool note = severityOf(code) == Severity::kNote;
-    if (note && !withNotes_) return;
-    // Blank lines, spaces alone included, are harmless wherever they stand.
-    if (r.finding == CardFinding::kEmptyLine ||
-        (r.column == kRowTypeColumn && r.text.find_first_not_of(" \t") == std::string_view::npos)) {
-      return;
+    if (loosesRow(r)) ignoredRows_.push_back(r.line);
+    if (std::optional<LintRemark> remark = remarkFor(r, context_)) {
+      out_.push_back(std::move(*remark));
     }
-    // A byte order mark has its own remark; a '#' line is the usual comment.
-    if (r.finding == CardFinding::kNoRowType &&
-        ((r.line == 1 && byteOrderMark_) || r.text.substr(0, 1) == "#")) {
-      return;
-    }
-    LintRemark out = makeRemark(r.line, r.column, code, insteadFor(r, lines_.utf8),
-                                note ? message(Msg::kAsIntended) : expectedFor(r));
-    if (!r.text.empty() || r.stored.kind != CardValue::Kind::kNone) {
-      out.field = shownField(r.text, lines_.utf8);
-    }
-    if (code == RemarkCode::kTableFull) {
-      out.args = {std::to_string(r.limit), std::to_string(rowNumber(r.row->type))};
-    } else if (code == RemarkCode::kColumnsMissing) {
-      out.args = {std::to_string(r.column)};
-    } else if (code == RemarkCode::kStopMarkRecomputed) {
-      out.args = {std::to_string(r.format->highest), std::to_string(kMarkHour)};
-    }
-    if (code == RemarkCode::kTableFull ||
-        (isBadNumber(r.finding) && r.format->onBad == OnBadValue::kRowIgnored)) {
-      lines_.ignoredRows.push_back(r.line);
-    }
-    out_.push_back(std::move(out));
   }
 
  private:
-  CardLines& lines_;
-  bool byteOrderMark_;
-  bool withNotes_;
+  const RemarkContext& context_;
+  std::vector<int32_t>& ignoredRows_;
   std::vector<LintRemark>& out_;
+};
+
+// Counts the errors among the parser's remarks, as the checker words them.
+class ErrorCount final : public CardDiagnostics {
+ public:
+  explicit ErrorCount(const RemarkContext& context) : context_(context) {}
+  void remark(const CardRemark& r) override {
+    const std::optional<LintRemark> remark = remarkFor(r, context_);
+    if (remark && severityOf(remark->code) == Severity::kError) ++errors;
+  }
+  int32_t errors = 0;
+
+ private:
+  const RemarkContext& context_;
 };
 
 bool isMarkOrNoTime(int32_t stored) {
@@ -214,43 +264,61 @@ bool isMarkOrNoTime(int32_t stored) {
                      [stored](const TimeMark& mark) { return mark.value == stored; });
 }
 
-// A time column of a stop row or of the second train number (which is not moved past
+// A time column of a stop row or of the second train (which is not moved past
 // midnight). Texts that do not convert are the parser's business.
-void lintTime(std::string_view text, int32_t line, const CardColumn& column, bool utf8,
+void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
               std::vector<LintRemark>& out) {
+  const std::string_view text = lines.field(line, column.column);
   int32_t value = 0;
   if (!convertInt(text, value)) return;
   const bool stopRow = column.kind == ColumnKind::kTime;
   const std::string expected =
       stopRow ? message(Msg::kTimeExpectedStop, {timeMarkList()}) : message(Msg::kTimeExpected);
-  auto add = [&](RemarkCode code, std::vector<std::string> args, std::string instead) {
-    LintRemark r = makeRemark(line, column.column, code, std::move(instead), expected);
+  auto add = [&](RemarkCode code, std::vector<std::string> args, std::string instead,
+                 const std::string& fix) {
+    LintRemark r = lines.remarkOn(line, column.column, code, std::move(instead), fix);
     r.args = std::move(args);
-    r.field = shownField(text, utf8);
     out.push_back(std::move(r));
   };
   if (value < 0) {
-    add(RemarkCode::kNegativeTime, {}, message(Msg::kReadAsTime));
+    add(RemarkCode::kNegativeTime, {}, message(Msg::kReadAsTime), expected);
     return;
   }
   const int32_t stored = stopRow ? storedStopTime(value) : value;
-  if (isMarkOrNoTime(stored)) return;
+  // The pass mark may be written as any first time in its hour.
+  if (isMarkOrNoTime(stored) || (column.field == CardField::kStopTime1 && isHour26Mark(stored))) {
+    return;
+  }
   const ClockTime time = splitTime(stored);
   char clock[32];
   std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", time.hour, time.minute, time.second);
   const std::string hour = std::to_string(time.hour);
+  // HHMM has three or four digits, HHMMSS five or six (000130 is 00:01:30).
+  const int32_t digits = writtenDigits(text);
+  const std::optional<std::string> hhmmss = hhmmssOf(text);
   if (time.minute >= kNoMinute || time.second >= kNoSecond) {
-    add(RemarkCode::kMinutesOver59, {}, message(Msg::kShows, {clock}));
+    add(RemarkCode::kMinutesOver59, {}, message(Msg::kShows, {clock}), expected);
   } else if (time.hour >= kStopMarkHour && time.hour <= kEndMarkHour) {
     const Msg picture = time.hour == kStopMarkHour ? Msg::kPictureStop
                         : time.hour == kMarkHour   ? Msg::kPictureArrow
                                                    : Msg::kPictureEnd;
-    add(RemarkCode::kHourIsMark, {hour}, message(Msg::kShows, {message(picture)}));
+    // Most often a time after midnight, written from 24 on as some timetables do.
+    char nextDay[48];
+    std::snprintf(nextDay, sizeof nextDay, "%02d%02d%02d", time.hour - kNoHour, time.minute,
+                  time.second);
+    add(RemarkCode::kHourIsMark, {hour}, message(Msg::kShows, {message(picture)}),
+        message(Msg::kWriteAfterMidnight, {nextDay, timeMarkList()}));
   } else if (time.hour > kEndMarkHour) {
-    add(RemarkCode::kHourNotHourNorMark, {hour}, message(Msg::kShows, {clock}));
-  } else if (stopRow && value >= 100 && value < 10000) {
-    add(RemarkCode::kShortTime, {},
-        message(Msg::kShortTimeStores, {std::to_string(stored), clock}));
+    add(RemarkCode::kHourNotHourNorMark, {hour}, message(Msg::kShows, {clock}), expected);
+  } else if ((digits == 3 || digits == 4) && hhmmss) {
+    const std::string fix = message(Msg::kWriteHhmmss, {*hhmmss});
+    if (stopRow) {
+      add(RemarkCode::kShortTime, {},
+          message(Msg::kShortTimeStores, {std::to_string(stored), clock}), fix);
+    } else {
+      add(RemarkCode::kShortSecondTrainTime, {},
+          message(Msg::kStoresTime, {std::to_string(stored), clock}), fix);
+    }
   }
 }
 
@@ -283,14 +351,14 @@ std::optional<int32_t> letterAmongDigits(std::string_view text, const TrainNumbe
   return std::nullopt;
 }
 
-void lintTrainNumber(std::string_view text, const CardColumn& column, int32_t line, bool second,
-                     bool utf8, std::vector<LintRemark>& out) {
+void lintTrainNumber(const CardLines& lines, std::string_view text, const CardColumn& column,
+                     int32_t line, bool second, std::vector<LintRemark>& out) {
   const TrainNumberCode code = decodeTrainNumber(text);
   if (const std::optional<int32_t> picture = letterAmongDigits(text, code)) {
     LintRemark r = makeRemark(line, column.column, RemarkCode::kLetterAmongDigits,
                               message(Msg::kDigitPlaceShows, {std::to_string(*picture)}),
                               message(Msg::kTrainNumberExpected));
-    r.field = shownField(text, utf8);
+    r.field = lines.shown(text);
     out.push_back(std::move(r));
     return;
   }
@@ -302,7 +370,7 @@ void lintTrainNumber(std::string_view text, const CardColumn& column, int32_t li
   LintRemark r = makeRemark(line, column.column, RemarkCode::kTrainNumberNotShown,
                             message(Msg::kDisplayShows, {shown(displayed)}),
                             message(Msg::kTrainNumberExpected));
-  r.field = shownField(text, utf8);
+  r.field = lines.shown(text);
   out.push_back(std::move(r));
 }
 
@@ -310,29 +378,40 @@ bool hasHighByte(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
 }
 
-// A stop row with fields past its last column: a comma typed inside a text.
-void lintStopRowLength(const std::vector<std::string_view>& fields, int32_t line, bool utf8,
-                       std::vector<LintRemark>& out) {
-  const auto last = static_cast<std::size_t>(kLastStopColumn);
-  if (fields.size() <= last + 1) return;
-  LintRemark r = makeRemark(
-      line, kLastStopColumn + 1, RemarkCode::kStopRowTooLong,
-      message(Msg::kColumnsMoved, {std::to_string(last), shownField(fields[last], utf8)}),
-      message(Msg::kColumnsWithoutComma, {std::to_string(last)}));
-  r.args = {std::to_string(last + 1)};
-  r.field = shownField(fields[last + 1], utf8);
-  out.push_back(std::move(r));
+// The first quoted field of a row, as one remark for the row; a quoted value that holds
+// a comma leaves the rest of the row standing off, which that remark explains too.
+void lintQuotes(CardLines& lines, int32_t line, const std::vector<std::string_view>& fields,
+                std::vector<LintRemark>& causes) {
+  for (std::size_t k = 0; k < fields.size(); ++k) {
+    if (hasQuoteMark(fields[k])) lines.remarked.insert({line, static_cast<int32_t>(k)});
+  }
+  for (std::size_t k = 0; k < fields.size(); ++k) {
+    if (!hasQuoteMark(fields[k])) continue;
+    const std::optional<std::string> inner = unquotedField(fields[k]);
+    const bool split = !inner && fields[k].find('"') == fields[k].find_first_not_of(" \t");
+    if (split) lines.slipped.insert(line);
+    const auto column = static_cast<int32_t>(k);
+    const std::string fix = inner ? message(Msg::kWriteUnquoted, {lines.shown(*inner)})
+                                  : message(Msg::kSaveWithoutQuotes);
+    causes.push_back(lines.remarkOn(line, column, RemarkCode::kQuotedField,
+                                    message(split ? Msg::kQuotesSplit : Msg::kQuotesKept), fix));
+    return;
+  }
 }
 
-CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
+// The rows that a table may take, before the parser says which it did.
+struct TableCandidates {
+  std::vector<int32_t> events;
+  std::vector<int32_t> ranges;
+};
+
+CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector<LintRemark>& out,
+                    std::vector<LintRemark>& causes) {
   CardLines lines;
   const std::string_view text = bytes.substr(bytes.substr(0, 3) == kByteOrderMark ? 3 : 0);
-  const bool utf8 = hasHighByte(text) && isUtf8(text);
-  lines.utf8 = utf8;
+  lines.utf8 = hasHighByte(text) && isUtf8(text);
   bool utf8Told = false;
   bool crTold = false;
-  const CardColumn& section = cardColumn(CardField::kStopDistanceKm);
-  const CardColumn& eventType = cardColumn(CardField::kEventType);
   const auto stopLimit = static_cast<std::size_t>(rowFormat(RowType::kStop).limit);
   std::vector<std::string_view> fields;
   std::string_view rest = bytes;
@@ -345,7 +424,7 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
     if (number == 1 && line.substr(0, 3) == kByteOrderMark) {
       LintRemark r = makeRemark(1, kRowTypeColumn, RemarkCode::kByteOrderMark,
                                 message(Msg::kFirstRowIgnored), message(Msg::kShiftJisNoMark));
-      r.field = shownField(fields[kRowTypeColumn].substr(kByteOrderMark.size()), utf8);
+      r.field = lines.shown(fields[kRowTypeColumn].substr(kByteOrderMark.size()));
       out.push_back(std::move(r));
     }
     for (std::size_t k = 0; k < fields.size(); ++k) {
@@ -353,7 +432,7 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
       if (number == 1 && k == kRowTypeColumn && field.substr(0, 3) == kByteOrderMark) {
         field.remove_prefix(3);
       }
-      if (utf8 && !utf8Told && hasHighByte(field)) {
+      if (lines.utf8 && !utf8Told && hasHighByte(field)) {
         utf8Told = true;
         LintRemark r = makeRemark(number, static_cast<int32_t>(k), RemarkCode::kTextInUtf8,
                                   message(Msg::kReadAsShiftJis), message(Msg::kSavedInShiftJis));
@@ -369,51 +448,137 @@ CardLines walkLines(std::string_view bytes, std::vector<LintRemark>& out) {
     int32_t type = -1;
     const RowFormat* format =
         !fields.empty() && convertInt(fields[kRowTypeColumn], type) ? rowFormat(type) : nullptr;
+    // A quoted row type hides a row that is meant; other rows are no rows at all.
+    if (format != nullptr || (!fields.empty() && hasQuoteMark(fields[kRowTypeColumn]))) {
+      lintQuotes(lines, number, fields, causes);
+    }
     if (format == nullptr) continue;
-    auto field = [&](int32_t k) {
-      return static_cast<std::size_t>(k) < fields.size() ? fields[static_cast<std::size_t>(k)]
-                                                         : std::string_view();
-    };
     const RowType row = format->type;
+    if (row == RowType::kHeader) lines.headerLine = number;
     if (row == RowType::kTrainNumber) lines.trainLine = number;
     if (row == RowType::kSecondTrain) lines.secondLine = number;
-    if (row == RowType::kEvent || row == RowType::kRange) {
-      const CardColumn& stop = format->columns.front();
-      int32_t value = 0;
-      if (convertInt(field(stop.column), value)) {
-        lines.stopReferences.push_back({number, value, shownField(field(stop.column), utf8)});
-      }
-    }
-    int32_t typeValue = 0;
-    if (row == RowType::kEvent && convertInt(field(eventType.column), typeValue) &&
-        (typeValue < 0 || typeValue >= kEventTypes)) {
-      LintRemark r = makeRemark(number, eventType.column, RemarkCode::kEventTypeWithoutWindow,
-                                message(Msg::kNeverOpens),
-                                message(Msg::kEventTypeRange, {std::to_string(kEventTypes - 1)}));
-      r.args = {std::to_string(typeValue), std::to_string(kEventTypes - 1)};
-      r.field = shownField(field(eventType.column), utf8);
-      lines.tableRemarks.push_back(std::move(r));
-    }
+    if (row == RowType::kEvent) tables.events.push_back(number);
+    if (row == RowType::kRange) tables.ranges.push_back(number);
     if (row == RowType::kStop && lines.stopLines.size() >= stopLimit) continue;
-    if (row == RowType::kStop) {
-      lines.stopLines.push_back(number);
-      lines.sectionTexts.emplace_back(field(section.column));
-      lines.sectionGiven.push_back(fields.size() > static_cast<std::size_t>(section.column));
-      lintStopRowLength(fields, number, utf8, out);
-    }
-    if (row == RowType::kStop || row == RowType::kSecondTrain) {
-      for (const CardColumn& c : format->columns) {
-        if (c.kind == ColumnKind::kTime || c.kind == ColumnKind::kPlainTime) {
-          lintTime(field(c.column), number, c, utf8, out);
-        }
-      }
-    }
+    if (row == RowType::kStop) lines.stopLines.push_back(number);
   }
   return lines;
 }
 
-// The characters of a line up to byte `end`: a double-byte character of code page 932
-// (or a UTF-8 sequence in a UTF-8 card) counts once.
+// The rows of `candidates` that their table took: all but those the parser ignored, up
+// to the table's limit.
+std::vector<int32_t> takenRows(const std::vector<int32_t>& candidates,
+                               const std::vector<int32_t>& ignored, RowType type) {
+  std::vector<int32_t> taken;
+  const auto limit = static_cast<std::size_t>(rowFormat(type).limit);
+  for (int32_t line : candidates) {
+    if (taken.size() < limit && std::find(ignored.begin(), ignored.end(), line) == ignored.end()) {
+      taken.push_back(line);
+    }
+  }
+  return taken;
+}
+
+// The time remarks of the stop rows and the second train, which the parser does not
+// make: it takes any integer as a time.
+void lintTimes(const CardLines& lines, std::vector<LintRemark>& out) {
+  std::vector<std::pair<int32_t, RowType>> rows;
+  for (int32_t line : lines.stopLines) rows.emplace_back(line, RowType::kStop);
+  if (lines.secondLine != 0) rows.emplace_back(lines.secondLine, RowType::kSecondTrain);
+  for (const auto& [line, type] : rows) {
+    for (const CardColumn& c : rowFormat(type).columns) {
+      if (c.kind == ColumnKind::kTime || c.kind == ColumnKind::kPlainTime) {
+        lintTime(lines, line, c, out);
+      }
+    }
+  }
+}
+
+// Stop rows whose later columns stand one off: one remark naming the slip replaces the
+// remarks on the columns it spoils.
+void lintSlips(CardLines& lines, const RemarkContext& context, std::vector<LintRemark>& causes) {
+  const LineErrors errors = [&context](std::string_view line) {
+    ErrorCount count(context);
+    parseCardText(line, &count);
+    return count.errors;
+  };
+  std::vector<std::string_view> fields;
+  for (int32_t line : lines.stopLines) {
+    if (lines.slipped.count(line) > 0) continue;
+    splitFields(lines.texts[static_cast<std::size_t>(line) - 1], fields);
+    const std::optional<ColumnSlip> slip = columnSlip(fields, errors);
+    if (!slip) continue;
+    lines.slipped.insert(line);
+    const CardColumn* column = columnOf(rowFormat(RowType::kStop), slip->column);
+    const std::string hint = column != nullptr ? columnHint(column->field) : std::string();
+    LintRemark r;
+    if (slip->missing) {
+      r = makeRemark(line, slip->column, RemarkCode::kColumnSeemsMissing,
+                     message(Msg::kLaterColumnsShifted),
+                     message(Msg::kWriteMissingColumn, {std::to_string(slip->column), hint}));
+    } else {
+      const std::optional<std::string> decimal =
+          column != nullptr && column->kind == ColumnKind::kReal
+              ? std::optional<std::string>(slip->text)
+              : std::nullopt;
+      std::string fix = message(Msg::kCommaOutOfText);
+      if (decimal) {
+        std::string point = *decimal;
+        point[point.find(',')] = '.';
+        fix = message(Msg::kWriteDecimalPoint, {point});
+      }
+      r = makeRemark(line, slip->column, RemarkCode::kFieldSplit,
+                     message(Msg::kLaterColumnsShifted), fix);
+      r.field = lines.shown(slip->text);
+    }
+    r.args = {std::to_string(slip->column)};
+    causes.push_back(std::move(r));
+  }
+}
+
+// Stop rows with fields past the last column whose slip no remark names: a comma typed
+// inside a late text moves the columns after it, the last one included.
+void lintLongStopRows(const CardLines& lines, std::vector<LintRemark>& causes) {
+  const auto last = static_cast<std::size_t>(kLastStopColumn);
+  std::vector<std::string_view> fields;
+  for (int32_t line : lines.stopLines) {
+    if (lines.slipped.count(line) > 0) continue;
+    splitFields(lines.texts[static_cast<std::size_t>(line) - 1], fields);
+    if (fields.size() <= last + 1) continue;
+    LintRemark r = lines.remarkOn(
+        line, kLastStopColumn + 1, RemarkCode::kStopRowTooLong,
+        message(Msg::kColumnsMoved, {std::to_string(last), lines.shown(fields[last])}),
+        message(Msg::kCommaOutOfText));
+    r.args = {std::to_string(last + 1)};
+    causes.push_back(std::move(r));
+  }
+}
+
+// A hidden first stop row: the card beacon makes it current all the same, and the run
+// then selects it again at every stop.
+void lintFirstStop(const CardLines& lines, const CardRecord& card, std::vector<LintRemark>& out) {
+  const int32_t hidden = cardColumn(CardField::kStopFlag9).column;
+  if (card.stopCount == 0 || !card.stopFlag9[0] || lines.stopLines.empty() ||
+      lines.doubtful(lines.stopLines.front(), hidden)) {
+    return;
+  }
+  out.push_back(lines.remarkOn(lines.stopLines.front(), hidden, RemarkCode::kFirstStopHidden,
+                               message(Msg::kStaysAtFirstRow),
+                               message(Msg::kZeroInFirstRow, {std::to_string(hidden)})));
+}
+
+// Remarks on the columns of rows that stand off say nothing the cause does not say.
+void dropSymptoms(const CardLines& lines, std::vector<LintRemark>& out) {
+  out.erase(std::remove_if(out.begin(), out.end(),
+                           [&lines](const LintRemark& r) {
+                             return lines.slipped.count(r.line) > 0 &&
+                                    r.code != RemarkCode::kByteOrderMark &&
+                                    r.code != RemarkCode::kTextInUtf8 &&
+                                    r.code != RemarkCode::kLoneCr;
+                           }),
+            out.end());
+}
+
 int32_t charactersIn(std::string_view line, std::size_t end, bool utf8) {
   int32_t count = 0;
   for (std::size_t i = 0; i < end && i < line.size(); ++i) {
@@ -444,21 +609,6 @@ void placeInLines(const CardLines& lines, std::vector<LintRemark>& remarks) {
   }
 }
 
-// A hidden first stop row: the card beacon makes it current all the same, and the run
-// then selects it again at every stop.
-void lintFirstStop(const CardLines& lines, const CardRecord& card, std::vector<LintRemark>& out) {
-  if (card.stopCount == 0 || !card.stopFlag9[0]) return;
-  const CardColumn& hidden = cardColumn(CardField::kStopFlag9);
-  const int32_t line = lines.stopLines.front();
-  std::vector<std::string_view> fields;
-  splitFields(lines.texts[static_cast<std::size_t>(line) - 1], fields);
-  LintRemark r = makeRemark(line, hidden.column, RemarkCode::kFirstStopHidden,
-                            message(Msg::kStaysAtFirstRow), message(Msg::kZeroInFirstRow));
-  const auto at = static_cast<std::size_t>(hidden.column);
-  if (at < fields.size()) r.field = shownField(fields[at], lines.utf8);
-  out.push_back(std::move(r));
-}
-
 }  // namespace
 
 std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileName,
@@ -471,39 +621,32 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
         makeRemark(0, 0, RemarkCode::kEmptyFile, message(Msg::kLeavesCardMode), oneStopRowEach));
     return out;
   }
-  CardLines lines = walkLines(bytes, out);
-  ParserRemarks parserRemarks(lines, bytes.substr(0, 3) == kByteOrderMark, withNotes, out);
+  TableCandidates tables;
+  std::vector<LintRemark> causes;
+  CardLines lines = walkLines(bytes, tables, out, causes);
+  RemarkContext context;
+  context.utf8 = lines.utf8;
+  context.byteOrderMark = bytes.substr(0, 3) == kByteOrderMark;
+  context.withNotes = withNotes;
+  std::vector<int32_t> ignoredRows;
+  ParserRemarks parserRemarks(context, ignoredRows, out);
   const CardRecord card = parseCardText(bytes, &parserRemarks);
-  const int32_t stops = card.stopCount;
+  lines.eventLines = takenRows(tables.events, ignoredRows, RowType::kEvent);
+  lines.rangeLines = takenRows(tables.ranges, ignoredRows, RowType::kRange);
+  lintTimes(lines, out);
+  for (const LintRemark& r : out) {
+    if (severityOf(r.code) != Severity::kNote) lines.remarked.insert({r.line, r.column});
+  }
+  lintSlips(lines, context, causes);
+  lintLongStopRows(lines, causes);
+  dropSymptoms(lines, out);
+  out.insert(out.end(), causes.begin(), causes.end());
 
-  if (stops == 0) {
+  if (card.stopCount == 0) {
     out.push_back(
         makeRemark(0, 0, RemarkCode::kNoStopRows, message(Msg::kLeavesCardMode), oneStopRowEach));
   }
-  for (const CardLines::StopReference& reference : lines.stopReferences) {
-    if (reference.value >= 0 && reference.value < stops) continue;
-    LintRemark r = makeRemark(reference.line, cardColumn(CardField::kEventStopIndex).column,
-                              RemarkCode::kNamesMissingStopRow, message(Msg::kNeverApplies),
-                              message(Msg::kStopRowNumbers, {std::to_string(stops - 1)}));
-    r.field = reference.text;
-    lines.tableRemarks.push_back(std::move(r));
-  }
-  // A row the parser did not take has its remark already.
-  for (LintRemark& r : lines.tableRemarks) {
-    if (std::find(lines.ignoredRows.begin(), lines.ignoredRows.end(), r.line) ==
-        lines.ignoredRows.end()) {
-      out.push_back(std::move(r));
-    }
-  }
-  const CardColumn& section = cardColumn(CardField::kStopDistanceKm);
-  for (int32_t i = 0; i + 1 < stops; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    if (card.stopDistanceKm[k] != 0.0 || !lines.sectionGiven[k]) continue;
-    LintRemark r = makeRemark(lines.stopLines[k], section.column, RemarkCode::kZeroSection,
-                              message(Msg::kReachedAtOnce), message(Msg::kSectionToNext));
-    r.field = shownField(lines.sectionTexts[k], lines.utf8);
-    out.push_back(std::move(r));
-  }
+  lintCardRun(card, lines, out);
   lintFirstStop(lines, card, out);
   const CardColumn& train = cardColumn(CardField::kTrainNumber);
   if (lines.trainLine == 0) {
@@ -511,20 +654,20 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
         0, 0, RemarkCode::kNoTrainNumber, message(Msg::kShowsNull),
         message(Msg::kTrainRowExpected, {std::to_string(rowNumber(RowType::kTrainNumber))})));
   } else {
-    lintTrainNumber(card.trainNumber, train, lines.trainLine, false, lines.utf8, out);
+    lintTrainNumber(lines, card.trainNumber, train, lines.trainLine, false, out);
     const std::optional<int32_t> code = cardCodeForFileName(fileName, -1);
     const std::string named = code ? trainNumberOfCardCode(*code) : std::string();
     if (code && card.trainNumber != named) {
       LintRemark r = makeRemark(lines.trainLine, train.column, RemarkCode::kTrainNumberNotFileName,
                                 message(Msg::kCardCodeLoads, {std::to_string(*code)}),
                                 message(Msg::kAsFileNameSays, {shown(named)}));
-      r.field = shownField(card.trainNumber, lines.utf8);
+      r.field = lines.shown(card.trainNumber);
       out.push_back(std::move(r));
     }
   }
   if (lines.secondLine != 0) {
-    lintTrainNumber(card.secondTrainNumber, cardColumn(CardField::kSecondTrainNumber),
-                    lines.secondLine, true, lines.utf8, out);
+    lintTrainNumber(lines, card.secondTrainNumber, cardColumn(CardField::kSecondTrainNumber),
+                    lines.secondLine, true, out);
   }
 
   std::stable_sort(out.begin(), out.end(), [](const LintRemark& a, const LintRemark& b) {

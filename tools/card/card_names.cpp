@@ -113,6 +113,18 @@ std::string cardFileNameOf(std::string_view path) {
   return converted.empty() ? name : converted;
 }
 
+std::optional<std::string> cardFileNameInFolder(std::string_view name, int32_t folder) {
+  const std::optional<int32_t> code = cardCodeForFileName(name, -1);
+  if (!code || folder < 0 || folder > highestCardFolder()) return std::nullopt;
+  const CardCodeParts parts = splitCardCode(*code);
+  const int64_t number = parts.number - parts.folderIndex * kFolderNumber;
+  if (number < 0 || number >= kNumberPlaces) return std::nullopt;
+  const int64_t moved =
+      cardCodeOf(folder, parts.prefixCode, static_cast<int32_t>(number), parts.suffixCode);
+  if (moved > std::numeric_limits<int32_t>::max()) return std::nullopt;
+  return splitCardCode(static_cast<int32_t>(moved)).fileName;
+}
+
 int32_t highestCardFolder() {
   return splitCardCode(std::numeric_limits<int32_t>::max()).folderIndex;
 }

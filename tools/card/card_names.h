@@ -24,6 +24,12 @@ std::size_t fileNameStart(std::string_view path);
 // part, in code page 932 when it was typed in UTF-8.
 std::string cardFileNameOf(std::string_view path);
 
+// The name that a card code builds for the card that `name` names, moved to card folder
+// `folder`: the same prefix, train number and suffix ("3301S.csv" in folder 1 is
+// "1003301S.csv"). None when no code names `name` in any folder, or none reaches
+// `folder`.
+std::optional<std::string> cardFileNameInFolder(std::string_view name, int32_t folder);
+
 // The highest card folder index that a card code can name.
 int32_t highestCardFolder();
 

@@ -1,10 +1,63 @@
 #include "tools/card/card_terms.h"
 
+#include <optional>
+
 #include "display/frame_rules.h"
+#include "tools/card/written_forms.h"
 #include "tools/common/messages.h"
 #include "tools/platform/host_text.h"
 
 namespace {
+
+// A value as a column holds it, for the examples of the fixes; a column whose hint
+// names its values has none.
+struct ColumnExample {
+  CardField field;
+  const char* text;
+};
+constexpr ColumnExample kColumnExamples[] = {
+    {CardField::kCardName, "青葉台発南台行"},
+    {CardField::kHeaderCode, "1"},
+    {CardField::kHeaderText, "12"},
+    {CardField::kTrainNumber, "回1234M"},
+    {CardField::kCardNote, "普通 平日ダイヤ"},
+    {CardField::kEventStopIndex, "1"},
+    {CardField::kEventStartKm, "0.2"},
+    {CardField::kEventEndKm, "0.5"},
+    {CardField::kRangeStopIndex, "2"},
+    {CardField::kRangeStartKm, "4.5"},
+    {CardField::kRangeEndKm, "5.0"},
+    {CardField::kRangeDistanceKm, "0.3"},
+    {CardField::kRangeValue, "1"},
+    {CardField::kStopGapSec, "150"},
+    {CardField::kStopName, "桜川"},
+    {CardField::kStopTime1, "083000"},
+    {CardField::kStopTime2, "083030"},
+    {CardField::kStopText5, "1"},
+    {CardField::kStopCol6, "50"},
+    {CardField::kStopCol7, "/30"},
+    {CardField::kStopKmPost, "12.5"},
+    {CardField::kStopDistanceKm, "1.8"},
+    {CardField::kStopCol12, "0"},
+    {CardField::kStopCol13, "0"},
+    {CardField::kStopCol14, "1"},
+    {CardField::kStopText15, "普通"},
+    {CardField::kStopCol16, "0"},
+    {CardField::kStopAttr, "1"},
+    {CardField::kStopCode, "A01"},
+    {CardField::kCardText11, "南台"},
+    {CardField::kCardValue11, "3"},
+    {CardField::kSecondTrainNumber, "通1301M"},
+    {CardField::kSecondTime1, "090000"},
+    {CardField::kSecondTime2, "091500"},
+};
+
+const char* exampleOf(CardField field) {
+  for (const ColumnExample& example : kColumnExamples) {
+    if (example.field == field) return example.text;
+  }
+  return nullptr;
+}
 
 Msg hintOf(CardField field) {
   switch (field) {
@@ -98,6 +151,18 @@ std::string columnHint(CardField field) {
                    {std::to_string(cardColumn(field).highest), std::to_string(kLastStopColumn)});
   }
   return message(hint);
+}
+
+std::string columnFix(CardField field, std::string_view text) {
+  const ColumnKind kind = cardColumn(field).kind;
+  if (kind == ColumnKind::kTime || kind == ColumnKind::kPlainTime) {
+    if (const std::optional<std::string> time = hhmmssOf(text)) {
+      return message(Msg::kWriteHhmmss, {*time});
+    }
+  }
+  const char* example = exampleOf(field);
+  if (example == nullptr) return message(Msg::kWriteColumn, {columnHint(field)});
+  return message(Msg::kWriteColumnLike, {columnHint(field), example});
 }
 
 std::string rowTypeList() {

@@ -5,11 +5,17 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "card/card_format.h"
 
 // What the author should write in the column that fills `field`.
 std::string columnHint(CardField field);
+
+// The fix for a column that fills `field` and holds `text`: what to write there, with
+// an example, or the text itself written right where its form says what was meant
+// ("7:04" for a time gives 070400).
+std::string columnFix(CardField field, std::string_view text);
 
 // The row types of the format, "0, 1, 3, …" (with the language's list separator).
 std::string rowTypeList();

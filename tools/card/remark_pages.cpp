@@ -7,6 +7,7 @@
 #include "card/csv_reader.h"
 #include "display/frame_rules.h"
 #include "tools/card/card_names.h"
+#include "tools/card/card_run_checks.h"
 #include "tools/card/vehicle_reader.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
@@ -45,7 +46,26 @@ std::vector<std::string> remarkPageArgs(RemarkCode code) {
     case RemarkCode::kEventTypeWithoutWindow:
       return {number(kEventTypes - 1)};
     case RemarkCode::kZeroSection:
+    case RemarkCode::kNegativeSection:
       return {number(cardColumn(CardField::kStopDistanceKm).column)};
+    case RemarkCode::kLowBitsKept:
+      return {number(cardColumn(CardField::kStopCol11).column),
+              number(cardColumn(CardField::kStopCol14).column)};
+    case RemarkCode::kShownOtherwise:
+      return {number(cardColumn(CardField::kStopText5).column)};
+    case RemarkCode::kShortSecondTrainTime:
+      return {number(rowNumber(RowType::kSecondTrain))};
+    case RemarkCode::kKmRangeOutsideRun:
+      return {number(cardColumn(CardField::kStopKmPost).column)};
+    case RemarkCode::kEntryOnHiddenRow:
+      return {number(cardColumn(CardField::kStopFlag9).column)};
+    case RemarkCode::kCueWithoutSound:
+      return {number(cardColumn(CardField::kStopCol11).column), number(kFirstArrivalCue),
+              number(kSecondArrivalCue)};
+    case RemarkCode::kKmPostsAgainstDirection:
+      return {number(cardColumn(CardField::kStopKmCountDown).column)};
+    case RemarkCode::kSectionDisagreesWithKmPosts:
+      return {kilometres(kKmPostTolerance)};
     case RemarkCode::kStopMarkRecomputed:
       return {number(cardColumn(CardField::kStopCol21).column),
               number(cardColumn(CardField::kStopCol21).highest)};

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "plugin/settings.h"
 #include "tools/card/card_file_check.h"
 #include "tools/card/card_names.h"
+#include "tools/card/lint_remark.h"
 #include "tools/card/vehicle_reader.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
@@ -141,8 +144,9 @@ void lintEncoding(std::string_view text, bool causeTold, std::vector<LintRemark>
     }
     const auto last = lastColumns.find(at.line);
     const int32_t column = last != lastColumns.end() ? last->second : at.joinColumn;
-    LintRemark r = makeRemark(at.line, column, RemarkCode::kLineHidden,
-                              message(Msg::kLineJoins, {hidden}), message(Msg::kSettingsInShiftJis));
+    LintRemark r =
+        makeRemark(at.line, column, RemarkCode::kLineHidden, message(Msg::kLineJoins, {hidden}),
+                   message(Msg::kSettingsInShiftJis));
     r.args = {hidden};
     r.startColumn = column;
     r.endColumn = column + 1;
@@ -180,7 +184,7 @@ void lintSections(const std::vector<IniLine>& lines, std::string_view section, K
                                message(Msg::kKeysNotRead), message(Msg::kOneSection, {wanted})));
       } else if (!same) {
         out.push_back(remarkAt(line, RemarkCode::kUnknownSection, line.name,
-                               message(Msg::kKeysNotRead), wanted));
+                               message(Msg::kKeysNotRead), message(Msg::kNameSectionAs, {wanted})));
       }
       inSection = same && !sectionSeen;
       sectionSeen = sectionSeen || same;
@@ -201,7 +205,7 @@ void lintSections(const std::vector<IniLine>& lines, std::string_view section, K
                              message(Msg::kOnlyFirstRead), message(Msg::kEachKeyOnce)));
     } else if (!line.hasValue) {
       out.push_back(remarkAt(line, RemarkCode::kNoEquals, line.name, message(Msg::kReadsAsMissing),
-                             "KEY=VALUE"));
+                             message(Msg::kWriteKeyValue)));
     }
   }
 }
@@ -370,6 +374,68 @@ std::string cardNameHint(int32_t entry) {
   return message(Msg::kNameSuchAs, {terminalText(splitCardCode(example).fileName)});
 }
 
+// One card folder and the entries of the card list that name it.
+struct FolderEntries {
+  CardFolder folder;  // as its first entry names it
+  std::vector<int32_t> entries;
+};
+
+// The card folders, each once with every entry that lists it: a card in it loads for
+// the codes of any of them.
+std::vector<FolderEntries> foldersOnce(const std::vector<CardFolder>& folders) {
+  std::vector<FolderEntries> once;
+  for (const CardFolder& folder : folders) {
+    auto same = std::find_if(once.begin(), once.end(), [&folder](const FolderEntries& known) {
+      std::error_code ec;
+      return std::filesystem::equivalent(platform::fileSystemPath(known.folder.path),
+                                         platform::fileSystemPath(folder.path), ec);
+    });
+    if (same == once.end()) {
+      once.push_back({folder, {folder.entry}});
+    } else {
+      same->entries.push_back(folder.entry);
+    }
+  }
+  return once;
+}
+
+// The remark on a card file that no card code of `entries` names, if none does.
+std::optional<LintRemark> cardNameRemark(const std::string& name,
+                                         const std::vector<int32_t>& entries) {
+  auto reached = [&entries](std::string_view fileName) {
+    return std::any_of(entries.begin(), entries.end(), [fileName](int32_t entry) {
+      return cardCodeForFileName(fileName, entry).has_value();
+    });
+  };
+  if (reached(name)) return std::nullopt;
+  // A name typed on a system that names files in UTF-8 holds other bytes than the
+  // Shift_JIS name that a card code builds.
+  const bool highBytes =
+      std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
+  const std::string shiftJis = highBytes && isUtf8(name) ? platform::toCodePage932(name) : "";
+  if (!shiftJis.empty() && reached(shiftJis)) {
+    return fileRemark(RemarkCode::kFileNameInUtf8, message(Msg::kCardNeverLoaded),
+                      message(Msg::kNameInShiftJis));
+  }
+  std::string hint = cardNameHint(entries.front());
+  for (int32_t entry : entries) {
+    const std::optional<std::string> moved =
+        cardFileNameInFolder(shiftJis.empty() ? name : shiftJis, entry);
+    if (moved) {
+      hint = message(Msg::kRenameTo, {terminalText(*moved)});
+      break;
+    }
+  }
+  std::string listed;
+  for (int32_t entry : entries) {
+    if (!listed.empty()) listed += message(Msg::kListSeparator);
+    listed += std::to_string(entry);
+  }
+  LintRemark r = fileRemark(RemarkCode::kNoCodeNamesFile, message(Msg::kCardNeverLoaded), hint);
+  r.args = {listed};
+  return r;
+}
+
 }  // namespace
 
 void checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
@@ -402,11 +468,13 @@ void checkVehicle(const std::string& folder, std::string_view shownFolder, bool 
   }
 
   struct Row {
-    std::string entry, folder, cards, failed;
+    int32_t entry;
+    std::string folder, cards, failed;
   };
   std::vector<Row> table;
-  for (const CardFolder& cardFolder :
-       lintCardList(*reader, anyFolder, vehicle, shownFolder, report)) {
+  for (const FolderEntries& listed :
+       foldersOnce(lintCardList(*reader, anyFolder, vehicle, shownFolder, report))) {
+    const CardFolder& cardFolder = listed.folder;
     int32_t cards = 0;
     int32_t failed = 0;
     const std::string shownCardFolder =
@@ -425,19 +493,20 @@ void checkVehicle(const std::string& folder, std::string_view shownFolder, bool 
                            return a.line != b.line ? a.line < b.line : a.column < b.column;
                          });
       }
-      if (!cardCodeForFileName(name, cardFolder.entry)) {
-        LintRemark r = fileRemark(RemarkCode::kNoCodeNamesFile, message(Msg::kCardNeverLoaded),
-                                  cardNameHint(cardFolder.entry));
-        r.args = {std::to_string(cardFolder.entry)};
-        remarks.insert(remarks.begin(), std::move(r));
+      if (std::optional<LintRemark> unnamed = cardNameRemark(name, listed.entries)) {
+        remarks.insert(remarks.begin(), std::move(*unnamed));
       }
       const LintCounts card = report.add(shownCardFolder + terminalText(name), std::move(remarks),
                                          bytes, CommentStyle::kCard);
       failed += card.errors > 0 ? 1 : 0;
     }
-    table.push_back({std::to_string(cardFolder.entry), terminalText(cardFolder.name),
-                     std::to_string(cards), std::to_string(failed)});
+    for (int32_t entry : listed.entries) {
+      table.push_back(
+          {entry, terminalText(cardFolder.name), std::to_string(cards), std::to_string(failed)});
+    }
   }
+  std::sort(table.begin(), table.end(),
+            [](const Row& a, const Row& b) { return a.entry < b.entry; });
   const LintCounts& counts = report.counts();
   const bool remarked = counts.errors > 0 || counts.warnings > 0;
   if (table.empty() || !(remarked || withTable)) return;
@@ -451,8 +520,9 @@ void checkVehicle(const std::string& folder, std::string_view shownFolder, bool 
   out << padColumns(titles[0], entryWidth) << "  " << padColumns(titles[1], width) << "  "
       << padColumns(titles[2], cardsWidth) << "  " << message(Msg::kTableWithErrors) << "\n";
   for (const Row& row : table) {
-    out << padColumns(row.entry, entryWidth) << "  " << padColumns(row.folder, width) << "  "
-        << padColumns(row.cards, cardsWidth) << "  " << row.failed << "\n";
+    out << padColumns(std::to_string(row.entry), entryWidth) << "  "
+        << padColumns(row.folder, width) << "  " << padColumns(row.cards, cardsWidth) << "  "
+        << row.failed << "\n";
   }
   report.addText(out.str());
 }

@@ -92,7 +92,7 @@ constexpr RemarkText kRemarks[] = {
      "(a readable file)",
      {"Make the card file readable.", "カードファイルを読めるようにしてください。"}},
     {R::kCardTooLarge,
-     "C199",
+     "C108",
      S::kError,
      {"larger than {1} bytes", "{1} バイトを超える"},
      {"A card beacon reads at most {1} bytes of a card file; a larger file counts as a card "
@@ -100,7 +100,7 @@ constexpr RemarkText kRemarks[] = {
       "カード地上子が読むカードファイルは {1} バイトまで。それより大きいファイルは、ない"
       "カードファイルとされる。"},
      {"The card beacon keeps the card in force, as for a missing file.",
-      "ファイルがないときと同じく、カード地上子は今のカードのままにする。"},
+      "ファイルがないときと同じく、カード地上子は使用中のカードをそのまま残す。"},
      "(a log or a video saved as 1234M.csv)",
      "(a card file of a few kilobytes)",
      {"Keep a card file to at most {1} bytes (a card of 63 stop rows takes a few kilobytes) "
@@ -143,21 +143,55 @@ constexpr RemarkText kRemarks[] = {
      "(one stop row more than the card holds)",
      "(the rest of the run on a second card)",
      {"Split a longer run over two cards.", "それより長い運行は 2 枚のカードに分けてください。"}},
+    {R::kColumnSeemsMissing,
+     "C204",
+     S::kError,
+     {"column {1} seems missing: the fields after it stand one column early",
+      "列 {1} が抜けているらしい：それより後ろの値が 1 列ずつ前にずれている"},
+     {"The module reads each field by its place in the row. With one column left out, every "
+      "later field lands in the column before its own; the checker names the column whose "
+      "insertion makes the whole row read as written, instead of every column it spoils.",
+      "モジュールは各値を行の中の位置で読む。1 列抜けると、後ろの値がすべて 1 つ前の列に入る。"
+      "検査ツールは、崩れた列を 1 つずつ挙げる代わりに、補えば行全体が書いたとおりに読める列を"
+      "示す。"},
+     {"Times, distances and flags of the stop go wrong together.",
+      "駅の時刻・距離・フラグがまとめて狂う。"},
+     "7,150,桜川,083000,083030,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,,A01,0",
+     GOOD_STOP,
+     {"Write the missing column (an empty field, two commas in a row, where it has nothing), "
+      "so that every later field stands in its own column.",
+      "抜けた列を書いてください（値がなければコンマを 2 つ続けた空の列）。後ろの値がそれぞれ"
+      "正しい列に戻ります。"}},
+    {R::kFieldSplit,
+     "C205",
+     S::kError,
+     {"a comma splits column {1}: the fields after it stand one column late",
+      "列 {1} がコンマで分かれている：それより後ろの値が 1 列ずつ後ろにずれている"},
+     {"Every comma ends a field; nothing is quoted. A comma inside a name or a number (13,6 "
+      "for 13.6) makes two fields of one, and every later field lands one column late.",
+      "コンマはすべて値の区切りで、引用符による囲みもない。名前や数値の中のコンマ（13.6 の"
+      "つもりの 13,6）で 1 つの値が 2 つに分かれ、後ろの値がすべて 1 列後ろにずれる。"},
+     {"Times, distances and flags of the stop go wrong together.",
+      "駅の時刻・距離・フラグがまとめて狂う。"},
+     "7,150,桜川,083000,083030,1,50,20,12,5,0,1.8,1,0,0,1,,0,1,1,,A01,0",
+     GOOD_STOP,
+     {"Write a decimal point as a full stop (12.5, not 12,5) and keep commas out of names.",
+      "小数点はピリオドで書き（12,5 ではなく 12.5）、名前にコンマを入れないでください。"}},
     {R::kStopRowTooLong,
-     "C299",
+     "C206",
      S::kError,
      {"stop row of more than {1} columns", "{1} 列を超える駅の行"},
      {"A stop row has columns 0 to {1}, which the module reads by their place: a comma typed "
       "inside a text moves every later column by one, and column {1} reads what was meant "
       "for the column before it.",
-      "駅の行は列 0～{1} で、モジュールは列を位置で読む。文字列の中に打ったカンマで後ろの列が"
-      "1 つずつずれ、列 {1} にはその前の列のつもりの値が入る。"},
+      "駅の行は列 0～{1} で、モジュールは列を位置で読む。文字列の中に打ったコンマで後ろの列が "
+      "1 列ずつずれ、列 {1} にはその前の列のつもりの値が入る。"},
      {"The last columns of the stop hold other values than written.",
       "その駅の後ろのほうの列が、書いた値とは違う値になる。"},
-     "7,150,桜川,083000,083030,1,50,20,12.5,0,1.8,1,0,0,1,1,2番線,0,1,1,,A01,0",
-     "7,150,桜川,083000,083030,1,50,20,12.5,0,1.8,1,0,0,1,1・2番線,0,1,1,,A01,0",
-     {"Write no comma inside a text; use another mark such as ・ or /.",
-      "文字列の中にカンマを書かないでください。・ や / など別の記号を使います。"}},
+     "7,150,桜川,083000,083030,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,乗換,快速,A01,0",
+     "7,150,桜川,083000,083030,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,乗換、快速,A01,0",
+     {"Write the text without a comma; use 、 in its place.",
+      "文字列にコンマを使わないでください（代わりに 、）。"}},
 
     // C3xx: columns and numbers
     {R::kNotInteger,
@@ -294,6 +328,68 @@ constexpr RemarkText kRemarks[] = {
      "A123",
      {"Keep the stop code's digits within nine digits.",
       "駅コードの数字は 9 桁以内にしてください。"}},
+    {R::kLowBitsKept,
+     "C312",
+     S::kError,
+     {"number outside 0 to 255: only its low 8 bits are kept",
+      "0～255 の範囲外の数：下位 8 ビットだけが残る"},
+     {"The header code and stop columns {1} to {2} are kept in 8 bits: the module stores the "
+      "low 8 bits of the number, so 256 stores 0 and -1 stores 255.",
+      "ヘッダーコードと駅の行の列 {1}～{2} は 8 ビットで保持され、数の下位 8 ビットが格納"
+      "される。256 は 0、-1 は 255 になる。"},
+     {"The display shows another value than the one written, without a word.",
+      "書いた値とは違う値が、何の知らせもなく表示される。"},
+     "1,300,3号車",
+     "1,3,3号車",
+     {"Write a number from 0 to 255.", "0～255 の数を書いてください。"}},
+    {R::kFullWidthDigits,
+     "C313",
+     S::kError,
+     {"full-width digits", "全角数字"},
+     {"The module reads only the half-width digits 0 to 9 as a number; full-width digits such "
+      "as １５０ are text to it, so the column does not convert.",
+      "モジュールが数として読むのは半角の 0～9 だけ。１５０ のような全角数字は文字列とみなされ、"
+      "列は変換されない。"},
+     {"The column takes its fallback value, or the row is ignored.",
+      "列は代替値になるか、行が無視される。"},
+     "7,１５０,桜川,083000,083030",
+     "7,150,桜川,083000,083030",
+     {"Write the number in half-width digits (150, not １５０); the half-width mode of the "
+      "input method, or a spreadsheet's ASC function, converts them.",
+      "数は半角で書いてください（１５０ ではなく 150）。IME の半角入力や表計算の ASC 関数で"
+      "変換できます。"}},
+    {R::kQuotedField,
+     "C314",
+     S::kError,
+     {"quoted field: the quotes are part of the value", "引用符付きの値：引用符も値の一部になる"},
+     {"The module knows no quoting: the quote marks that a spreadsheet puts around a field stay "
+      "in it, so a number in quotes does not convert and a name shows its quotes; a comma "
+      "inside the quotes still ends the field.",
+      "モジュールは引用符による囲みを知らない。表計算ソフトが値を囲む引用符はそのまま残り、"
+      "引用符付きの数は変換されず、名前には引用符が付く。引用符の中のコンマでも値は分かれる。"},
+     {"Every quoted column of the row is read otherwise than meant.",
+      "引用符付きの列はどれも意図とは違って読まれる。"},
+     "7,\"150\",\"桜川\",\"083000\",\"083030\"",
+     "7,150,桜川,083000,083030",
+     {"Save the card as CSV without quote marks, or delete them.",
+      "引用符なしの CSV で保存するか、引用符を消してください。"}},
+    {R::kShownOtherwise,
+     "C315",
+     S::kWarning,
+     {"the display does not show this value as written", "この値は書いたとおりには表示されない"},
+     {"The stop lists show no negative attribute or running time, and show the stop number "
+      "(column {1}) and the header number only as the integer at the front of their text; "
+      "anything else shows as 0.",
+      "停車駅リストは負の属性や運転時分を表示せず、駅の番号（列 {1}）とヘッダーの番号は文字列の"
+      "先頭の整数だけを表示する。それ以外は 0 と表示される。"},
+     {"The display shows 0 where something else was meant.",
+      "意図した値の代わりに 0 が表示される。"},
+     "7,-30,桜川,083000,083030,二",
+     "7,30,桜川,083000,083030,2",
+     {"Write 0 or a larger integer; begin a stop number or header text with its number (2番線, "
+      "not 二番線).",
+      "0 以上の整数を書いてください。駅の番号やヘッダー文字列は数から始めます（二番線 ではなく "
+      "2番線）。"}},
 
     // C4xx: times
     {R::kNegativeTime,
@@ -321,8 +417,10 @@ constexpr RemarkText kRemarks[] = {
      "C403",
      S::kWarning,
      {"hour {1} is a mark, not a clock hour", "{1} 時は時刻ではなく記号"},
-     {"Hours 25, 26 and 27 show the 停 picture, the arrow (the stop counts as passed) and 〓.",
-      "25、26、27 時は「停」の画像、矢印（通過扱い）、〓 を表示する。"},
+     {"Hours 25, 26 and 27 show the 停 picture, the arrow (the stop counts as passed) and 〓. "
+      "A first time in hour 26 is the pass mark and gives no remark.",
+      "25、26、27 時は「停」の画像、矢印（通過扱い）、〓 を表示する。26 時の時刻 1 は通過の記号"
+      "なので報告しない。"},
      {"A time meant after midnight shows as a mark.", "深夜 0 時過ぎのつもりの時刻が記号になる。"},
      "7,150,桜川,251000",
      "7,150,桜川,011000",
@@ -344,14 +442,60 @@ constexpr RemarkText kRemarks[] = {
      "C405",
      S::kWarning,
      {"a short time reads as HHMMSS, not HHMM", "短い時刻は HHMM ではなく HHMMSS として読まれる"},
-     {"Times are HHMMSS: 1500 is 00:15:00, which is moved past midnight to 24:15:00.",
-      "時刻は HHMMSS。1500 は 00:15:00 で、深夜 0 時過ぎの 24:15:00 になる。"},
+     {"Times are HHMMSS: 1500 is 00:15:00, which is moved past midnight to 24:15:00. A time "
+      "written with three or four digits is taken for HHMM; five or six (83000, 000130) read "
+      "as meant.",
+      "時刻は HHMMSS。1500 は 00:15:00 で、深夜 0 時過ぎの 24:15:00 になる。3 桁か 4 桁で書いた"
+      "時刻を HHMM とみなす。5 桁か 6 桁（83000、000130）は意図どおりに読まれる。"},
      {"A time meant as 15:00 shows as a quarter past midnight.",
       "15:00 のつもりが深夜 0 時 15 分になる。"},
      "7,150,桜川,1500",
      "7,150,桜川,150000",
      {"Write the time with its seconds: 150000 for 15:00.",
       "時刻は秒まで書いてください。15:00 は 150000 です。"}},
+    {R::kShortSecondTrainTime,
+     "C406",
+     S::kWarning,
+     {"a short time of the second train reads as HHMMSS, not HHMM",
+      "第 2 列車の短い時刻は HHMM ではなく HHMMSS として読まれる"},
+     {"The times of the second train (rows of type {1}) are HHMMSS, stored as written: 0915 is "
+      "00:09:15.",
+      "第 2 列車の時刻（種別 {1} の行）は HHMMSS で、書いたとおりに格納される。0915 は 00:09:15。"},
+     {"A time meant as 9:15 shows as nine past midnight.", "9:15 のつもりが深夜 0 時 9 分になる。"},
+     "12,通1301M,0915,0930",
+     "12,通1301M,091500,093000",
+     {"Write the time with its seconds: 091500 for 9:15.",
+      "時刻は秒まで書いてください。9:15 は 091500 です。"}},
+    {R::kDepartureBeforeArrival,
+     "C407",
+     S::kWarning,
+     {"departure before the arrival", "発時刻が着時刻より前"},
+     {"The first time of a stop row is its arrival, the second its departure; the display shows "
+      "both as written. A time more than 12 hours before the other counts as one of the next "
+      "day.",
+      "駅の行の時刻 1 は着時刻、時刻 2 は発時刻で、表示は書いたとおり。もう一方より 12 時間を"
+      "超えて前の時刻は翌日のものとみなす。"},
+     {"A stop left before it is reached is a slip of the pen, mostly two times swapped.",
+      "着く前に発つのは書き誤りで、たいてい 2 つの時刻が入れ替わっている。"},
+     "7,150,桜川,083030,083000",
+     "7,150,桜川,083000,083030",
+     {"Write the arrival as the first time and the departure, at or after it, as the second.",
+      "時刻 1 に着時刻、時刻 2 にそれ以降の発時刻を書いてください。"}},
+    {R::kEarlierThanRowBefore,
+     "C408",
+     S::kWarning,
+     {"earlier than the row before", "前の行より早い時刻"},
+     {"The train meets the rows in their order. A time more than 12 hours before the one above "
+      "counts as one of the next day, so a run past midnight (235800, then 000130) reads as "
+      "meant.",
+      "列車は行の順に進む。前の行より 12 時間を超えて早い時刻は翌日のものとみなすので、深夜 0 時を"
+      "またぐ運行（235800 の次に 000130）は意図どおり読まれる。"},
+     {"A row out of order or a mistyped time: the display lists the stops in row order.",
+      "行の順番違いか時刻の打ち間違い。表示は行の順に駅を並べる。"},
+     "7,150,桜川,083230,083300\n7,150,東浜,082900,083000",
+     "7,150,東浜,082900,083000\n7,150,桜川,083230,083300",
+     {"Put the rows in running order, and compare the time with the row above.",
+      "行を走る順に並べ、前の行の時刻と見比べてください。"}},
 
     // C5xx: train numbers
     {R::kTrainNumberNotShown,
@@ -390,7 +534,7 @@ constexpr RemarkText kRemarks[] = {
      {"Make the train number agree with the file name.",
       "列車番号をファイル名に合わせてください。"}},
     {R::kLetterAmongDigits,
-     "C599",
+     "C504",
      S::kError,
      {"letter among the digits of the train number", "列車番号の数字の中に文字"},
      {"The display shows the four places in front of the last character as digits; a letter "
@@ -438,13 +582,145 @@ constexpr RemarkText kRemarks[] = {
      GOOD_STOP,
      {"Write the length in km from this stop to the next row.",
       "この駅から次の行までの長さを km で書いてください。"}},
+    {R::kNegativeSection,
+     "C604",
+     S::kWarning,
+     {"negative section length", "区間の長さが負"},
+     {"Column {1} is the length to the next row; a negative length counts as run already, so "
+      "the next stop is selected while the train still stands.",
+      "列 {1} は次の行までの長さ。負の長さは走り終えたものとされ、列車が止まったまま次の駅が"
+      "選ばれる。"},
+     {"The display moves on to the next stop before the train leaves.",
+      "発車前に表示が次の駅へ進む。"},
+     "7,150,桜川,083000,083030,1,50,20,12.5,0,-1.8,1,0,0,1,,0,1,1,,A01,0",
+     GOOD_STOP,
+     {"Write the length in km from this stop to the next row, such as 1.8.",
+      "この駅から次の行までの長さを km で書いてください（例：1.8）。"}},
+    {R::kEmptyWindow,
+     "C605",
+     S::kWarning,
+     {"the window never opens: its start is not before its end",
+      "区間が開かない：始点が終点より前にない"},
+     {"An event window of type 0 is open while the run from its stop lies between its start "
+      "and its end, and a km range while the km post lies between its two ends (in either "
+      "order). With the start at or after the end, or both ends of a range equal, nothing lies "
+      "between.",
+      "種類 0 のイベント区間は駅からの走行距離が始点と終点の間にある間、キロ範囲はキロ程が両端"
+      "（順序は問わない）の間にある間だけ開く。始点が終点以降だったり、範囲の両端が同じだったり"
+      "すると、その間がない。"},
+     {"The cue of the entry never comes.", "その項目の合図は決して来ない。"},
+     "5,1,2.2,1.9,0",
+     "5,1,1.9,2.2,0",
+     {"Write the start before the end (1.9,2.2), or two different km posts for a range.",
+      "始点を終点より前に（1.9,2.2）、範囲なら異なる 2 つのキロ程を書いてください。"}},
+    {R::kWindowOutsideRun,
+     "C606",
+     S::kWarning,
+     {"the window lies outside the run from stop row {1}", "区間が駅の行 {1} からの走行の外にある"},
+     {"An event window counts the kilometres run from its stop row: from 0 to the length to the "
+      "next stop (the sections up to it), the run while that stop is the current one.",
+      "イベント区間は駅の行から走った距離で数える。その駅が現在駅である間の走行、つまり 0 から"
+      "次の停車駅までの長さ（そこまでの区間の和）の間だけ。"},
+     {"The cue of the entry never comes.", "その項目の合図は決して来ない。"},
+     "5,1,5.0,5.5,0 (stop row 1 runs 2.1 km)",
+     "5,1,1.9,2.2,0",
+     {"Write the window's kilometres from its stop row, not as km posts: 0.3 is 300 m past the "
+      "stop.",
+      "区間は駅の行からの距離で書いてください（キロ程ではありません）。0.3 は駅の 300 m 先です。"}},
+    {R::kKmRangeOutsideRun,
+     "C607",
+     S::kWarning,
+     {"the km range lies outside the km posts of the run", "キロ範囲が走行のキロ程の外にある"},
+     {"A km range is open while the km post lies between its ends; from each stop row the km "
+      "post runs from the row's km post (column {1}) along its section. A range that no section "
+      "reaches never opens.",
+      "キロ範囲はキロ程が両端の間にある間だけ開く。キロ程は各駅の行のキロ程（列 {1}）から、その"
+      "区間に沿って進む。どの区間も届かない範囲は開かない。"},
+     {"The cue of the entry never comes.", "その項目の合図は決して来ない。"},
+     "6,2,45.0,50.0,0.3,1 (km posts 0.0 to 5.9)",
+     "6,2,4.5,5.0,0.3,1",
+     {"Write the range in the km posts of the card's stop rows.",
+      "範囲はカードの駅の行のキロ程で書いてください。"}},
+    {R::kEntryOnHiddenRow,
+     "C608",
+     S::kWarning,
+     {"names a hidden stop row", "表示しない駅の行を指している"},
+     {"A stop row with column {1} set is never the current stop: the event windows of its entries "
+      "never open, nor the stop window of its range rows (their km ranges still do).",
+      "列 {1} を立てた駅の行は現在駅にならない。その行を指すイベント区間も、範囲行の駅の区間も"
+      "開かない（範囲行のキロ範囲は開く）。"},
+     {"The cue of the entry never comes.", "その項目の合図は決して来ない。"},
+     "5,4,0.2,0.5,1 (stop row 4 is a hidden timing point)",
+     "5,3,1.7,2.0,1",
+     {"Name the stop row before the hidden point (hidden rows count too), and count the window "
+      "from there.",
+      "表示しない地点の手前の駅の行を指し（表示しない行も数えます）、区間はそこから数えてくだ"
+      "さい。"}},
+    {R::kEntryOnRowNeverCurrent,
+     "C609",
+     S::kWarning,
+     {"names stop row {1}, which never becomes the current stop",
+      "駅の行 {1} を指しているが、その行は現在駅にならない"},
+     {"From the first stop row on, each stop change makes the next listed stop the current one; "
+      "a row that the run skips (one after a hidden first row) is never current, unless a "
+      "beacon selects it at a stand.",
+      "最初の駅の行から、駅が変わるたびに次に表示される駅が現在駅になる。走行が飛ばす行（表示し"
+      "ない最初の行の次の行など）は、停車中に地上子で選ばない限り現在駅にならない。"},
+     {"The cue of the entry never comes.", "その項目の合図は決して来ない。"},
+     "5,1,0.2,0.5,1 (stop row 0 hidden)",
+     "5,2,0.2,0.5,1",
+     {"Name a stop row that the run reaches; ruvacard preview shows each one.",
+      "走行が通る駅の行を指してください。ruvacard preview で各行を確かめられます。"}},
+    {R::kCueWithoutSound,
+     "C610",
+     S::kWarning,
+     {"arrival cue {1} starts no sound", "到着の合図 {1} では音が鳴らない"},
+     {"Column {1} starts the first arrival cue with {2} and the second with {3}; 0 and every "
+      "other value start none.",
+      "列 {1} は {2} で 1 つ目、{3} で 2 つ目の到着の合図を鳴らす。0 やほかの値では鳴らない。"},
+     {"No arrival sound comes at the stop.", "その駅では到着の音が鳴らない。"},
+     "7,150,桜川,083000,083030,1,50,20,12.5,0,1.8,3,0,0,1,,0,1,1,,A01,0",
+     GOOD_STOP,
+     {"Write {2} or {3} for a cue, 0 for none.",
+      "合図には {2} か {3}、なしなら 0 を書いてください。"}},
+    {R::kKmPostsAgainstDirection,
+     "C611",
+     S::kWarning,
+     {"the km posts run against the row's km direction", "キロ程が行のキロの向きと逆に進む"},
+     {"Column {1} says whether the km post counts up from the row (any value but 0) or down "
+      "(0); the next row's km post lies the other way.",
+      "列 {1} は、その行からキロ程が増える（0 以外）か減る（0）かを示す。次の行のキロ程が逆の"
+      "向きにある。"},
+     {"The km post runs away from the next row's and jumps back at it.",
+      "キロ程が次の行のキロ程から離れていき、そこで飛ぶ。"},
+     "km post 12.5, column 17 = 0, next row 14.3",
+     "km post 12.5, column 17 = 1, next row 14.3",
+     {"Write 0 in column {1} where the km posts fall from the row, 1 where they rise; or correct "
+      "the km post.",
+      "キロ程が減っていく行の列 {1} には 0、増えていく行には 1 "
+      "を書くか、キロ程を直してください。"}},
+    {R::kSectionDisagreesWithKmPosts,
+     "C612",
+     S::kWarning,
+     {"section length disagrees with the km posts by more than {1} km",
+      "区間の長さがキロ程と {1} km を超えて食い違う"},
+     {"The km post runs from a row's km post by its section length, and at the next row it is "
+      "set to that row's km post. The checker allows {1} km, the last digit the display shows.",
+      "キロ程は行のキロ程から区間の長さだけ進み、次の行でその行のキロ程になる。検査ツールは"
+      "表示の最後の桁である {1} km まで許す。"},
+     {"The km post jumps where the next row begins.", "次の行に入るところでキロ程が飛ぶ。"},
+     "km post 12.5, section 1.8, next row 15.0",
+     "km post 12.5, section 2.5, next row 15.0",
+     {"Make the section length the distance between the two km posts (15.0 - 12.5 = 2.5), or "
+      "correct a km post.",
+      "区間の長さを 2 つのキロ程の差（15.0 - 12.5 = 2.5）にするか、キロ程を直してください。"}},
     {R::kFirstStopHidden,
-     "C699",
+     "C613",
      S::kError,
-     {"first stop row hidden", "最初の駅の行が非表示"},
+     {"the first stop row is hidden", "最初の駅の行が表示しない行になっている"},
      {"The card beacon makes the first stop row current whatever column {1} says; with the "
       "row hidden, the run selects it again at every stop.",
-      "カード地上子は列 {1} にかかわらず最初の駅の行を現在駅にする。その行が非表示だと、"
+      "カード地上子は列 {1} にかかわらず最初の駅の行を現在駅にする。その行が表示しない行だと、"
       "運転中は駅ごとにまたその行が選ばれる。"},
      {"The display never moves on: the next stop, the lists and the cues stay at the first "
       "stop for the whole run.",
@@ -469,6 +745,21 @@ constexpr RemarkText kRemarks[] = {
      "rapid/1002345S.csv",
      {"Name the file as a card code builds it; ruvacard code shows the name a code builds.",
       "カードコードが作る名前にしてください。コードが作る名前は ruvacard code で確かめられます。"}},
+    {R::kFileNameInUtf8,
+     "C702",
+     S::kError,
+     {"the file name is UTF-8", "ファイル名が UTF-8"},
+     {"A card beacon builds the card's file name in Shift_JIS bytes (code page 932); a name "
+      "kept as UTF-8 bytes is another name to it, so no card code finds the file.",
+      "カード地上子はカードのファイル名を Shift_JIS（コードページ 932）のバイト列で作る。UTF-8 の"
+      "バイト列の名前は別の名前になり、どのカードコードでも見つからない。"},
+     {"The card is never loaded.", "このカードは読み込まれない。"},
+     "回1234A.csv (the name in UTF-8 bytes)",
+     "回1234A.csv (the name in Shift_JIS bytes)",
+     {"Give the file its name in Shift_JIS: unpack the vehicle with Shift_JIS names, or rename "
+      "it (convmv -f utf8 -t cp932).",
+      "ファイル名を Shift_JIS にしてください。車両を Shift_JIS の名前で展開し直すか、名前を"
+      "変えます（convmv -f utf8 -t cp932）。"}},
 
     // C8xx: special forms recognised (notes)
     {R::kTimeMark,
@@ -569,7 +860,7 @@ constexpr RemarkText kRemarks[] = {
      "DispType=1",
      {"Write the key as KEY=VALUE.", "キーは KEY=VALUE の形で書いてください。"}},
     {R::kSettingsInUtf8,
-     "S199",
+     "S107",
      S::kWarning,
      {"settings file in UTF-8", "設定ファイルが UTF-8"},
      {"The module reads a settings file without a byte order mark as Shift_JIS (code page "
@@ -584,7 +875,7 @@ constexpr RemarkText kRemarks[] = {
      {"Save the settings file as Shift_JIS (code page 932).",
       "設定ファイルは Shift_JIS（コードページ 932）で保存してください。"}},
     {R::kLineHidden,
-     "S198",
+     "S108",
      S::kError,
      {"line ends in the first byte of a double-byte character: line {1} is hidden",
       "行末が 2 バイト文字の 1 バイト目：{1} 行目が隠れる"},
@@ -602,9 +893,10 @@ constexpr RemarkText kRemarks[] = {
      {"Save the settings file as Shift_JIS (code page 932).",
       "設定ファイルは Shift_JIS（コードページ 932）で保存してください。"}},
     {R::kVehiclePathTooLong,
-     "S197",
+     "S109",
      S::kError,
-     {"folder path too long", "フォルダーのパスが長すぎる"},
+     {"vehicle folder path too long for the module",
+      "車両フォルダーのパスがモジュールには長すぎる"},
      {"The module builds the paths of its settings files in its own folder, each at most {1} "
       "bytes; in a folder whose path leaves no room for RUVA_ICCard.ini it reads neither file.",
       "モジュールは自分のフォルダーに設定ファイルのパスを作り、どれも {1} バイトまで。"
@@ -738,7 +1030,7 @@ constexpr RemarkText kRemarks[] = {
      "2=extra",
      {"Use an entry from 0 to {2}.", "0～{2} の項目を使ってください。"}},
     {R::kCardFolderInUtf8,
-     "S399",
+     "S308",
      S::kError,
      {"card folder name in UTF-8", "カードフォルダー名が UTF-8"},
      {"The module reads the card list as Shift_JIS (code page 932) bytes, so a folder name "
@@ -752,7 +1044,7 @@ constexpr RemarkText kRemarks[] = {
      {"Save the card list as Shift_JIS (code page 932).",
       "カード一覧は Shift_JIS（コードページ 932）で保存してください。"}},
     {R::kCardFolderUnreadable,
-     "S398",
+     "S309",
      S::kError,
      {"card folder cannot be read", "カードフォルダーを読めない"},
      {"The card folder exists but cannot be read: its cards can be neither listed nor "
@@ -836,9 +1128,9 @@ constexpr RemarkText kRemarks[] = {
       "display is at its stop: its window never opens there, or opens only while the window of "
       "another event of its type is still open.",
       "最初の駅から最後の駅まで走らせても、表示がこの行の駅にあるあいだ、このイベントの合図が"
-      "鳴らない。区間がそこで開かないか、同じ種類の別のイベントの区間が開いている間にしか開かない"
-      "。"},
-     {"The announcement the row is for is never heard.", "この行で鳴らすはずの案内が聞こえない。"},
+      "鳴らない。区間がそこで開かないか、同じ種類の別のイベントの区間が開いている間にしか開かない。"},
+     {"The announcement the row is for is never heard.",
+      "この行で鳴らすはずの案内が聞こえない。"},
      "5,2,0.8,1.0,0 (a type 0 window where the train runs fast)",
      "5,2,0.8,1.0,1",
      {"Check the stop row, the points and the type of the event; ruvahost --card replays the "
@@ -855,7 +1147,8 @@ constexpr RemarkText kRemarks[] = {
       "最初の駅から最後の駅まで走らせても、この範囲の行の合図が鳴らない。駅の区間がその駅で"
       "開かないか、キロ程の範囲が運転中のキロ程の来ない所にあるか、別の範囲が開いている間に"
       "しか開かない。"},
-     {"The announcement the row is for is never heard.", "この行で鳴らすはずの案内が聞こえない。"},
+     {"The announcement the row is for is never heard.",
+      "この行で鳴らすはずの案内が聞こえない。"},
      "6,2,45.0,50.0,0.3,1 (km written in hundreds of metres)",
      "6,2,4.5,5.0,0.3,1",
      {"Check the stop row, the km range and the distance of the range; ruvahost --card replays "

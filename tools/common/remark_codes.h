@@ -5,7 +5,8 @@
 // and the first digit what in it; numbers are never reused, even for a remark that is
 // gone (kRetiredRemarkCodes keeps those). The groups:
 //   C1xx card file as a whole     C2xx rows          C3xx columns and numbers
-//   C4xx times                    C5xx train numbers C6xx stop references, windows, sections
+//   C4xx times                    C5xx train numbers C6xx stop references, windows, sections,
+//                                                    km posts, cues
 //   C7xx card file names          C8xx special forms recognised (notes)
 //   S1xx settings-file sections and keys (both files)
 //   S2xx display settings values  S3xx the card list and its folders
@@ -40,6 +41,8 @@ enum class RemarkCode : uint16_t {
   kNoRowType,
   kUnknownRowType,
   kTableFull,
+  kColumnSeemsMissing,
+  kFieldSplit,
   kStopRowTooLong,
   kNotInteger,
   kIntegerOutOfRange,
@@ -52,11 +55,18 @@ enum class RemarkCode : uint16_t {
   kTextAfterNumber,
   kSlashWithoutInteger,
   kCodeDigitsOutOfRange,
+  kLowBitsKept,
+  kFullWidthDigits,
+  kQuotedField,
+  kShownOtherwise,
   kNegativeTime,
   kMinutesOver59,
   kHourIsMark,
   kHourNotHourNorMark,
   kShortTime,
+  kShortSecondTrainTime,
+  kDepartureBeforeArrival,
+  kEarlierThanRowBefore,
   kTrainNumberNotShown,
   kNoTrainNumber,
   kTrainNumberNotFileName,
@@ -64,8 +74,18 @@ enum class RemarkCode : uint16_t {
   kNamesMissingStopRow,
   kEventTypeWithoutWindow,
   kZeroSection,
+  kNegativeSection,
+  kEmptyWindow,
+  kWindowOutsideRun,
+  kKmRangeOutsideRun,
+  kEntryOnHiddenRow,
+  kEntryOnRowNeverCurrent,
+  kCueWithoutSound,
+  kKmPostsAgainstDirection,
+  kSectionDisagreesWithKmPosts,
   kFirstStopHidden,
   kNoCodeNamesFile,
+  kFileNameInUtf8,
   kTimeMark,
   kSlashForm,
   kStopMarkRecomputed,

@@ -8,7 +8,6 @@ namespace {
 using Kind = DriveStep::Kind;
 using Handle = DriveStep::Handle;
 
-constexpr int64_t kDayMs = 24 * 3600000LL;
 // Below this the train does not move at all; from here on, speeding up and slowing
 // down each take at least a tenth of a metre.
 constexpr double kShortestRunM = 1.0;
@@ -20,13 +19,6 @@ double tenths(double value) {
 
 double metresPerSecond(double kmh) {
   return kmh / 3.6;
-}
-
-// A card time on the day of the run: a card that runs past midnight writes the times
-// after it from 0, so a time more than half a day before `now` is one of a later day.
-int64_t onRunningDay(int64_t ms, int64_t now) {
-  while (ms + kDayMs / 2 < now) ms += kDayMs;
-  return ms;
 }
 
 // The running speed in km/h (a multiple of 0.1) of a run of `metres` from standstill to
@@ -251,15 +243,6 @@ class Planner {
 };
 
 }  // namespace
-
-std::optional<int64_t> cardClockMs(int32_t hhmmss) {
-  if (hhmmss < 0) return std::nullopt;
-  const int32_t hour = hhmmss / 10000;
-  const int32_t minute = hhmmss / 100 % 100;
-  const int32_t second = hhmmss % 100;
-  if (hour > 24 || minute > 59 || second > 59) return std::nullopt;
-  return (int64_t{hour} * 3600 + minute * 60 + second) * 1000;
-}
 
 DrivePlan planDrive(const CardRecord& card, int32_t code) {
   DrivePlan plan;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "card/card_record.h"
+#include "tools/card/card_times.h"
 
 // How the train is driven; docs/tools.md gives these numbers to authors.
 namespace drive {
@@ -110,9 +111,5 @@ struct DrivePlan {
 // The drive of `card` (at least one stop row) loaded by a card beacon with `code`.
 // Speeds are multiples of 0.1 km/h and distances of 0.1 m, as a script writes them.
 DrivePlan planDrive(const CardRecord& card, int32_t code);
-
-// The host time in ms of an HHMMSS card time that is a clock time (hours up to 24,
-// minutes and seconds below 60); none for the marks and "no time".
-std::optional<int64_t> cardClockMs(int32_t hhmmss);
 
 #endif  // RUVA_TOOLS_DRIVE_DRIVE_PLAN_H_
