@@ -9,7 +9,8 @@ set -euo pipefail
 program=$1
 shift
 emulator=("$@")
-work=$(mktemp -d)
+# In /tmp, so that the long path below has room for its own folders.
+work=$(mktemp -d /tmp/vehicles.XXXXXX)
 trap 'chmod -R u+rwx "$work"; rm -rf "$work"' EXIT
 cp "$program" "$work/"
 program=$work/$(basename "$program")
