@@ -40,10 +40,10 @@ constexpr RemarkText kRemarks[] = {
     {R::kByteOrderMark,
      "C103",
      S::kError,
-     {"UTF-8 byte order mark before the row type", "行の種別の前に UTF-8 のバイト順マーク（BOM）"},
+     {"UTF-8 byte order mark before the row type", "行種別の前に UTF-8 のバイト順マーク（BOM）"},
      {"The three bytes of the mark stand before the row type of the first row, which then "
       "does not begin with an integer.",
-      "BOM の 3 バイトが最初の行の種別の前にあり、その行は整数で始まらなくなる。"},
+      "BOM の 3 バイトが最初の行種別の前にあり、その行は整数で始まらなくなる。"},
      {"The first row is ignored.", "最初の行が無視される。"},
      "(BOM)3,1234M",
      "3,1234M",
@@ -112,20 +112,20 @@ constexpr RemarkText kRemarks[] = {
     {R::kNoRowType,
      "C201",
      S::kError,
-     {"no row type", "行の種別がない"},
+     {"no row type", "行種別がない"},
      {"Column 0 does not begin with an integer, so the row is ignored.",
       "列 0 が整数で始まらないので、行は無視される。"},
      {"What the row holds is lost.", "行に書いた内容が失われる。"},
      "x7,150,桜川",
      GOOD_STOP,
      {"Begin the row with its row type; begin a comment line with #.",
-      "行の最初に行の種別を書いてください。コメント行は # で始めます。"}},
+      "行の最初に行種別を書いてください。コメント行は # で始めます。"}},
     {R::kUnknownRowType,
      "C202",
      S::kWarning,
-     {"unknown row type", "不明な行の種別"},
+     {"unknown row type", "不明な行種別"},
      {"The row type is a number that the card format does not have; the row is ignored.",
-      "行の種別がカードの書式にない番号なので、行は無視される。"},
+      "行種別がカードの書式にない番号なので、行は無視される。"},
      {"A mistyped row type loses the row.", "種別を打ち間違えると、その行が失われる。"},
      "9,a note",
      "# a note",
@@ -380,7 +380,7 @@ constexpr RemarkText kRemarks[] = {
      {"The stop lists show no negative attribute or running time, and show the stop number "
       "(column {1}) and the header number only as the integer at the front of their text; "
       "anything else shows as 0.",
-      "停車駅リストは負の属性や運転時分を表示せず、駅の番号（列 {1}）とヘッダーの番号は文字列の"
+      "停車駅リストは負の属性や運転時分を表示せず、番線（列 {1}）とヘッダーの番号は文字列の"
       "先頭の整数だけを表示する。それ以外は 0 と表示される。"},
      {"The display shows 0 where something else was meant.",
       "意図した値の代わりに 0 が表示される。"},
@@ -388,7 +388,7 @@ constexpr RemarkText kRemarks[] = {
      "7,30,桜川,083000,083030,2",
      {"Write 0 or a larger integer; begin a stop number or header text with its number (2番線, "
       "not 二番線).",
-      "0 以上の整数を書いてください。駅の番号やヘッダー文字列は数から始めます（二番線 ではなく "
+      "0 以上の整数を書いてください。番線やヘッダー文字列は数から始めます（二番線 ではなく "
       "2番線）。"}},
 
     // C4xx: times
