@@ -19,7 +19,8 @@ bool CCsvread::cardFilePath(const CardCodeParts& parts, std::string& path) const
 CardRecord CCsvread::loadCard(int32_t code) {
   std::string path;
   std::string bytes;
-  if (cardFilePath(splitCardCode(code), path) && readCardBytes(path, bytes)) {
+  if (cardFilePath(splitCardCode(code), path) &&
+      readCardBytes(path, bytes) == platform::FileRead::kRead) {
     cachedCard = parseCardText(bytes, nullptr);
   }
   return cachedCard;

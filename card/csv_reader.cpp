@@ -32,10 +32,10 @@ bool CCsvread::resolveCardPath(std::string_view path, std::string& absolute) con
   return platform::makeAbsolute(platform::appendPath(folder, path), absolute);
 }
 
-bool CCsvread::readCardBytes(const std::string& path, std::string& bytes) {
+platform::FileRead CCsvread::readCardBytes(const std::string& path, std::string& bytes) {
   // One open both tests the file and reads it: a file that an editor replaces in
   // between cannot pass the test and then fail the read, which would lose the card.
-  return platform::readFileUpTo(path, kCardFileLimit, bytes) == platform::FileRead::kRead;
+  return platform::readFileUpTo(path, kCardFileLimit, bytes);
 }
 
 CardRecord CCsvread::parseCardFile(const std::string& path) {
@@ -46,7 +46,8 @@ CardRecord CCsvread::parseCardFile(const std::string& path, CardDiagnostics* dia
   if (path == kNullPath) return preparedCardRecord();
   std::string resolved;
   std::string bytes;
-  if (!resolveCardPath(path, resolved) || !readCardBytes(resolved, bytes)) {
+  if (!resolveCardPath(path, resolved) ||
+      readCardBytes(resolved, bytes) != platform::FileRead::kRead) {
     return preparedCardRecord();
   }
   return parseCardText(bytes, diagnostics);

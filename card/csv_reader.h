@@ -14,6 +14,7 @@
 #include "card/card_code.h"
 #include "card/card_diagnostics.h"
 #include "card/card_record.h"
+#include "platform/platform.h"
 
 // The card list: the file beside the module, its section, and the entry that stands
 // for a missing or absent folder.
@@ -63,8 +64,8 @@ class CCsvread {
   // Splits at every comma; no quoting, no trimming, no empty last field.
   static std::vector<std::string> splitLine(const std::string& line);
   // Reads the card file at the absolute `path` into `bytes` as a card beacon reads it:
-  // one open that tests and reads, at most kCardFileLimit bytes.
-  static bool readCardBytes(const std::string& path, std::string& bytes);
+  // one open that tests and reads, at most kCardFileLimit bytes. Only kRead loads a card.
+  static platform::FileRead readCardBytes(const std::string& path, std::string& bytes);
 
   CardRecord cachedCard;
   char modulePath[kPathSize] = {};

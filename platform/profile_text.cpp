@@ -87,7 +87,7 @@ uint32_t readUtf8(unsigned first, std::string_view bytes, std::size_t& at) {
   return code;
 }
 
-enum class Encoding { kCodePage932, kUtf8, kUtf16Le, kUtf16Be };
+using Encoding = ProfileEncoding;
 
 // The lines of a settings file as the reader decodes and splits them, with a count of
 // the line breaks of the text read so far as an editor counts them: every LF, and every
@@ -95,18 +95,8 @@ enum class Encoding { kCodePage932, kUtf8, kUtf16Le, kUtf16Be };
 // byte.
 class LineReader {
  public:
-  explicit LineReader(std::string_view file) : bytes_(file) {
-    if (bytes_.substr(0, 3) == "\xEF\xBB\xBF") {
-      encoding_ = Encoding::kUtf8;
-      at_ = 3;
-    } else if (bytes_.substr(0, 2) == "\xFF\xFE") {
-      encoding_ = Encoding::kUtf16Le;
-      at_ = 2;
-    } else if (bytes_.substr(0, 2) == "\xFE\xFF") {
-      encoding_ = Encoding::kUtf16Be;
-      at_ = 2;
-    }
-  }
+  explicit LineReader(std::string_view file)
+      : bytes_(file), encoding_(profileEncoding(file, at_)) {}
 
   bool done() const { return at_ >= bytes_.size(); }
   int32_t breaks() const { return breaks_; }
@@ -181,8 +171,8 @@ class LineReader {
   }
 
   std::string_view bytes_;
-  Encoding encoding_ = Encoding::kCodePage932;
   std::size_t at_ = 0;
+  Encoding encoding_;
   int32_t breaks_ = 0;
 };
 
@@ -234,6 +224,19 @@ int32_t integerFrom(std::basic_string_view<Char> value) {
 
 }  // namespace
 
+ProfileEncoding profileEncoding(std::string_view file, std::size_t& markLength) {
+  markLength = 0;
+  if (file.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
+    markLength = kUtf8ByteOrderMark.size();
+    return ProfileEncoding::kUtf8;
+  }
+  if (file.substr(0, 2) == "\xFF\xFE" || file.substr(0, 2) == "\xFE\xFF") {
+    markLength = 2;
+    return file[0] == '\xFF' ? ProfileEncoding::kUtf16Le : ProfileEncoding::kUtf16Be;
+  }
+  return ProfileEncoding::kCodePage932;
+}
+
 void walkProfileLines(std::string_view file, const std::function<bool(const ProfileLine&)>& visit) {
   LineReader reader(file);
   std::u16string text;
@@ -250,7 +253,9 @@ void walkProfileLines(std::string_view file, const std::function<bool(const Prof
     line.text = content;
     line.lastLine = line.line;
     for (const std::size_t join : joins) {
-      if (join < last) ++line.lastLine;
+      if (join >= last) continue;
+      if (line.lastLine == line.line) line.joinColumn = static_cast<int32_t>(join) + 1;
+      ++line.lastLine;
     }
     if (content.front() == '[') {
       const std::size_t close = content.rfind(u']');

@@ -28,6 +28,15 @@
 
 namespace platform {
 
+// How the reader decodes a settings file: by the byte order mark it begins with, and as
+// code page 932 where there is none.
+enum class ProfileEncoding { kCodePage932, kUtf8, kUtf16Le, kUtf16Be };
+
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The encoding of the settings file whose bytes are `file`, and the length of its mark.
+ProfileEncoding profileEncoding(std::string_view file, std::size_t& markLength);
+
 // One line of a settings file that holds more than blanks, as the reader takes it apart.
 struct ProfileLine {
   // The line of the text it starts on, from 1, counting LF, CR LF and a lone CR as an
@@ -36,7 +45,10 @@ struct ProfileLine {
   // The line of the text of its last character: later than `line` where a double-byte
   // character took a line break as its second byte and so joined two lines of the text.
   int32_t lastLine = 0;
-  int32_t column = 0;         // of its first character, from 1
+  int32_t column = 0;  // of its first character, from 1
+  // Where `lastLine` is later: the column, from 1, of the first character that took a line
+  // break as its second byte; 0 otherwise.
+  int32_t joinColumn = 0;
   bool isSection = false;     // "[name]"
   bool hasValue = false;      // a key line with "="
   std::u16string_view name;   // the section's or key's name, trimmed

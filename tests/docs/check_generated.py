@@ -6,6 +6,10 @@ A generated block stands between two comments:
     <!-- generated: ruvacard explain --table error -->
     ...what `ruvacard --lang LANG explain --table error` prints...
     <!-- end of generated block -->
+A sample block, `<!-- generated sample: ruvacard check examples/broken_card.csv -->`, holds
+the same output in a fenced block after the command line that an author types, run from
+the folder that holds the pages' folder, so that paths read as they are written; its exit
+status may be 0 or 1 (a check that finds errors).
 LANG is ja for the pages under a folder named ja, en otherwise. Exit status 1, with the
 file and line of each block that differs; --update writes the blocks anew instead.
 """
@@ -15,13 +19,20 @@ import subprocess
 import sys
 from pathlib import Path
 
-BEGIN = re.compile(r"^<!-- generated: ruvacard (?P<args>.+) -->$")
+BEGIN = re.compile(r"^<!-- generated(?P<sample> sample)?: ruvacard (?P<args>.+) -->$")
 END = "<!-- end of generated block -->"
 
 
 def generated(program, lang, args):
     done = subprocess.run([program, "--lang", lang, *args.split()], capture_output=True, check=True)
     return done.stdout.decode("utf-8").splitlines()
+
+
+def sample(program, lang, args, root):
+    done = subprocess.run([program, "--lang", lang, *args.split()], capture_output=True, cwd=root)
+    if done.returncode not in (0, 1):
+        raise subprocess.CalledProcessError(done.returncode, args, done.stdout, done.stderr)
+    return ["```", f"$ ruvacard {args}", *done.stdout.decode("utf-8").splitlines(), "```"]
 
 
 def main():
@@ -48,7 +59,9 @@ def main():
             if i == len(lines):
                 print(f"{page}:{start}: generated block without its end")
                 return 1
-            want = generated(program, lang, match["args"])
+            root = page.resolve().parent.parent.parent if lang == "ja" else page.resolve().parent.parent
+            want = (sample(program, lang, match["args"], root) if match["sample"]
+                    else generated(program, lang, match["args"]))
             if lines[start:i] != want and not update:
                 failed = True
                 print(f"{page}:{start}: differs from ruvacard {match['args']} (--update writes it):")

@@ -29,6 +29,15 @@ def elements(path):
     found, heading, i = [], "(top)", 0
     while i < len(lines):
         line = lines[i]
+        # A sample that a tool writes is in each edition's language: the command is the
+        # skeleton, not the output.
+        if line.startswith("<!-- generated sample: "):
+            end = i + 1
+            while end < len(lines) and not lines[end].startswith("<!-- end of generated block"):
+                end += 1
+            found.append(Element(i + 1, ("sample", line), f'sample "{line}" under "{heading}"'))
+            i = end + 1
+            continue
         if line.startswith("```"):
             end = i + 1
             while end < len(lines) and not lines[end].startswith("```"):

@@ -8,14 +8,18 @@
 #include <sstream>
 
 #include "card/card_format.h"
+#include "card/csv_reader.h"
 #include "card/parser.h"
 #include "display/card_fields_read.h"
+#include "platform/platform.h"
 #include "tests/support/vehicle_folder.h"
 #include "tests/tools/source_file.h"
+#include "tools/card/card_file_check.h"
 #include "tools/card/card_lint.h"
 #include "tools/card/card_names.h"
 #include "tools/card/card_views.h"
 #include "tools/card/vehicle_check.h"
+#include "tools/card/vehicle_reader.h"
 #include "tools/card/written_forms.h"
 
 namespace {
@@ -119,6 +123,51 @@ TEST(VehicleCheck, WarnsOfCardFoldersNamedByAbsolutePaths) {
   EXPECT_NE(out.str().find("\n0      "), std::string::npos) << out.str();
 }
 
+constexpr std::string_view kOneStopCard =
+    "3,1234A\n7,150,A,82800,83000,1,50,20,0.0,0,0.0,1,0,0,1,x,0,1,1,,A,0\n";
+
+TEST(VehicleCheck, ChecksACardFileUpToTheSizeTheModuleReads) {
+  VehicleFolder folder;
+  const std::string largest = std::string(kOneStopCard) + "#" +
+                              std::string(kCardFileLimit - kOneStopCard.size() - 2, 'x') + "\n";
+  folder.write("largest.csv", largest);
+  folder.write("larger.csv", largest + "#");
+  std::string bytes;
+  std::vector<LintRemark> remarks;
+  EXPECT_TRUE(checkCardFile(folder.prefix() + "largest.csv", "1234A.csv", false, bytes, remarks));
+  EXPECT_TRUE(remarks.empty());
+  EXPECT_FALSE(checkCardFile(folder.prefix() + "larger.csv", "1234A.csv", false, bytes, remarks));
+  ASSERT_EQ(remarks.size(), 1u);
+  EXPECT_EQ(remarks[0].code, RemarkCode::kCardTooLarge);
+  EXPECT_EQ(remarks[0].args, std::vector<std::string>{"1048576"});
+}
+
+TEST(VehicleCheck, ReadsNothingFromAFolderTooLongForTheModule) {
+  VehicleFolder top;
+  std::string absolute;
+  ASSERT_TRUE(platform::makeAbsolute(top.path().string(), absolute));
+  // The longest vehicle folder that the module reads from, then one a byte longer.
+  const std::size_t longest = kLongestVehicleFolder - absolute.size() - 1;
+  for (const std::size_t length : {longest, longest + 1}) {
+    const std::string name(length, 'v');
+    top.write(name + "/RUVA_ICCard.ini", "[ICCard]\n0=local\n");
+    top.write(name + "/local/1234A.csv", kOneStopCard);
+    std::ostringstream out;
+    RemarkReport report(ReportFormat::kText, out);
+    checkVehicle(top.prefix() + name, "v", false, true, report);
+    if (length == longest) {
+      EXPECT_EQ(out.str(), "Entry  Folder  Cards  With errors\n0      local   1      0\n");
+    } else {
+      EXPECT_EQ(report.counts().errors, 1);
+      EXPECT_EQ(
+          out.str().find("v:0:0: error: vehicle folder path too long for the module (the path is " +
+                         std::to_string(kLongestVehicleFolder + 1) + " bytes long"),
+          0u)
+          << out.str();
+    }
+  }
+}
+
 TEST(CardViews, CardTimesReadAsAuthorsWriteThem) {
   const std::pair<int32_t, const char*> cases[] = {
       {83000, "08:30:00"},    {241500, "24:15:00"}, {246060, "--:--:--"}, {256060, "停"},
@@ -180,6 +229,11 @@ TEST(CardViews, PreviewWalksTheListedStopsInRunningOrder) {
   EXPECT_LT(two, three);
   EXPECT_EQ(text.find("row 1 Hidden"), std::string::npos);
   EXPECT_NE(text.find("Next stop      08:02:00  attr 0  no. 3"), std::string::npos) << text;
+  // A hidden first row is current all the same once the card beacon has loaded the card.
+  std::ostringstream hiddenFirst;
+  previewCard(parseCardText("7,60,Hidden,80000,80030,1,0,0,0.0,1\n" + card.substr(7)), 5,
+              hiddenFirst);
+  EXPECT_EQ(hiddenFirst.str().find("== Current stop: row 0 Hidden"), 0u) << hiddenFirst.str();
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ inline std::vector<std::string> sourceCards(const std::string& vehicle,
   std::vector<std::string> cards;
   for (const char* folder : folders) {
     const std::string from = std::string(RUVA_SOURCE_DIR) + "/" + vehicle + "/" + folder;
-    for (const std::string& name : platform::folderFiles(from)) {
+    for (const std::string& name :
+         platform::folderFiles(from).value_or(std::vector<std::string>{})) {
       const std::string relative = std::string(folder) + "/" + name;
       // Under Wine the source tree's code page 932 file names do not map to Japanese names.
       if (!readSource(vehicle + "/" + relative).empty()) cards.push_back(relative);

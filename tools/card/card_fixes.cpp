@@ -148,7 +148,8 @@ std::optional<RemarkFix> fixOf(const CardText& card, const LintRemark& r) {
       return lineFeeds(card);
     case RemarkCode::kQuotedField:
       return unquotedRow(card, r.line);
-    case RemarkCode::kTrainNumberNotShown: {
+    case RemarkCode::kTrainNumberNotShown:
+    case RemarkCode::kLetterAmongDigits: {
       // Blanks after a train number mean nothing, but the module keeps them, and the
       // last of them takes the place of the suffix.
       const std::string_view kept = field.substr(0, field.find_last_not_of(" \t") + 1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "card/card_diagnostics.h"
@@ -332,9 +333,35 @@ std::string displayedTrainNumber(const TrainNumberCode& code) {
   return text;
 }
 
+// The picture code of the first digit place of `text` that holds a letter or another
+// mark typed among the digits (a code above the blank digit, from a byte behind the
+// prefix's double-byte characters); none where every place holds a digit or a blank.
+std::optional<int32_t> letterAmongDigits(std::string_view text, const TrainNumberCode& code) {
+  std::size_t prefixEnd = 0;
+  while (prefixEnd < text.size() && platform::isLeadByte(static_cast<uint8_t>(text[prefixEnd]))) {
+    prefixEnd += 2;
+  }
+  // The digit places stand right-aligned in front of the suffix byte.
+  const std::size_t places = std::size(code.digits);
+  for (std::size_t i = 0; i < places; ++i) {
+    const std::size_t behind = places - i + 1;  // bytes from this place to the end
+    if (text.size() < behind || text.size() - behind < prefixEnd) continue;
+    if (code.digits[i] > kBlankDigit) return code.digits[i];
+  }
+  return std::nullopt;
+}
+
 void lintTrainNumber(const CardLines& lines, std::string_view text, const CardColumn& column,
                      int32_t line, bool second, std::vector<LintRemark>& out) {
   const TrainNumberCode code = decodeTrainNumber(text);
+  if (const std::optional<int32_t> picture = letterAmongDigits(text, code)) {
+    LintRemark r = makeRemark(line, column.column, RemarkCode::kLetterAmongDigits,
+                              message(Msg::kDigitPlaceShows, {std::to_string(*picture)}),
+                              message(Msg::kTrainNumberExpected));
+    r.field = lines.shown(text);
+    out.push_back(std::move(r));
+    return;
+  }
   std::string_view written = text;
   // Only the second train number shows the marker, as a lamp of its own.
   if (second && code.markerFound) written.remove_prefix(2);
@@ -509,6 +536,37 @@ void lintSlips(CardLines& lines, const RemarkContext& context, std::vector<LintR
   }
 }
 
+// Stop rows with fields past the last column whose slip no remark names: a comma typed
+// inside a late text moves the columns after it, the last one included.
+void lintLongStopRows(const CardLines& lines, std::vector<LintRemark>& causes) {
+  const auto last = static_cast<std::size_t>(kLastStopColumn);
+  std::vector<std::string_view> fields;
+  for (int32_t line : lines.stopLines) {
+    if (lines.slipped.count(line) > 0) continue;
+    splitFields(lines.texts[static_cast<std::size_t>(line) - 1], fields);
+    if (fields.size() <= last + 1) continue;
+    LintRemark r = lines.remarkOn(
+        line, kLastStopColumn + 1, RemarkCode::kStopRowTooLong,
+        message(Msg::kColumnsMoved, {std::to_string(last), lines.shown(fields[last])}),
+        message(Msg::kCommaOutOfText));
+    r.args = {std::to_string(last + 1)};
+    causes.push_back(std::move(r));
+  }
+}
+
+// A hidden first stop row: the card beacon makes it current all the same, and the run
+// then selects it again at every stop.
+void lintFirstStop(const CardLines& lines, const CardRecord& card, std::vector<LintRemark>& out) {
+  const int32_t hidden = cardColumn(CardField::kStopFlag9).column;
+  if (card.stopCount == 0 || !card.stopFlag9[0] || lines.stopLines.empty() ||
+      lines.doubtful(lines.stopLines.front(), hidden)) {
+    return;
+  }
+  out.push_back(lines.remarkOn(lines.stopLines.front(), hidden, RemarkCode::kFirstStopHidden,
+                               message(Msg::kStaysAtFirstRow),
+                               message(Msg::kZeroInFirstRow, {std::to_string(hidden)})));
+}
+
 // Remarks on the columns of rows that stand off say nothing the cause does not say.
 void dropSymptoms(const CardLines& lines, std::vector<LintRemark>& out) {
   out.erase(std::remove_if(out.begin(), out.end(),
@@ -580,6 +638,7 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
     if (severityOf(r.code) != Severity::kNote) lines.remarked.insert({r.line, r.column});
   }
   lintSlips(lines, context, causes);
+  lintLongStopRows(lines, causes);
   dropSymptoms(lines, out);
   out.insert(out.end(), causes.begin(), causes.end());
 
@@ -588,6 +647,7 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
         makeRemark(0, 0, RemarkCode::kNoStopRows, message(Msg::kLeavesCardMode), oneStopRowEach));
   }
   lintCardRun(card, lines, out);
+  lintFirstStop(lines, card, out);
   const CardColumn& train = cardColumn(CardField::kTrainNumber);
   if (lines.trainLine == 0) {
     out.push_back(makeRemark(

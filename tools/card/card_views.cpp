@@ -1,7 +1,6 @@
 #include "tools/card/card_views.h"
 
 #include <cstdio>
-#include <filesystem>
 
 #include "base/blank_values.h"
 #include "card/card_code.h"
@@ -11,6 +10,7 @@
 #include "display/ruva.h"
 #include "platform/platform.h"
 #include "plugin/settings.h"
+#include "tools/card/vehicle_reader.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
 #include "tools/platform/host_text.h"
@@ -149,7 +149,8 @@ void previewCard(const CardRecord& card, int32_t rows, std::ostream& out) {
   const int32_t revealed = kRevealComplete + 1;  // every row of the reveal has come up
 
   for (int32_t k = 0; k < card.stopCount; ++k) {
-    if (card.stopFlag9[static_cast<std::size_t>(k)]) continue;
+    // The card beacon makes the first row current, hidden or not.
+    if (k > 0 && card.stopFlag9[static_cast<std::size_t>(k)]) continue;
     CRuva& d = *display;
     d.selectStop(k);
     d.animTimer = revealed;
@@ -223,19 +224,10 @@ bool explainCardCode(int32_t code, const std::string& vehicle, std::ostream& out
       << label(Msg::kViewFileName, 13) << text(parts.fileName) << "\n";
   if (vehicle.empty()) return true;
 
-  // A card reader of our own, placed in the vehicle folder as the module would be.
-  auto reader = std::make_unique<CCsvread>();
-  std::error_code ec;
-  const std::string folder = std::filesystem::absolute(vehicle, ec).string();
-  const std::string module = platform::appendPath(folder, "ruva");
-  if (module.size() >= sizeof reader->modulePath) {
-    out << label(Msg::kViewVehicle, 13) << message(Msg::kViewPathTooLong) << "\n";
-    return false;
-  }
-  std::snprintf(reader->modulePath, sizeof reader->modulePath, "%s", module.c_str());
-  reader->readCardList();
-  // A folder whose card-list path does not fit is one the module reads nothing from.
-  if (reader->cardListPath[0] == '\0') {
+  std::string folder;
+  const std::unique_ptr<CCsvread> reader =
+      platform::makeAbsolute(vehicle, folder) ? readerInVehicle(folder) : nullptr;
+  if (!reader) {
     out << label(Msg::kViewVehicle, 13) << message(Msg::kViewPathTooLong) << "\n";
     return false;
   }

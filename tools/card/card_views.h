@@ -15,9 +15,10 @@ std::string cardTimeText(int32_t time);
 // The parsed card: header values, the stop table and the event and range tables.
 void showCard(const CardRecord& card, std::ostream& out);
 
-// For each stop that can be the current one (every stop not hidden by column 9), in
-// running order: what the next-stop record, both lists and the dest and info records
-// hold once the stop is selected, with `rows` (3 or 5) as the seven-row list's row count.
+// For each stop that can be the current one (the first, which the card beacon selects,
+// and every later stop not hidden by column 9), in running order: what the next-stop
+// record, both lists and the dest and info records hold once the stop is selected, with
+// `rows` (3 or 5) as the seven-row list's row count.
 void previewCard(const CardRecord& card, int32_t rows, std::ostream& out);
 
 // How `code` splits and the file name it builds. With a non-empty `vehicle` folder,

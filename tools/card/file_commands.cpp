@@ -62,8 +62,14 @@ std::vector<std::string> cardFilesOf(const std::vector<std::string>& operands) {
     }
     std::string folder = operand;
     while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+    const std::optional<std::vector<std::string>> names = platform::folderFiles(folder);
+    if (!names) {
+      // Named as a file, it is told as one that cannot be read.
+      files.push_back(operand);
+      continue;
+    }
     bool found = false;
-    for (const std::string& name : platform::folderFiles(folder)) {
+    for (const std::string& name : *names) {
       if (!isCardFileName(name)) continue;
       files.push_back(platform::appendPath(folder, name));
       found = true;

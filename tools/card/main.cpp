@@ -14,7 +14,7 @@
 #include "card/parser.h"
 #include "platform/platform.h"
 #include "plugin/settings.h"
-#include "tools/card/card_lint.h"
+#include "tools/card/card_file_check.h"
 #include "tools/card/card_names.h"
 #include "tools/card/card_terms.h"
 #include "tools/card/card_views.h"
@@ -119,15 +119,7 @@ int runCheck(const std::vector<std::string>& args) {
   for (const std::string& file : options.operands) {
     std::string bytes;
     std::vector<LintRemark> remarks;
-    if (platform::isFolder(file)) {
-      remarks.push_back(makeRemark(0, 0, RemarkCode::kCardIsFolder, message(Msg::kNoCardLoads),
-                                   message(Msg::kFolderNotCardFileExpected)));
-    } else if (!platform::readFile(file, bytes)) {
-      remarks.push_back(makeRemark(0, 0, RemarkCode::kCardUnreadable, message(Msg::kNoCardLoads),
-                                   message(Msg::kReadableCardFile)));
-    } else {
-      remarks = lintCard(bytes, cardFileNameOf(file), options.notes);
-    }
+    checkCardFile(file, cardFileNameOf(file), options.notes, bytes, remarks);
     report.add(terminalText(file), std::move(remarks), bytes, CommentStyle::kCard);
     // Text goes out file by file, so that a long run shows its progress.
     if (options.format == ReportFormat::kText || options.format == ReportFormat::kGithub) {

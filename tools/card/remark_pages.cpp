@@ -8,6 +8,7 @@
 #include "display/frame_rules.h"
 #include "tools/card/card_names.h"
 #include "tools/card/card_run_checks.h"
+#include "tools/card/vehicle_reader.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
 
@@ -68,6 +69,14 @@ std::vector<std::string> remarkPageArgs(RemarkCode code) {
     case RemarkCode::kStopMarkRecomputed:
       return {number(cardColumn(CardField::kStopCol21).column),
               number(cardColumn(CardField::kStopCol21).highest)};
+    case RemarkCode::kCardTooLarge:
+      return {number(static_cast<int64_t>(kCardFileLimit))};
+    case RemarkCode::kStopRowTooLong:
+      return {number(kLastStopColumn)};
+    case RemarkCode::kFirstStopHidden:
+      return {number(cardColumn(CardField::kStopFlag9).column)};
+    case RemarkCode::kVehiclePathTooLong:
+      return {number(CCsvread::kPathSize - 1), number(static_cast<int64_t>(kLongestVehicleFolder))};
     case RemarkCode::kNoCardList:
     case RemarkCode::kUnknownEntry:
     case RemarkCode::kNoCodeReachesEntry:

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -15,9 +15,10 @@
 #include "platform/platform.h"
 #include "platform/profile_text.h"
 #include "plugin/settings.h"
-#include "tools/card/card_lint.h"
+#include "tools/card/card_file_check.h"
 #include "tools/card/card_names.h"
 #include "tools/card/lint_remark.h"
+#include "tools/card/vehicle_reader.h"
 #include "tools/common/messages.h"
 #include "tools/common/text_layout.h"
 #include "tools/platform/host_files.h"
@@ -107,6 +108,65 @@ bool plainInteger(std::string_view value) {
          std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+bool hasHighByte(std::u16string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; });
+}
+
+// A settings file that the reader takes as code page 932 but that holds UTF-8 text: the
+// same bytes with a UTF-8 mark, which the reader then reads as the author meant them;
+// empty for any other file.
+std::string meantAsUtf8(std::string_view text) {
+  std::size_t mark = 0;
+  const bool high = std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+  if (platform::profileEncoding(text, mark) != platform::ProfileEncoding::kCodePage932 || !high ||
+      !isUtf8(text)) {
+    return "";
+  }
+  return std::string(platform::kUtf8ByteOrderMark) + std::string(text);
+}
+
+// The lines of a settings file that a double-byte character hides, and, when none does
+// and no remark has named the cause yet (`causeTold`), a file that is UTF-8.
+void lintEncoding(std::string_view text, bool causeTold, std::vector<LintRemark>& out) {
+  const std::string meant = meantAsUtf8(text);
+  // In a UTF-8 file the character that hides the next line is, in an editor, the last one
+  // of its line.
+  std::map<int32_t, int32_t> lastColumns;
+  platform::walkProfileLines(meant, [&](const platform::ProfileLine& at) {
+    lastColumns[at.line] = at.column + static_cast<int32_t>(at.text.size()) - 1;
+    return true;
+  });
+  platform::walkProfileLines(text, [&](const platform::ProfileLine& at) {
+    if (at.lastLine == at.line) return true;
+    std::string hidden = std::to_string(at.line + 1);
+    for (int32_t line = at.line + 2; line <= at.lastLine; ++line) {
+      hidden += ", " + std::to_string(line);
+    }
+    const auto last = lastColumns.find(at.line);
+    const int32_t column = last != lastColumns.end() ? last->second : at.joinColumn;
+    LintRemark r =
+        makeRemark(at.line, column, RemarkCode::kLineHidden, message(Msg::kLineJoins, {hidden}),
+                   message(Msg::kSettingsInShiftJis));
+    r.args = {hidden};
+    r.startColumn = column;
+    r.endColumn = column + 1;
+    out.push_back(std::move(r));
+    causeTold = true;
+    return true;
+  });
+  if (causeTold || meant.empty()) return;
+  platform::walkProfileLines(meant, [&](const platform::ProfileLine& at) {
+    if (!hasHighByte(at.text)) return true;
+    LintRemark r = makeRemark(at.line, at.column, RemarkCode::kSettingsInUtf8,
+                              message(Msg::kReadAsShiftJisText), message(Msg::kSettingsInShiftJis));
+    r.field = platform::utf8FromCodePage932(platform::profileBytes(at.text));
+    r.startColumn = at.column;
+    r.endColumn = at.column + static_cast<int32_t>(at.text.size());
+    out.push_back(std::move(r));
+    return false;
+  });
+}
+
 // Shared by both files: the one section that is read, and the keys in it. `known`
 // answers whether a key of that section is read, with the expectation when it is not.
 template <typename KnownKey>
@@ -169,6 +229,7 @@ void lintDisplaySettings(std::string_view text, std::vector<LintRemark>& out) {
         return false;
       },
       RemarkCode::kUnknownKey, out);
+  lintEncoding(text, false, out);
   std::set<std::string> told;
   for (const IniLine& line : lines) {
     if (line.isSection || !line.hasValue || lower(line.section) != lower(kDisplaySettingsSection) ||
@@ -206,29 +267,29 @@ struct CardFolder {
   int32_t entry = 0;
   std::string name;  // as the card list writes it
   std::string path;  // where the module looks
+  std::vector<std::string> files;
 };
 
-// Checks the card list and returns the card folders that exist, in entry order.
-std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_view shownFolder,
+// Checks the card list that `reader` read in `vehicle`, finding `anyFolder`, and returns
+// the card folders that exist and can be read, in entry order.
+std::vector<CardFolder> lintCardList(const CCsvread& reader, bool anyFolder,
+                                     const std::string& vehicle, std::string_view shownFolder,
                                      RemarkReport& report) {
-  // A card reader of our own, placed in the vehicle folder as the module would be.
-  auto reader = std::make_unique<CCsvread>();
-  const std::string module = platform::appendPath(vehicle, "ruva");
-  std::snprintf(reader->modulePath, sizeof reader->modulePath, "%s", module.c_str());
-  const bool anyFolder = reader->readCardList();
   const std::string file = std::string(shownFolder) + "/" + std::string(kCardListFile);
   std::vector<LintRemark> remarks;
   std::vector<CardFolder> folders;
   std::string text;
-  if (!platform::readFile(reader->cardListPath, text)) {
+  if (!platform::readFile(reader.cardListPath, text)) {
     remarks.push_back(fileRemark(
         RemarkCode::kNoCardList, message(Msg::kNoCardFound),
         message(Msg::kCardListExpected,
-                {std::to_string(reader->cardList.size() - 1), std::string(kCardListSection)})));
+                {std::to_string(reader.cardList.size() - 1), std::string(kCardListSection)})));
     report.add(file, std::move(remarks));
     return folders;
   }
-  const auto entries = static_cast<int32_t>(reader->cardList.size());
+  const std::string meant = meantAsUtf8(text);
+  bool causeTold = false;
+  const auto entries = static_cast<int32_t>(reader.cardList.size());
   const std::vector<IniLine> lines = iniLines(text);
   lintSections(
       lines, kCardListSection,
@@ -250,18 +311,34 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
     const std::optional<std::string> value =
         platform::findProfileValue(text, kCardListSection, line.name);
     if (!value) continue;
-    const std::string& inForce = reader->cardList[static_cast<std::size_t>(entry)];
+    const std::string& inForce = reader.cardList[static_cast<std::size_t>(entry)];
     const std::string path = platform::appendPath(vehicle, inForce);
     // "NULL" is how the list writes "no folder"; it names one only where one exists.
     if (*value == kNullEntry && !platform::pathExists(path)) continue;
-    if (inForce == kNullEntry && *value != kNullEntry) {
+    const std::optional<std::string> meantValue =
+        meant.empty() ? std::nullopt
+                      : platform::findProfileValue(meant, kCardListSection, line.name);
+    if (inForce == kNullEntry && meantValue && *meantValue != *value) {
+      // The value read is a folder name in other characters than the author wrote.
+      LintRemark r =
+          remarkAt(line, RemarkCode::kCardFolderInUtf8, *value,
+                   message(Msg::kLooksForFolder, {platform::utf8FromCodePage932(*value)}),
+                   message(Msg::kSettingsInShiftJis));
+      r.field = platform::utf8FromCodePage932(*meantValue);
+      remarks.push_back(std::move(r));
+      causeTold = true;
+    } else if (inForce == kNullEntry && *value != kNullEntry) {
       remarks.push_back(remarkAt(line, RemarkCode::kCardFolderNotFound, *value,
                                  message(Msg::kEntryMissing), message(Msg::kExistingFolder)));
     } else if (!platform::isFolder(path)) {
       remarks.push_back(remarkAt(line, RemarkCode::kNotAFolder, *value,
                                  message(Msg::kCodesFindNoFile), message(Msg::kACardFolder)));
+    } else if (std::optional<std::vector<std::string>> files = platform::folderFiles(path)) {
+      folders.push_back({entry, *value, path, std::move(*files)});
     } else {
-      folders.push_back({entry, *value, path});
+      remarks.push_back(remarkAt(line, RemarkCode::kCardFolderUnreadable, *value,
+                                 message(Msg::kCardsNotChecked),
+                                 message(Msg::kReadableCardFolder)));
     }
     if (platform::isAbsolutePath(*value)) {
       remarks.push_back(remarkAt(line, RemarkCode::kAbsolutePath, *value,
@@ -277,6 +354,7 @@ std::vector<CardFolder> lintCardList(const std::string& vehicle, std::string_vie
     remarks.push_back(fileRemark(RemarkCode::kNoCardFolder, message(Msg::kLoadFails),
                                  message(Msg::kOneCardFolder)));
   }
+  lintEncoding(text, causeTold, remarks);
   std::stable_sort(remarks.begin(), remarks.end(),
                    [](const LintRemark& a, const LintRemark& b) { return a.line < b.line; });
   report.add(file, std::move(remarks), text, CommentStyle::kSettings);
@@ -364,8 +442,19 @@ std::optional<LintRemark> cardNameRemark(const std::string& name,
 
 void checkVehicle(const std::string& folder, std::string_view shownFolder, bool withNotes,
                   bool withTable, RemarkReport& report, const MoreCardRemarks& more) {
-  std::error_code ec;
-  const std::string vehicle = std::filesystem::absolute(folder, ec).string();
+  // The folder's path as the module's own reads name it.
+  std::string vehicle;
+  if (!platform::makeAbsolute(folder, vehicle)) vehicle = folder;
+  bool anyFolder = false;
+  const std::unique_ptr<CCsvread> reader = readerInVehicle(vehicle, &anyFolder);
+  if (!reader) {
+    // The module reads nothing here; what it would read elsewhere is no concern of it.
+    LintRemark r = fileRemark(RemarkCode::kVehiclePathTooLong,
+                              message(Msg::kVehiclePathBytes, {std::to_string(vehicle.size())}),
+                              message(Msg::kPathAtMost, {std::to_string(kLongestVehicleFolder)}));
+    report.add(shownFolder, {std::move(r)});
+    return;
+  }
   std::string settings;
   const std::string settingsPath = platform::appendPath(vehicle, kDisplaySettingsFile);
   if (platform::pathExists(settingsPath)) {
@@ -385,29 +474,26 @@ void checkVehicle(const std::string& folder, std::string_view shownFolder, bool 
     std::string folder, cards, failed;
   };
   std::vector<Row> table;
-  for (const FolderEntries& listed : foldersOnce(lintCardList(vehicle, shownFolder, report))) {
+  for (const FolderEntries& listed :
+       foldersOnce(lintCardList(*reader, anyFolder, vehicle, shownFolder, report))) {
     const CardFolder& cardFolder = listed.folder;
     int32_t cards = 0;
     int32_t failed = 0;
     const std::string shownCardFolder =
         std::string(shownFolder) + "/" + terminalText(cardFolder.name) + "/";
-    for (const std::string& name : platform::folderFiles(cardFolder.path)) {
+    for (const std::string& name : cardFolder.files) {
       if (!isCardFile(name)) continue;
       ++cards;
       std::string bytes;
       std::vector<LintRemark> remarks;
       const std::string cardFile = platform::appendPath(cardFolder.path, name);
-      if (platform::readFile(cardFile, bytes)) {
-        remarks = lintCard(bytes, name, withNotes);
-        if (more) {
-          std::vector<LintRemark> added = more(cardFile, vehicle);
-          remarks.insert(remarks.end(), added.begin(), added.end());
-          std::stable_sort(remarks.begin(), remarks.end(),
-                           [](const LintRemark& a, const LintRemark& b) { return a.line < b.line; });
-        }
-      } else {
-        remarks.push_back(fileRemark(RemarkCode::kCardUnreadable, message(Msg::kNoCardLoads),
-                                     message(Msg::kReadableCardFile)));
+      if (checkCardFile(cardFile, name, withNotes, bytes, remarks) && more) {
+        std::vector<LintRemark> added = more(cardFile, vehicle);
+        remarks.insert(remarks.end(), added.begin(), added.end());
+        std::stable_sort(remarks.begin(), remarks.end(),
+                         [](const LintRemark& a, const LintRemark& b) {
+                           return a.line != b.line ? a.line < b.line : a.column < b.column;
+                         });
       }
       if (std::optional<LintRemark> unnamed = cardNameRemark(name, listed.entries)) {
         remarks.insert(remarks.begin(), std::move(*unnamed));

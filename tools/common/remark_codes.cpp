@@ -40,10 +40,10 @@ constexpr RemarkText kRemarks[] = {
     {R::kByteOrderMark,
      "C103",
      S::kError,
-     {"UTF-8 byte order mark before the row type", "行の種別の前に UTF-8 のバイト順マーク（BOM）"},
+     {"UTF-8 byte order mark before the row type", "行種別の前に UTF-8 のバイト順マーク（BOM）"},
      {"The three bytes of the mark stand before the row type of the first row, which then "
       "does not begin with an integer.",
-      "BOM の 3 バイトが最初の行の種別の前にあり、その行は整数で始まらなくなる。"},
+      "BOM の 3 バイトが最初の行種別の前にあり、その行は整数で始まらなくなる。"},
      {"The first row is ignored.", "最初の行が無視される。"},
      "(BOM)3,1234M",
      "3,1234M",
@@ -91,25 +91,41 @@ constexpr RemarkText kRemarks[] = {
      "(a file without read permission)",
      "(a readable file)",
      {"Make the card file readable.", "カードファイルを読めるようにしてください。"}},
+    {R::kCardTooLarge,
+     "C108",
+     S::kError,
+     {"larger than {1} bytes", "{1} バイトを超える"},
+     {"A card beacon reads at most {1} bytes of a card file; a larger file counts as a card "
+      "file that is not there.",
+      "カード地上子が読むカードファイルは {1} バイトまで。それより大きいファイルは、ない"
+      "カードファイルとされる。"},
+     {"The card beacon keeps the card in force, as for a missing file.",
+      "ファイルがないときと同じく、カード地上子は使用中のカードをそのまま残す。"},
+     "(a log or a video saved as 1234M.csv)",
+     "(a card file of a few kilobytes)",
+     {"Keep a card file to at most {1} bytes (a card of 63 stop rows takes a few kilobytes) "
+      "and move other files out of the card folder.",
+      "カードファイルは {1} バイト以下にし（駅 63 行のカードでも数 KB）、ほかのファイルは"
+      "カードフォルダーの外へ移してください。"}},
 
     // C2xx: rows
     {R::kNoRowType,
      "C201",
      S::kError,
-     {"no row type", "行の種別がない"},
+     {"no row type", "行種別がない"},
      {"Column 0 does not begin with an integer, so the row is ignored.",
       "列 0 が整数で始まらないので、行は無視される。"},
      {"What the row holds is lost.", "行に書いた内容が失われる。"},
      "x7,150,桜川",
      GOOD_STOP,
      {"Begin the row with its row type; begin a comment line with #.",
-      "行の最初に行の種別を書いてください。コメント行は # で始めます。"}},
+      "行の最初に行種別を書いてください。コメント行は # で始めます。"}},
     {R::kUnknownRowType,
      "C202",
      S::kWarning,
-     {"unknown row type", "不明な行の種別"},
+     {"unknown row type", "不明な行種別"},
      {"The row type is a number that the card format does not have; the row is ignored.",
-      "行の種別がカードの書式にない番号なので、行は無視される。"},
+      "行種別がカードの書式にない番号なので、行は無視される。"},
      {"A mistyped row type loses the row.", "種別を打ち間違えると、その行が失われる。"},
      "9,a note",
      "# a note",
@@ -161,6 +177,21 @@ constexpr RemarkText kRemarks[] = {
      GOOD_STOP,
      {"Write a decimal point as a full stop (12.5, not 12,5) and keep commas out of names.",
       "小数点はピリオドで書き（12,5 ではなく 12.5）、名前にコンマを入れないでください。"}},
+    {R::kStopRowTooLong,
+     "C206",
+     S::kError,
+     {"stop row of more than {1} columns", "{1} 列を超える駅の行"},
+     {"A stop row has columns 0 to {1}, which the module reads by their place: a comma typed "
+      "inside a text moves every later column by one, and column {1} reads what was meant "
+      "for the column before it.",
+      "駅の行は列 0～{1} で、モジュールは列を位置で読む。文字列の中に打ったコンマで後ろの列が "
+      "1 列ずつずれ、列 {1} にはその前の列のつもりの値が入る。"},
+     {"The last columns of the stop hold other values than written.",
+      "その駅の後ろのほうの列が、書いた値とは違う値になる。"},
+     "7,150,桜川,083000,083030,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,乗換,快速,A01,0",
+     "7,150,桜川,083000,083030,1,50,20,12.5,0,1.8,1,0,0,1,,0,1,1,乗換、快速,A01,0",
+     {"Write the text without a comma; use 、 in its place.",
+      "文字列にコンマを使わないでください（代わりに 、）。"}},
 
     // C3xx: columns and numbers
     {R::kNotInteger,
@@ -349,7 +380,7 @@ constexpr RemarkText kRemarks[] = {
      {"The stop lists show no negative attribute or running time, and show the stop number "
       "(column {1}) and the header number only as the integer at the front of their text; "
       "anything else shows as 0.",
-      "停車駅リストは負の属性や運転時分を表示せず、駅の番号（列 {1}）とヘッダーの番号は文字列の"
+      "停車駅リストは負の属性や運転時分を表示せず、番線（列 {1}）とヘッダーの番号は文字列の"
       "先頭の整数だけを表示する。それ以外は 0 と表示される。"},
      {"The display shows 0 where something else was meant.",
       "意図した値の代わりに 0 が表示される。"},
@@ -357,7 +388,7 @@ constexpr RemarkText kRemarks[] = {
      "7,30,桜川,083000,083030,2",
      {"Write 0 or a larger integer; begin a stop number or header text with its number (2番線, "
       "not 二番線).",
-      "0 以上の整数を書いてください。駅の番号やヘッダー文字列は数から始めます（二番線 ではなく "
+      "0 以上の整数を書いてください。番線やヘッダー文字列は数から始めます（二番線 ではなく "
       "2番線）。"}},
 
     // C4xx: times
@@ -502,6 +533,20 @@ constexpr RemarkText kRemarks[] = {
      "1235A.csv: 3,1235A",
      {"Make the train number agree with the file name.",
       "列車番号をファイル名に合わせてください。"}},
+    {R::kLetterAmongDigits,
+     "C504",
+     S::kError,
+     {"letter among the digits of the train number", "列車番号の数字の中に文字"},
+     {"The display shows the four places in front of the last character as digits; a letter "
+      "there gives a picture number above 9, which is no digit (12A4B puts 17 in the tens).",
+      "表示は最後の文字の前の 4 桁を数字として出す。そこに文字があると 9 を超える画像番号になり、"
+      "数字にならない（12A4B は十の位が 17）。"},
+     {"That place of the train number shows a wrong picture or none.",
+      "列車番号のその桁に違う画像が出るか、何も出ない。"},
+     "3,12A4B",
+     "3,1234B",
+     {"Write only digits between the prefix and the suffix letter.",
+      "接頭記号と接尾記号のあいだには数字だけを書いてください。"}},
 
     // C6xx: stop references, event windows, sections
     {R::kNamesMissingStopRow,
@@ -669,6 +714,21 @@ constexpr RemarkText kRemarks[] = {
      {"Make the section length the distance between the two km posts (15.0 - 12.5 = 2.5), or "
       "correct a km post.",
       "区間の長さを 2 つのキロ程の差（15.0 - 12.5 = 2.5）にするか、キロ程を直してください。"}},
+    {R::kFirstStopHidden,
+     "C613",
+     S::kError,
+     {"the first stop row is hidden", "最初の駅の行が表示しない行になっている"},
+     {"The card beacon makes the first stop row current whatever column {1} says; with the "
+      "row hidden, the run selects it again at every stop.",
+      "カード地上子は列 {1} にかかわらず最初の駅の行を現在駅にする。その行が表示しない行だと、"
+      "運転中は駅ごとにまたその行が選ばれる。"},
+     {"The display never moves on: the next stop, the lists and the cues stay at the first "
+      "stop for the whole run.",
+      "表示が先へ進まず、次駅、リスト、合図は運転中ずっと最初の駅のまま。"},
+     "7,150,桜川,083000,083030,1,50,20,12.5,1,1.8,1,0,0,1,,0,1,1,,A01,0 (the first stop row)",
+     GOOD_STOP,
+     {"Write 0 in column {1} of the first stop row; a run starts at a stop the display shows.",
+      "最初の駅の行の列 {1} は 0 にしてください。運転は表示される駅から始まります。"}},
 
     // C7xx: card file names
     {R::kNoCodeNamesFile,
@@ -799,6 +859,54 @@ constexpr RemarkText kRemarks[] = {
      "DispType 1",
      "DispType=1",
      {"Write the key as KEY=VALUE.", "キーは KEY=VALUE の形で書いてください。"}},
+    {R::kSettingsInUtf8,
+     "S107",
+     S::kWarning,
+     {"settings file in UTF-8", "設定ファイルが UTF-8"},
+     {"The module reads a settings file without a byte order mark as Shift_JIS (code page "
+      "932) bytes.",
+      "モジュールは BOM のない設定ファイルを Shift_JIS（コードページ 932）のバイト列として読む。"},
+     {"Japanese text garbles; a line that ends in Japanese can hide the line after it, and a "
+      "folder name in Japanese names another folder.",
+      "日本語が文字化けし、日本語で終わる行は次の行を隠すことがあり、日本語のフォルダー名は別の"
+      "フォルダーを指す。"},
+     "; 表示の設定 (saved as UTF-8)",
+     "; 表示の設定 (saved as Shift_JIS)",
+     {"Save the settings file as Shift_JIS (code page 932).",
+      "設定ファイルは Shift_JIS（コードページ 932）で保存してください。"}},
+    {R::kLineHidden,
+     "S108",
+     S::kError,
+     {"line ends in the first byte of a double-byte character: line {1} is hidden",
+      "行末が 2 バイト文字の 1 バイト目：{1} 行目が隠れる"},
+     {"The settings reader takes the byte after a Shift_JIS lead byte as the second byte of "
+      "its character, even when that is the line end; the next line then joins this one and "
+      "is not read.",
+      "設定の読み取りは、Shift_JIS の 1 バイト目の次のバイトを、行末であってもその文字の 2 "
+      "バイト目とする。次の行はこの行につながり、読まれない。"},
+     {"The key of the hidden line takes its default; a hidden section leaves its keys outside "
+      "any section.",
+      "隠れた行のキーは既定値になる。隠れたのがセクションなら、そのキーはどのセクションにも"
+      "属さなくなる。"},
+     "; 表示設定 (saved as UTF-8)\nDispType=1",
+     "; 表示設定 (saved as Shift_JIS)\nDispType=1",
+     {"Save the settings file as Shift_JIS (code page 932).",
+      "設定ファイルは Shift_JIS（コードページ 932）で保存してください。"}},
+    {R::kVehiclePathTooLong,
+     "S109",
+     S::kError,
+     {"vehicle folder path too long for the module",
+      "車両フォルダーのパスがモジュールには長すぎる"},
+     {"The module builds the paths of its settings files in its own folder, each at most {1} "
+      "bytes; in a folder whose path leaves no room for RUVA_ICCard.ini it reads neither file.",
+      "モジュールは自分のフォルダーに設定ファイルのパスを作り、どれも {1} バイトまで。"
+      "RUVA_ICCard.ini の入る余地がないパスのフォルダーでは、どちらのファイルも読まない。"},
+     {"No card loads (Load reports failure) and every display setting takes its default.",
+      "カードは読み込まれず（Load は失敗を返す）、表示の設定はすべて既定値になる。"},
+     "(a vehicle folder whose path runs to 250 bytes)",
+     "(the vehicle folder moved to a shorter path)",
+     {"Move the vehicle to a folder whose path is at most {2} bytes long.",
+      "パスが {2} バイト以下のフォルダーに車両を移してください。"}},
 
     // S2xx: display settings values
     {R::kSettingsUnreadable,
@@ -921,6 +1029,33 @@ constexpr RemarkText kRemarks[] = {
      "22=extra",
      "2=extra",
      {"Use an entry from 0 to {2}.", "0～{2} の項目を使ってください。"}},
+    {R::kCardFolderInUtf8,
+     "S308",
+     S::kError,
+     {"card folder name in UTF-8", "カードフォルダー名が UTF-8"},
+     {"The module reads the card list as Shift_JIS (code page 932) bytes, so a folder name "
+      "saved in UTF-8 names another folder, which does not exist.",
+      "モジュールはカード一覧を Shift_JIS（コードページ 932）のバイト列として読むので、UTF-8 で"
+      "保存したフォルダー名は別の（存在しない）フォルダーを指す。"},
+     {"Every card code for the entry finds no file.",
+      "その項目を指すカードコードではファイルが見つからない。"},
+     "0=快速 (saved as UTF-8)",
+     "0=快速 (saved as Shift_JIS)",
+     {"Save the card list as Shift_JIS (code page 932).",
+      "カード一覧は Shift_JIS（コードページ 932）で保存してください。"}},
+    {R::kCardFolderUnreadable,
+     "S309",
+     S::kError,
+     {"card folder cannot be read", "カードフォルダーを読めない"},
+     {"The card folder exists but cannot be read: its cards can be neither listed nor "
+      "checked.",
+      "カードフォルダーはあるが読めず、中のカードを一覧も検査もできない。"},
+     {"Where the module cannot read the folder either, no card in it loads.",
+      "モジュールも読めなければ、その中のカードは読み込まれない。"},
+     "(a card folder without read permission)",
+     "(a readable card folder)",
+     {"Make the card folder readable (its permissions, or the drive it lies on).",
+      "カードフォルダーを読めるようにしてください（アクセス権、または置いたドライブ）。"}},
 
     // M1xx: the checker's own comments
     {R::kUnusedDisable,

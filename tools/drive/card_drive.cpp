@@ -1,17 +1,17 @@
 #include "tools/drive/card_drive.h"
 
-#include <cstdio>
 #include <memory>
 
 #include "card/card_code.h"
 #include "card/csv_reader.h"
 #include "card/parser.h"
-#include "tools/platform/host_files.h"
 #include "platform/platform.h"
 #include "tools/card/card_names.h"
 #include "tools/card/lint_remark.h"
+#include "tools/card/vehicle_reader.h"
 #include "tools/common/messages.h"
 #include "tools/drive/drive_script.h"
+#include "tools/platform/host_files.h"
 
 namespace {
 
@@ -52,16 +52,12 @@ CardDrive driveCard(const std::string& cardFile, const std::string& vehicleFolde
     return drive;
   }
 
-  // A card reader of our own, placed in the vehicle folder as the module would be: the
-  // card must be the file that the code makes it read.
-  auto reader = std::make_unique<CCsvread>();
-  const std::string module = platform::appendPath(folder, "ruva");
-  if (module.size() >= sizeof reader->modulePath) {
+  // The card must be the file that the code makes the module read.
+  const std::unique_ptr<CCsvread> reader = readerInVehicle(folder);
+  if (!reader) {
     drive.error = message(Msg::kDriveVehiclePathTooLong, {shownFile, shownVehicle});
     return drive;
   }
-  std::snprintf(reader->modulePath, sizeof reader->modulePath, "%s", module.c_str());
-  reader->readCardList();
   const CardCodeParts parts = splitCardCode(*code);
   const std::string entry(reader->cardFolder(parts.folderIndex));
   const std::string codeText = std::to_string(*code);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,8 @@ bool writeWholeFile(const std::string& path, std::string_view bytes);
 bool makeFolder(const std::string& path);
 
 // The names of the regular files in the folder at `path`, as ANSI byte strings in
-// byte order; empty when the folder cannot be read.
-std::vector<std::string> folderFiles(const std::string& path);
+// byte order; none when the folder cannot be read.
+std::optional<std::vector<std::string>> folderFiles(const std::string& path);
 
 // True when `path` names a folder.
 bool isFolder(const std::string& path);

@@ -35,18 +35,23 @@ bool makeFolder(const std::string& path) {
          (errno == EEXIST && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode));
 }
 
-std::vector<std::string> folderFiles(const std::string& path) {
+std::optional<std::vector<std::string>> folderFiles(const std::string& path) {
   std::vector<std::string> names;
   DIR* folder = ::opendir(path.c_str());
-  if (folder == nullptr) return names;
+  if (folder == nullptr) return std::nullopt;
+  // readdir tells its end from a failure only by errno.
+  errno = 0;
   while (const dirent* entry = ::readdir(folder)) {
     const std::string name = entry->d_name;
     struct stat info;
     if (::stat((path + "/" + name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
       names.push_back(name);
     }
+    errno = 0;
   }
+  const bool failed = errno != 0;
   ::closedir(folder);
+  if (failed) return std::nullopt;
   std::sort(names.begin(), names.end());
   return names;
 }

@@ -34,15 +34,21 @@ bool makeFolder(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::vector<std::string> folderFiles(const std::string& path) {
+std::optional<std::vector<std::string>> folderFiles(const std::string& path) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  if (search == INVALID_HANDLE_VALUE) {
+    // Only the root of an empty drive has not even "." in it.
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) return names;
+    return std::nullopt;
+  }
   do {
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
   } while (FindNextFileA(search, &found));
+  const bool failed = GetLastError() != ERROR_NO_MORE_FILES;
   FindClose(search);
+  if (failed) return std::nullopt;
   std::sort(names.begin(), names.end());
   return names;
 }
