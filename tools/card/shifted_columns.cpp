@@ -49,14 +49,16 @@ bool allDigits(std::string_view text) {
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// True when fields `k` and `k + 1` read as one value of column `k` split at a comma.
-bool isOneValue(const std::vector<std::string_view>& fields, std::size_t k) {
+// True when fields `k` and `k + 1` read as one value of column `k` split at a comma: digits
+// on both sides of a decimal comma, or words on both sides of a comma in a text. With
+// `anyText`, a text column takes any two halves (`1,2番線`), never a number column.
+bool isOneValue(const std::vector<std::string_view>& fields, std::size_t k, bool anyText) {
   const CardColumn* c = columnOf(rowFormat(RowType::kStop), static_cast<int32_t>(k));
   if (c == nullptr || k + 1 >= fields.size()) return false;
   int32_t value = 0;
   if (c->kind == ColumnKind::kReal) return allDigits(fields[k]) && allDigits(fields[k + 1]);
-  return c->kind == ColumnKind::kText && !convertInt(fields[k], value) &&
-         !convertInt(fields[k + 1], value);
+  return c->kind == ColumnKind::kText &&
+         (anyText || (!convertInt(fields[k], value) && !convertInt(fields[k + 1], value)));
 }
 
 }  // namespace
@@ -99,14 +101,16 @@ std::optional<ColumnSlip> columnSlip(const std::vector<std::string_view>& fields
     return slip;
   }
   // Either half of a split value can go with the same result. The two halves that make
-  // one value of the column where they begin are the ones split: digits on both sides of
-  // a decimal comma, or words on both sides of a comma in a name.
+  // one value of the column where they begin are the ones split; failing a clear pair, a
+  // text is likelier to hold a stray comma than a number is.
   std::size_t first = splits.front();
   bool paired = false;
-  for (std::size_t i = 0; i + 1 < splits.size() && !paired; ++i) {
-    if (splits[i + 1] == splits[i] + 1 && isOneValue(fields, splits[i])) {
-      first = splits[i];
-      paired = true;
+  for (const bool anyText : {false, true}) {
+    for (std::size_t i = 0; i + 1 < splits.size() && !paired; ++i) {
+      if (splits[i + 1] == splits[i] + 1 && isOneValue(fields, splits[i], anyText)) {
+        first = splits[i];
+        paired = true;
+      }
     }
   }
   // One half alone: it began a field earlier, where a name absorbed the other.
