@@ -125,13 +125,12 @@ foreach(name ${cards})
   endif()
 endforeach()
 
-# The example vehicle's card folders are left byte for byte, with nothing beside them.
+# The example vehicle's card folders, named through the vehicle folder's card list, are
+# left byte for byte, with nothing beside them.
 file(COPY ${VEHICLE} DESTINATION ${WORK})
 get_filename_component(vehicle ${VEHICLE} NAME)
 file(GLOB_RECURSE before RELATIVE ${WORK}/${vehicle} ${WORK}/${vehicle}/*)
-file(GLOB folders LIST_DIRECTORIES true ${WORK}/${vehicle}/*)
-list(FILTER folders EXCLUDE REGEX "\\.[a-z]+$")
-ruvacard(out status fix ${folders})
+ruvacard(out status fix ${vehicle})
 if(NOT status EQUAL 0 OR NOT out STREQUAL "")
   fail("fix on the example vehicle exits ${status}:\n${out}")
 endif()
@@ -146,6 +145,18 @@ foreach(file ${after})
     fail("fix changed the example vehicle's ${file}")
   endif()
 endforeach()
+
+# Through the vehicle folder, a card of a listed folder named in UTF-8 gets the name that
+# its card code builds.
+if(NOT EMULATOR)
+  file(WRITE ${WORK}/named/RUVA_ICCard.ini "[ICCard]\r\n0=local\r\n")
+  file(MAKE_DIRECTORY ${WORK}/named/local)
+  file(COPY_FILE ${CHECKER}/utf8_card.csv ${WORK}/named/local/${utf8_name})
+  ruvacard(out status fix --no-backup named)
+  if(NOT status EQUAL 0 OR NOT out MATCHES "renamed to" OR EXISTS ${WORK}/named/local/${utf8_name})
+    fail("fix of the vehicle folder leaves the UTF-8 name (${status}):\n${out}")
+  endif()
+endif()
 
 if(failures)
   message(FATAL_ERROR "${failures}")

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include "tools/card/card_table.h"
 #include "tools/card/remark_report.h"
 #include "tools/card/unified_diff.h"
+#include "tools/card/vehicle_reader.h"
 #include "tools/common/messages.h"
 #include "tools/platform/host_files.h"
 #include "tools/platform/host_interrupt.h"
@@ -52,7 +54,41 @@ bool isCardFileName(std::string_view name) {
   return extension == ".csv";
 }
 
-// The card files that the operands name: files as given, folders by their *.csv files.
+// The *.csv files of `folder` into `files`; false when it holds none. A folder that cannot
+// be listed goes in as a file, so that it is told as one that cannot be read.
+bool addCardFiles(const std::string& folder, std::vector<std::string>& files) {
+  const std::optional<std::vector<std::string>> names = platform::folderFiles(folder);
+  if (!names) {
+    files.push_back(folder);
+    return true;
+  }
+  bool found = false;
+  for (const std::string& name : *names) {
+    if (!isCardFileName(name)) continue;
+    files.push_back(platform::appendPath(folder, name));
+    found = true;
+  }
+  return found;
+}
+
+// The card folders that the card list of the vehicle folder `folder` names, as the module
+// reads the list there, each once; none where `folder` holds no card list.
+std::vector<std::string> listedCardFolders(const std::string& folder) {
+  std::vector<std::string> folders;
+  std::string vehicle;
+  if (!platform::makeAbsolute(folder, vehicle)) vehicle = folder;
+  const std::unique_ptr<CCsvread> reader = readerInVehicle(vehicle);
+  if (!reader || !platform::pathExists(reader->cardListPath)) return folders;
+  for (const std::string& entry : reader->cardList) {
+    const std::string path = platform::appendPath(folder, entry);
+    if (entry == kNullEntry || !platform::isFolder(path)) continue;
+    if (std::find(folders.begin(), folders.end(), path) == folders.end()) folders.push_back(path);
+  }
+  return folders;
+}
+
+// The card files that the operands name: files as given, folders by their *.csv files,
+// and a vehicle folder by those of the card folders its card list names.
 std::vector<std::string> cardFilesOf(const std::vector<std::string>& operands) {
   std::vector<std::string> files;
   for (const std::string& operand : operands) {
@@ -62,17 +98,9 @@ std::vector<std::string> cardFilesOf(const std::vector<std::string>& operands) {
     }
     std::string folder = operand;
     while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
-    const std::optional<std::vector<std::string>> names = platform::folderFiles(folder);
-    if (!names) {
-      // Named as a file, it is told as one that cannot be read.
-      files.push_back(operand);
-      continue;
-    }
-    bool found = false;
-    for (const std::string& name : *names) {
-      if (!isCardFileName(name)) continue;
-      files.push_back(platform::appendPath(folder, name));
-      found = true;
+    bool found = addCardFiles(folder, files);
+    if (!found) {
+      for (const std::string& cards : listedCardFolders(folder)) found |= addCardFiles(cards, files);
     }
     if (!found) complain(message(Msg::kFixNoCardFiles, {terminalText(operand)}));
   }
