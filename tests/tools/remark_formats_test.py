@@ -3,7 +3,7 @@
 Usage: remark_formats_test.py RUVACARD CHECKER_FIXTURES BROKEN_CARD
 
 The text lines must match the documented problem-matcher pattern; the json output must
-parse and carry the same remarks; the SARIF log must hold the structure that SARIF 2.1.0
+parse and carry the same remarks and their fixes; the SARIF log must hold the structure that SARIF 2.1.0
 requires, with one rule per remark code; the github lines must be workflow commands.
 Every code of the catalogue must have its explain page in both languages. All formats
 give the same exit status.
@@ -44,6 +44,24 @@ def text_remarks(case, output):
     return found
 
 
+fixes_seen = Counter()
+
+
+def check_fix(case, safety, edits, parts):
+    """A fix is safe or a suggestion; its edits are byte regions in file order."""
+    fixes_seen[case.split(" --format ")[-1]] += 1
+    if safety not in ("safe", "suggestion") or not isinstance(edits, list):
+        return fail(case, f"a fix without its safety or edits: {safety} {edits}")
+    end = 0
+    for edit in edits:
+        offset, length, text = parts(edit)
+        if not isinstance(offset, int) or not isinstance(length, int) or not isinstance(text, str):
+            return fail(case, f"a fix edit without offset, length and text: {edit}")
+        if offset < end:
+            fail(case, f"fix edits out of order: {edits}")
+        end = offset + length
+
+
 def check_json(case, output, expected):
     try:
         remarks = json.loads(output)
@@ -59,6 +77,9 @@ def check_json(case, output, expected):
         if "endColumn" in r and r["endColumn"] < r.get("startColumn", 1):
             fail(case, f"json end before start: {r}")
         got.append((r.get("file"), r.get("line"), r.get("code"), r.get("severity")))
+        if "fix" in r:
+            check_fix(case, r["fix"].get("safety"), r["fix"].get("edits", []),
+                      lambda e: (e.get("offset"), e.get("length"), e.get("text")))
     if Counter(got) != Counter(expected):
         fail(case, f"json remarks {got} differ from the text's {expected}")
 
@@ -107,6 +128,13 @@ def check_sarif(case, output, expected):
             if line < 1 or start < 1 or region.get("endColumn", start) < start:
                 fail(case, f"sarif region out of order: {region}")
         got.append((line, result.get("ruleId"), result.get("level")))
+        for fix in result.get("fixes", []):
+            changes = fix.get("artifactChanges", [{}])
+            check_fix(case, fix.get("properties", {}).get("safety"),
+                      changes[0].get("replacements", []),
+                      lambda e: (e.get("deletedRegion", {}).get("byteOffset"),
+                                 e.get("deletedRegion", {}).get("byteLength"),
+                                 e.get("insertedContent", {}).get("text")))
     want = [(line, code, severity) for _, line, code, severity in expected]
     if Counter(got) != Counter(want):
         fail(case, f"sarif results {got} differ from the text's {want}")
@@ -167,6 +195,8 @@ def main():
                 ids = result
     if not ids:
         fail("sarif", "no rules")
+    if fixes_seen["json"] == 0 or fixes_seen["json"] != fixes_seen["sarif"]:
+        fail("fixes", f"json and sarif carry {fixes_seen['json']} and {fixes_seen['sarif']} fixes")
     check_pages(program, ids, cards)
     status, _ = run(program, ["check", "--format", "json", "--statistics", str(broken)], cards)
     if status != 2:

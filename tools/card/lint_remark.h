@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/card/remark_fix.h"
 #include "tools/common/remark_codes.h"
 
 struct LintRemark {
@@ -25,6 +26,8 @@ struct LintRemark {
   // 0 where they are not known.
   int32_t startColumn = 0;
   int32_t endColumn = 0;
+  // The correction, where it has one meaning.
+  std::optional<RemarkFix> fix;
 };
 
 // A remark without arguments, field or place in a line.

@@ -1,6 +1,7 @@
 // ruvacard: checks card files and whole vehicle folders the way the module reads them,
 // previews cards, explains card codes and writes the drive of a card as a scenario;
-// `vehicle --drive` also drives every card of a vehicle through the module.
+// `vehicle --drive` also drives every card of a vehicle through the module; `fix`
+// applies the fixes of remarks, `export` and `import` turn a card into a table and back.
 // Exit status 0 when all went well; 1 when `check` or `vehicle` found an error (or,
 // with --strict, a warning), `code` found no file or `scenario` a card it cannot
 // drive; 2 for bad usage.
@@ -17,6 +18,7 @@
 #include "tools/card/card_names.h"
 #include "tools/card/card_terms.h"
 #include "tools/card/card_views.h"
+#include "tools/card/file_commands.h"
 #include "tools/card/remark_pages.h"
 #include "tools/card/remark_report.h"
 #include "tools/card/vehicle_check.h"
@@ -268,6 +270,9 @@ int main(int argc, char** argv) {
   if (command == "code") return runCode(args);
   if (command == "scenario") return runScenario(args);
   if (command == "explain") return runExplain(args);
+  if (command == "fix") return runFix(args);
+  if (command == "export") return runExport(args);
+  if (command == "import") return runImport(args);
   if (command == "format") {
     if (!args.empty()) return inputError(message(Msg::kUnknownOption, {args[0]}));
     std::ostringstream out;

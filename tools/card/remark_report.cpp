@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "tools/card/card_fixes.h"
 #include "tools/card/remark_pages.h"
 #include "tools/common/messages.h"
 
@@ -85,6 +86,38 @@ std::string genericTitle(RemarkCode code) {
   return remarkTitle(code, parts);
 }
 
+// A fix in json: its safety, each edit as bytes of the file and the text put there (in
+// UTF-8, as the terminal shows it), and the new name of the file.
+void writeJsonFix(std::ostream& out, const RemarkFix& fix) {
+  out << ",\"fix\":{\"safety\":" << jsonString(safetyName(fix.safety)) << ",\"edits\":[";
+  for (std::size_t i = 0; i < fix.edits.size(); ++i) {
+    const ByteEdit& e = fix.edits[i];
+    out << (i ? "," : "") << "{\"offset\":" << e.offset << ",\"length\":" << e.length
+        << ",\"text\":" << jsonString(terminalText(e.bytes)) << '}';
+  }
+  out << ']';
+  if (!fix.newName.empty()) out << ",\"rename\":" << jsonString(terminalText(fix.newName));
+  out << '}';
+}
+
+// A fix in SARIF: byte regions replaced; a new name, which SARIF has no change for,
+// in the fix's properties beside an empty replacement.
+void writeSarifFix(std::ostream& out, std::string_view file, const RemarkFix& fix) {
+  out << ",\"fixes\":[{\"description\":{\"text\":" << jsonString(safetyName(fix.safety))
+      << "},\"artifactChanges\":[{\"artifactLocation\":{\"uri\":" << jsonString(uriOf(file))
+      << "},\"replacements\":[";
+  std::vector<ByteEdit> edits = fix.edits;
+  if (edits.empty()) edits.push_back({});
+  for (std::size_t i = 0; i < edits.size(); ++i) {
+    out << (i ? "," : "") << "{\"deletedRegion\":{\"byteOffset\":" << edits[i].offset
+        << ",\"byteLength\":" << edits[i].length << "},\"insertedContent\":{\"text\":"
+        << jsonString(terminalText(edits[i].bytes)) << "}}";
+  }
+  out << "]}],\"properties\":{\"safety\":" << jsonString(safetyName(fix.safety));
+  if (!fix.newName.empty()) out << ",\"rename\":" << jsonString(terminalText(fix.newName));
+  out << "}}]";
+}
+
 void writeJson(std::ostream& out, std::string_view file, const LintRemark& r) {
   out << "{\"file\":" << jsonString(file) << ",\"line\":" << r.line << ",\"column\":" << r.column;
   if (r.startColumn > 0) out << ",\"startColumn\":" << r.startColumn;
@@ -93,7 +126,9 @@ void writeJson(std::ostream& out, std::string_view file, const LintRemark& r) {
       << ",\"code\":" << jsonString(remarkId(r.code))
       << ",\"message\":" << jsonString(remarkTitle(r.code, r.args));
   if (r.field) out << ",\"text\":" << jsonString(*r.field);
-  out << ",\"stored\":" << jsonString(r.instead) << ",\"hint\":" << jsonString(r.expected) << '}';
+  out << ",\"stored\":" << jsonString(r.instead) << ",\"hint\":" << jsonString(r.expected);
+  if (r.fix) writeJsonFix(out, *r.fix);
+  out << '}';
 }
 
 void writeSarifRules(std::ostream& out) {
@@ -124,7 +159,9 @@ void writeSarifResult(std::ostream& out, std::string_view file, const LintRemark
     if (r.endColumn > 0) out << ",\"endColumn\":" << r.endColumn;
     out << '}';
   }
-  out << "}}]}";
+  out << "}}]";
+  if (r.fix) writeSarifFix(out, file, *r.fix);
+  out << '}';
 }
 
 }  // namespace
@@ -148,6 +185,7 @@ bool reportFormatNamed(std::string_view name, ReportFormat& format) {
 LintCounts RemarkReport::add(std::string_view file, std::vector<LintRemark> remarks,
                              std::string_view text, CommentStyle style) {
   if (!text.empty()) applyDisableComments(text, style, remarks);
+  if (!text.empty() && style == CommentStyle::kCard) attachCardFixes(text, remarks);
   LintCounts counts;
   for (LintRemark& r : remarks) {
     const Severity severity = severityOf(r.code);

@@ -414,8 +414,10 @@ std::optional<LintRemark> cardNameRemark(const std::string& name,
       std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
   const std::string shiftJis = highBytes && isUtf8(name) ? platform::toCodePage932(name) : "";
   if (!shiftJis.empty() && reached(shiftJis)) {
-    return fileRemark(RemarkCode::kFileNameInUtf8, message(Msg::kCardNeverLoaded),
-                      message(Msg::kNameInShiftJis));
+    LintRemark r = fileRemark(RemarkCode::kFileNameInUtf8, message(Msg::kCardNeverLoaded),
+                              message(Msg::kNameInShiftJis));
+    r.fix = RemarkFix{FixSafety::kSafe, {}, shiftJis};
+    return r;
   }
   std::string hint = cardNameHint(entries.front());
   for (int32_t entry : entries) {

@@ -16,6 +16,9 @@ constexpr MessageText kCatalogue[] = {
      "       ruvacard scenario CARD [--vehicle FOLDER] [-o FILE]\n"
      "       ruvacard explain CODE\n"
      "       ruvacard format\n"
+     "       ruvacard fix [--diff] [--unsafe-fixes] [--no-backup] FILE|FOLDER...\n"
+     "       ruvacard export CARD [-o FILE]\n"
+     "       ruvacard import TABLE [-o CARD]\n"
      "  check    what the module would read other than written (errors) and what\n"
      "           looks unintended (warnings), with line, column and remark code\n"
      "  vehicle  the settings, the card list and every card of a vehicle folder, then\n"
@@ -28,6 +31,11 @@ constexpr MessageText kCatalogue[] = {
      "           to its last (vehicle: the folder above the card's; -o: into FILE)\n"
      "  explain  what a remark code means, why it matters and how to fix it\n"
      "  format   every row type and column of a card file, as the module reads them\n"
+     "  fix      applies the fixes of the remarks that have one meaning and prints them;\n"
+     "           FILE.bak keeps the original (--no-backup: not); --diff: only shows them;\n"
+     "           --unsafe-fixes: the suggested fixes too (7:04 as 070400, レ as ↓)\n"
+     "  export   the card as a UTF-8 CSV table for a spreadsheet, one row per card row\n"
+     "  import   a Shift_JIS card from such a table, then checked as check does\n"
      "OPTIONS of check and vehicle:\n"
      "  --strict      warnings count as errors\n"
      "  --notes       also list the special forms recognised\n"
@@ -42,6 +50,9 @@ constexpr MessageText kCatalogue[] = {
      "        ruvacard scenario カード [--vehicle フォルダー] [-o ファイル]\n"
      "        ruvacard explain 報告コード\n"
      "        ruvacard format\n"
+     "        ruvacard fix [--diff] [--unsafe-fixes] [--no-backup] ファイル|フォルダー...\n"
+     "        ruvacard export カード [-o ファイル]\n"
+     "        ruvacard import 表 [-o カード]\n"
      "  check    モジュールが書かれたとおりに読まない箇所（エラー）と、意図しないと\n"
      "           思われる箇所（警告）を行・列・報告コード付きで示す\n"
      "  vehicle  車両フォルダーの設定、カード一覧、すべてのカードを検査し、指摘があれば\n"
@@ -54,6 +65,11 @@ constexpr MessageText kCatalogue[] = {
      "           （車両：カードのフォルダーの 1 つ上。-o：ファイルに書き出す）\n"
      "  explain  報告コードの意味、影響、直し方\n"
      "  format   カードファイルの全行種別と全列（モジュールの読み方）\n"
+     "  fix      直し方が 1 つに決まる指摘を直し、直した箇所を示す。元のファイルは\n"
+     "           ファイル.bak に残す（--no-backup：残さない）。--diff：示すだけ。\n"
+     "           --unsafe-fixes：推測による修正も行う（7:04 を 070400、レ を ↓）\n"
+     "  export   カードを表計算ソフト用の UTF-8 の CSV 表に書き出す（カードの 1 行が 1 行）\n"
+     "  import   その表から Shift_JIS のカードを書き、check と同じく検査する\n"
      "check と vehicle のオプション:\n"
      "  --strict      警告もエラーとする\n"
      "  --notes       認識した特殊な書き方も示す\n"
@@ -838,6 +854,52 @@ constexpr MessageText kCatalogue[] = {
      "運転中に届くよう、駅の行（{1} 列）、キロ程の範囲（{2} 列と {3} 列）、距離（{4} 列）を直してください"},
     {Msg::kDriveCheckOption, "--drive is an option of vehicle",
      "--drive は vehicle のオプションです"},
+    {Msg::kFixNeedsFiles, "fix needs at least one card file or card folder",
+     "fix にはカードファイルかカードフォルダーを 1 つ以上指定してください"},
+    {Msg::kFixedSafe, "fixed",
+     "修正"},
+    {Msg::kFixedSuggested, "fixed as suggested",
+     "推測で修正"},
+    {Msg::kFixRenamed, "{1}: renamed to {2}, in the Shift_JIS bytes that a card code builds",
+     "{1}: 名前をカードコードが作る Shift_JIS の {2} に変更"},
+    {Msg::kFixKeptAs, "{1}: the original is kept as {2}",
+     "{1}: 元のファイルを {2} として残しました"},
+    {Msg::kFixWouldAddRemarks, "{1}: left as it was: the fixes would leave {2} remarks where there are {3}",
+     "{1}: 変更しません（修正すると指摘が {3} 件から {2} 件に増えるため）"},
+    {Msg::kFixSuggestionsLeft, "{1}: {2} suggested fixes not applied: see them with --diff --unsafe-fixes, apply them with --unsafe-fixes",
+     "{1}: 推測による修正 {2} 件は適用していません（--diff --unsafe-fixes で確認、--unsafe-fixes で適用）"},
+    {Msg::kFixNameTaken, "{1}: cannot rename to {2}: a file of that name is there; the file is left as it was",
+     "{1}: {2} に名前を変更できません（同じ名前のファイルがあります）。ファイルは元のままです"},
+    {Msg::kFixNoCardFiles, "{1}: no card file (*.csv) in this folder",
+     "{1}: このフォルダーにカードファイル（*.csv）がありません"},
+    {Msg::kReadFailed, "{1}: cannot read it; nothing was changed",
+     "{1}: 読めません。何も変更していません"},
+    {Msg::kWriteFailed, "{1}: cannot write it ({2}); the file is left as it was",
+     "{1}: 書き込めません（{2}）。ファイルは元のままです"},
+    {Msg::kExportNotShiftJis, "{1}:{2}:{3}: not Shift_JIS text (a byte order mark, or text saved in UTF-8): a table could not give the card back as it is; run ruvacard fix on it first",
+     "{1}:{2}:{3}: Shift_JIS の文字列ではありません（バイト順マーク、または UTF-8 で保存された文字列）。表からカードを元どおりに戻せないため、先に ruvacard fix で直してください"},
+    {Msg::kImportNeedsTable, "import needs one table (a CSV file)",
+     "import には表（CSV ファイル）を 1 つ指定してください"},
+    {Msg::kWouldOverwriteInput, "{1} would write over {2}, the file it reads; name another file with -o",
+     "{1} が読み込むファイル {2} を上書きしてしまいます。-o で別のファイルを指定してください"},
+    {Msg::kImportNoRowType, "{1}:1: the header row has no column \"{2}\"; begin the table with the header row that ruvacard export writes",
+     "{1}:1: 見出し行に「{2}」の列がありません。表の最初に ruvacard export が書く見出し行を置いてください"},
+    {Msg::kImportExtraColumn, "{1}:1:{2}: \"{3}\" is no column of a card; the column is left out",
+     "{1}:1:{2}: 「{3}」はカードの列ではありません。この列は読みません"},
+    {Msg::kImportRepeatedColumn, "{1}:1:{2}: the column \"{3}\" stands twice; the first is read",
+     "{1}:1:{2}: 列「{3}」が 2 回あります。最初の列を読みます"},
+    {Msg::kImportOtherRowsColumn, "{1}:{2}:{3}: \"{4}\" is no column of row type {5}; the value is left out",
+     "{1}:{2}:{3}: 「{4}」は行種別 {5} の列ではありません。この値は読みません"},
+    {Msg::kImportNoRow, "{1}:{2}:{3}: the row has no row type; its other values are left out",
+     "{1}:{2}:{3}: 行種別のない行です。ほかの値は読みません"},
+    {Msg::kImportBadCount, "{1}:{2}:{3}: \"{4}\" is no number of columns; the row gets the columns of its row type",
+     "{1}:{2}:{3}: 「{4}」は列数ではありません。行種別の列をすべて書きます"},
+    {Msg::kImportNotEncodable, "{1}:{2}:{3}: the character {4} ({5}) in column \"{6}\" has no Shift_JIS code; no card is written: write another character there",
+     "{1}:{2}:{3}: 列「{6}」の文字 {4}（{5}）は Shift_JIS にありません。カードは書き出しません。別の文字にしてください"},
+    {Msg::kImportNotUtf8, "{1}:{2}:{3}: the table is not UTF-8 text; no card is written: save the table as UTF-8 CSV",
+     "{1}:{2}:{3}: 表が UTF-8 の文字列ではありません。カードは書き出しません。表を UTF-8 の CSV で保存してください"},
+    {Msg::kImportOpenQuote, "{1}:{2}: a quoted field is not closed; no card is written: close it with a quote mark",
+     "{1}:{2}: 引用符で始まる値が閉じていません。カードは書き出しません。引用符で閉じてください"},
 };
 
 static_assert(std::size(kCatalogue) == static_cast<std::size_t>(Msg::kCount),

@@ -756,10 +756,10 @@ constexpr RemarkText kRemarks[] = {
      {"The card is never loaded.", "このカードは読み込まれない。"},
      "回1234A.csv (the name in UTF-8 bytes)",
      "回1234A.csv (the name in Shift_JIS bytes)",
-     {"Give the file its name in Shift_JIS: unpack the vehicle with Shift_JIS names, or rename "
-      "it (convmv -f utf8 -t cp932).",
-      "ファイル名を Shift_JIS にしてください。車両を Shift_JIS の名前で展開し直すか、名前を"
-      "変えます（convmv -f utf8 -t cp932）。"}},
+     {"Give the file its name in Shift_JIS: ruvacard fix renames it, or rename it yourself "
+      "(convmv -f utf8 -t cp932).",
+      "ファイル名を Shift_JIS にしてください。ruvacard fix で名前を変えるか、自分で変えます"
+      "（convmv -f utf8 -t cp932）。"}},
 
     // C8xx: special forms recognised (notes)
     {R::kTimeMark,

@@ -36,6 +36,22 @@ uint32_t fileNameCodePage();
 // module's reads open for those bytes. Empty when the bytes do not convert.
 std::filesystem::path fileSystemPath(const std::string& path);
 
+// Writes `bytes` to the file at `path` so that it holds either what it held before or
+// all of `bytes`, whatever happens meanwhile (a full disk, a stop request, the power):
+// they go into a new file in the same folder, are flushed to the disk, and that file is
+// then renamed to `path`. With `replace` false an existing file is never replaced. A
+// stop request (host_interrupt.h) ends the write early. False, with the system's reason
+// in `error`, when `path` was left as it was; the new file is gone then too.
+bool writeFileAtomically(const std::string& path, std::string_view bytes, bool replace,
+                         std::string& error);
+
+// Renames the file `from` to `to`, replacing a file of that name. False, with the
+// system's reason in `error`, when it stays where it was.
+bool renameFile(const std::string& from, const std::string& to, std::string& error);
+
+// Removes the file at `path`; false when it is still there.
+bool removeFile(const std::string& path);
+
 }  // namespace platform
 
 #endif  // RUVA_TOOLS_PLATFORM_HOST_FILES_H_

@@ -23,6 +23,11 @@ std::string toCodePage932(std::string_view utf8);
 // program wrote through stdio before comes first. False when writing failed.
 bool writeTerminal(std::string_view utf8, bool standardError);
 
+// Writes `bytes` to standard output as they are, whatever it is (a file, a pipe, a
+// console): no line end is changed. What the program wrote through stdio before comes
+// first. False when writing failed.
+bool writeStandardOutput(std::string_view bytes);
+
 }  // namespace platform
 
 #endif  // RUVA_TOOLS_PLATFORM_HOST_TEXT_H_

@@ -52,4 +52,9 @@ bool writeTerminal(std::string_view utf8, bool standardError) {
   return std::fwrite(utf8.data(), 1, utf8.size(), file) == utf8.size() && std::fflush(file) == 0;
 }
 
+bool writeStandardOutput(std::string_view bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+         std::fflush(stdout) == 0;
+}
+
 }  // namespace platform

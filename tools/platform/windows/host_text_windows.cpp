@@ -2,6 +2,9 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include "tools/platform/host_text.h"
 
 #include <algorithm>
@@ -65,6 +68,16 @@ bool writeTerminal(std::string_view utf8, bool standardError) {
     done += written;
   }
   return true;
+}
+
+bool writeStandardOutput(std::string_view bytes) {
+  std::fflush(stdout);
+  // Text mode would put a CR before every line feed, also before those that have one.
+  const int mode = _setmode(_fileno(stdout), _O_BINARY);
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+                       std::fflush(stdout) == 0;
+  if (mode != -1) _setmode(_fileno(stdout), mode);
+  return written;
 }
 
 }  // namespace platform
