@@ -58,7 +58,7 @@ TEST(PanelMeanings, NameWhatEachLayoutWritesThere) {
       {legacy, 207, "km post: whole km"},
       {legacy, 98, ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(panelMeanings(c.layout)[c.index], c.meaning) << c.index;
+  for (const Case& c : cases) EXPECT_EQ(panelMeanings(c.layout).texts[c.index], c.meaning) << c.index;
   EXPECT_EQ(soundMeanings()[14], "arrival cue 1");
 }
 
