@@ -35,6 +35,25 @@ TEST(ChangeList, KeepsChangesAsRunsOfEqualSteps) {
   }
 }
 
+// The page's decoder reads this form (report_page.html, Series): a table of the runs
+// that come more than once, a character each, and three base-64 numbers for the others.
+TEST(ChangeList, WritesFrequentRunsAsOneCharacterAndTheOthersInBase64) {
+  ChangeList blinking;
+  for (uint64_t frame = 1; frame <= 4; ++frame) blinking.set(frame, frame % 2);
+  std::ostringstream table;
+  blinking.writeCode(table);
+  EXPECT_EQ(table.str(), "[[1,1,-1,1,1,1],\"\xC2\xA1\xC2\xA0\xC2\xA1\xC2\xA0\"]");
+
+  ChangeList once;
+  once.set(1, 5);
+  once.set(3, 2);
+  once.set(5, -1);
+  once.set(6, (int64_t{1} << 40));  // a step of 2^40 + 1: its low four bits in the first digit
+  std::ostringstream escaped;
+  once.writeCode(escaped);
+  EXPECT_EQ(escaped.str(), "[[],\"ABKBCHABigggggggC\"]");
+}
+
 TEST(PanelMeanings, NameWhatEachLayoutWritesThere) {
   Layout fiveRows;
   fiveRows.dispType = true;
@@ -59,6 +78,13 @@ TEST(PanelMeanings, NameWhatEachLayoutWritesThere) {
       {legacy, 98, ""},
   };
   for (const Case& c : cases) EXPECT_EQ(panelMeanings(c.layout).texts[c.index], c.meaning) << c.index;
+  // How the page draws them over the run.
+  const PanelMeanings kinds = panelMeanings(fiveRows);
+  EXPECT_EQ(kinds.kinds[111], ValueKind::kQuantity);
+  EXPECT_EQ(kinds.kinds[130], ValueKind::kCode);
+  EXPECT_EQ(kinds.kinds[100], ValueKind::kPrefix);
+  EXPECT_EQ(kinds.kinds[114], ValueKind::kLamp);
+  EXPECT_EQ(kinds.kinds[23], ValueKind::kUnitLamp);
   EXPECT_EQ(soundMeanings()[14], "arrival cue 1");
 }
 

@@ -570,10 +570,9 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kDiffSame, "{1} and {2}: every frame holds the same panel and sound values",
      "{1} と {2}: すべてのフレームでパネルとサウンドの値が同じ"},
     {Msg::kDiffSpans,
-     "{1} and {2} differ in {3} spans of frames; the first {4}, with the values at their "
-     "first frame ({1} / {2}):",
-     "{1} と {2} は {3} か所のフレームの範囲で異なる。最初の {4} か所と、その最初のフレームの値"
-     "（{1} / {2}）:"},
+     "{1} / {2}: {3} spans of frames differ; the first {4}, with the values at the first "
+     "frame of each:",
+     "{1} / {2}: {3} か所のフレームの範囲で異なる。最初の {4} か所と、それぞれの最初のフレームの値:"},
     {Msg::kDiffFrame, "frame {1}:", "フレーム {1}:"},
     {Msg::kDiffFrames, "frames {1} to {2}:", "フレーム {1}～{2}:"},
     {Msg::kDiffFromFrameOn, "frame {1} to the end:", "フレーム {1} から最後まで:"},
