@@ -45,9 +45,19 @@ def page_of(ruvahost, vehicle, scenario, page):
     return seconds, frames
 
 
+# Milliseconds of one redraw of every plot over the whole run, and of one step of a frame.
+INTERACTION = """
+const start = performance.now();
+drawNow();
+const drawn = performance.now();
+for (let i = 0; i < 100; i++) show(current + 1);
+return [drawn - start, (performance.now() - drawn) / 100];
+"""
+
+
 def load(driver, page, fragment):
-    """Milliseconds from the start of navigation until the page is ready, and the JS heap
-    in bytes after a garbage collection."""
+    """Milliseconds from the start of navigation until the page is ready (its plots
+    drawn), and the JS heap in bytes after a garbage collection."""
     driver.get("about:blank")
     driver.execute_cdp_cmd("HeapProfiler.collectGarbage", {})
     driver.get("file://%s#%s" % (os.path.abspath(page), fragment))
@@ -90,9 +100,14 @@ def main():
         try:
             for page, frames, size in runs:
                 for fragment in ("frame=1", "frame=%d&%s" % (frames // 2, PLOTS)):
-                    ready, heap = load(driver, page, fragment)
-                    print("page of %d frames, #%s: ready after %.0f ms, JS heap %.1f MB" %
-                          (frames, fragment, ready, heap / 1e6))
+                    loads = sorted(load(driver, page, fragment) for _ in range(3))
+                    ready, heap = loads[1]
+                    print("page of %d frames, #%s: ready after %.0f ms (median of 3), JS heap "
+                          "%.1f MB" % (frames, fragment, ready, heap / 1e6))
+                if "drawNow" in open(page, encoding="utf-8").read():
+                    drawn, step = driver.execute_script(INTERACTION)
+                    print("  with those plots: all redrawn in %.0f ms, one frame on in %.2f ms" %
+                          (drawn, step))
         finally:
             driver.quit()
     finally:
