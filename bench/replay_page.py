@@ -1,8 +1,10 @@
 """What the replay page costs on a long run: ruvahost --html per frame, and the page's load
 time and JavaScript heap in headless Chromium, with no plot and with plots open.
 
-The long run is the example card run played REPEATS times (a restart between two), each
-93,228 frames; 54 give 5,034,312 frames. Run with Debian's python3 and selenium:
+The long runs: the example card run played REPEATS times (a restart between two), each
+93,228 frames, 54 giving 5,034,312 frames of driving; and the card run followed by 78,000 s
+standing, 4,968,228 frames of one day, its clock never the same twice. Run with Debian's
+python3 and selenium:
   /usr/bin/python3 bench/replay_page.py [--ruvahost build/default/ruvahost] [--repeats 54]
 The work folder (a temporary one unless --work names one) holds the scenarios and pages.
 """
@@ -24,14 +26,17 @@ from report_browser_test import start_browser  # noqa: E402
 PLOTS = "plot=110,130,199,230,s14,s16,speed,run"
 
 
-def write_scenario(path, repeats):
-    """The example card run, REPEATS times; a restart starts each after the first."""
+def write_scenario(path, repeats, standing=0):
+    """The example card run, REPEATS times (a restart starts each after the first), then
+    STANDING seconds at the last stop."""
     with open(os.path.join(ROOT, "examples", "scenarios", "card_run.scn")) as f:
         lines = [line for line in f if not line.startswith(("show", "snapshot"))]
     with open(path, "w") as out:
         for i in range(repeats):
             out.write("restart\n" if i else "")
             out.writelines(lines)
+        if standing:
+            out.write("wait %d s\n" % standing)
 
 
 def page_of(ruvahost, vehicle, scenario, page):
@@ -87,10 +92,10 @@ def main():
     vehicle = os.path.join(ROOT, "examples", "vehicle")
     try:
         runs = []
-        for repeats in (1, args.repeats):
-            scenario = os.path.join(work, "run%d.scn" % repeats)
-            page = os.path.join(work, "run%d.html" % repeats)
-            write_scenario(scenario, repeats)
+        for repeats, standing in ((1, 0), (args.repeats, 0), (1, 78000)):
+            scenario = os.path.join(work, "run%d-%d.scn" % (repeats, standing))
+            page = os.path.join(work, "run%d-%d.html" % (repeats, standing))
+            write_scenario(scenario, repeats, standing)
             seconds, frames = page_of(args.ruvahost, vehicle, scenario, page)
             runs.append((page, frames, os.path.getsize(page)))
             print("ruvahost --html: %d frames in %.2f s of processor time, %.2f us a frame; "

@@ -172,6 +172,15 @@ static int play(int argc, char** argv) {
                       parseError.message);
   }
 
+  // A trace to compare is read through once before the run, so that a bad one stops
+  // everything before any file is written.
+  if (!options.compare.empty()) {
+    std::ifstream file(options.compare, std::ios::binary);
+    if (!file) return inputError(message(Msg::kCannotReadTrace, {options.compare.string()}));
+    TraceReplay whole(file, options.compare.string());
+    if (!whole.advanceTo(TraceReplay::kEnd)) return inputError(whole.error());
+  }
+
   VehicleMirror mirror;
   if (!mirror.create(options.vehicle, options.module, error)) return inputError(error);
   if (platform::stopRequested()) return kExitInput;
@@ -204,9 +213,7 @@ static int play(int argc, char** argv) {
   std::unique_ptr<TraceReplay> compared;
   if (!options.compare.empty()) {
     compareFile.open(options.compare, std::ios::binary);
-    if (!compareFile) return inputError(message(Msg::kCannotReadTrace, {options.compare.string()}));
     compared = std::make_unique<TraceReplay>(compareFile, options.compare.string());
-    if (compared->failed()) return inputError(compared->error());
     recorder.compareWith(compared.get(), options.compare.filename().string());
   }
 

@@ -59,7 +59,7 @@ bool TraceReplay::readRow() {
     };
     Row row;
     int32_t timeMs = 0;
-    if (!parseField(fields[0], row.frame)) return bad(0);
+    if (!parseField(fields[0], row.frame) || row.frame == kEnd) return bad(0);
     if (count < 2 || !parseField(fields[1], timeMs)) return bad(1);
     if (row.frame < lastFrame_) {
       error_ = message(Msg::kTraceFrameBack, {name_, std::to_string(line_),
@@ -84,7 +84,7 @@ bool TraceReplay::readRow() {
 }
 
 bool TraceReplay::advanceTo(uint64_t frame) {
-  while (!failed() && next_.frame <= frame) {
+  while (!failed() && next_.frame != kEnd && next_.frame <= frame) {
     (next_.sound ? arrays_.sound : arrays_.panel)[static_cast<std::size_t>(next_.index)] =
         next_.value;
     if (!readRow()) return false;
