@@ -23,10 +23,10 @@ TEST(ChangeList, KeepsChangesAsRunsOfEqualSteps) {
     std::vector<int64_t> runs;
   };
   const Case cases[] = {
-      {{{1, 0}, {2, 0}, {3, 0}}, {}},                                 // never changes
-      {{{1, 16}, {2, 32}, {3, 48}, {4, 64}}, {4, 1, 16}},             // the host clock
-      {{{5, 7}, {6, 7}, {9, 2}, {13, -3}}, {1, 5, 7, 2, 4, -5}},      // steady between changes
-      {{{1, 1}, {2, 2}, {3, 4}, {4, 6}}, {2, 1, 1, 2, 1, 2}},         // a new step, a new run
+      {{{1, 0}, {2, 0}, {3, 0}}, {}},                             // never changes
+      {{{1, 16}, {2, 32}, {3, 48}, {4, 64}}, {4, 1, 16}},         // the host clock
+      {{{5, 7}, {6, 7}, {9, 2}, {13, -3}}, {1, 5, 7, 2, 4, -5}},  // steady between changes
+      {{{1, 1}, {2, 2}, {3, 4}, {4, 6}}, {2, 1, 1, 2, 1, 2}},     // a new step, a new run
   };
   for (const Case& c : cases) {
     ChangeList list;
@@ -77,7 +77,8 @@ TEST(PanelMeanings, NameWhatEachLayoutWritesThere) {
       {legacy, 207, "km post: whole km"},
       {legacy, 98, ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(panelMeanings(c.layout).texts[c.index], c.meaning) << c.index;
+  for (const Case& c : cases)
+    EXPECT_EQ(panelMeanings(c.layout).texts[c.index], c.meaning) << c.index;
   // How the page draws them over the run.
   const PanelMeanings kinds = panelMeanings(fiveRows);
   EXPECT_EQ(kinds.kinds[111], ValueKind::kQuantity);
@@ -91,7 +92,9 @@ TEST(PanelMeanings, NameWhatEachLayoutWritesThere) {
 // The example card run's start, played against the built module in a copy of the
 // example vehicle, with a wrong expectation on the way.
 TEST(ReportRecorder, RecordsTheExampleRunWithNamesAndMarkers) {
-  const std::string cardName = "local/\x89\xf1" "1234A.csv";  // 回1234A.csv in code page 932
+  const std::string cardName =
+      "local/\x89\xf1"
+      "1234A.csv";  // 回1234A.csv in code page 932
   const std::string card = readSource("examples/vehicle/" + cardName);
   // Under Wine the source tree's code page 932 file names do not map to Japanese names.
   if (card.empty()) GTEST_SKIP() << "the example card cannot be read by its byte name here";

@@ -528,12 +528,12 @@ constexpr MessageText kCatalogue[] = {
      "この値を走行全体のグラフにする（もう一度押すとグラフを消す）"},
     {Msg::kPagePlotHint,
      "wheel or + − zoom, drag moves, a click shows that frame; the address names the plots",
-     "ホイールか + − で拡大・縮小、ドラッグで移動、クリックでそのフレームを表示。アドレスはグラフも指す"},
+     "ホイールか + − で拡大・縮小、ドラッグで移動、クリックでそのフレームを表示。"
+     "アドレスはグラフも指す"},
     {Msg::kPageZoomIn, "zoom in (+)", "拡大 (+)"},
     {Msg::kPageZoomOut, "zoom out (−)", "縮小 (−)"},
     {Msg::kPageWholeRun, "whole run", "走行全体"},
     {Msg::kPageClosePlot, "take this plot away", "このグラフを消す"},
-    {Msg::kPageMixed, "several values in this column", "この列に複数の値"},
     {Msg::kPageIdle, "idle", "惰行"},
     {Msg::kPagePowering, "powering", "力行"},
     {Msg::kPageBraking, "braking", "制動"},
@@ -565,14 +565,16 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kTraceFrameBack,
      "{1}:{2}:1: frame {3} after frame {4}: the frames of a trace only go on; nothing is "
      "compared; write the trace again with ruvahost --trace",
-     "{1}:{2}:1: フレーム {4} の後にフレーム {3}：トレースのフレームは増える一方のはず。何も比べない。"
+     "{1}:{2}:1: フレーム {4} の後にフレーム {3}：トレースのフレームは増える一方のはず。"
+     "何も比べない。"
      "ruvahost --trace でトレースを書き直してください"},
     {Msg::kDiffSame, "{1} and {2}: every frame holds the same panel and sound values",
      "{1} と {2}: すべてのフレームでパネルとサウンドの値が同じ"},
     {Msg::kDiffSpans,
      "{1} / {2}: {3} spans of frames differ; the first {4}, with the values at the first "
      "frame of each:",
-     "{1} / {2}: {3} か所のフレームの範囲で異なる。最初の {4} か所と、それぞれの最初のフレームの値:"},
+     "{1} / {2}: {3} か所のフレームの範囲で異なる。"
+     "最初の {4} か所と、それぞれの最初のフレームの値:"},
     {Msg::kDiffFrame, "frame {1}:", "フレーム {1}:"},
     {Msg::kDiffFrames, "frames {1} to {2}:", "フレーム {1}～{2}:"},
     {Msg::kDiffFromFrameOn, "frame {1} to the end:", "フレーム {1} から最後まで:"},

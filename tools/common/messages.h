@@ -329,7 +329,6 @@ enum class Msg : uint16_t {
   kPageZoomOut,
   kPageWholeRun,
   kPageClosePlot,
-  kPageMixed,
   kPageIdle,
   kPagePowering,
   kPageBraking,

@@ -154,7 +154,6 @@ constexpr PageWord kPageWords[] = {
     {"PageZoomOut", Msg::kPageZoomOut},
     {"PageWholeRun", Msg::kPageWholeRun},
     {"PageClosePlot", Msg::kPageClosePlot},
-    {"PageMixed", Msg::kPageMixed},
 };
 
 std::string pageWord(std::string_view key) {
@@ -181,11 +180,14 @@ void writeValueNames(std::ostream& out) {
   out << '{';
   names('l', {{0, message(Msg::kOff)}, {1, message(Msg::kOn)}});
   out << ',';
-  names('u', {{0, message(Msg::kPageIdle)}, {1, message(Msg::kPagePowering)},
+  names('u', {{0, message(Msg::kPageIdle)},
+              {1, message(Msg::kPagePowering)},
               {2, message(Msg::kPageBraking)}});
   out << ',';
-  names('s', {{-10000, message(Msg::kPageSoundOff)}, {0, message(Msg::kPageSoundOn)},
-              {1, message(Msg::kPageSoundStart)}, {2, message(Msg::kPageSoundKeep)}});
+  names('s', {{-10000, message(Msg::kPageSoundOff)},
+              {0, message(Msg::kPageSoundOn)},
+              {1, message(Msg::kPageSoundStart)},
+              {2, message(Msg::kPageSoundKeep)}});
   // The picture codes that have a picture.
   for (const auto& [kind, text] : {std::pair{'p', &prefixText}, std::pair{'x', &suffixText}}) {
     out << ",\"" << kind << "\":{";
@@ -237,17 +239,20 @@ void ChangeList::writeCode(std::ostream& out) const {
   struct RunHash {
     std::size_t operator()(const Run& r) const {
       const auto [c, f, v] = r;
-      return std::hash<int64_t>()(c * 1000003 + f * 7919 + v);
+      return std::hash<uint64_t>()(static_cast<uint64_t>(c) * 1000003u +
+                                   static_cast<uint64_t>(f) * 7919u + static_cast<uint64_t>(v));
     }
   };
   std::unordered_map<Run, std::size_t, RunHash> counts;
-  for (std::size_t i = 0; i < runs_.size(); i += 3) ++counts[{runs_[i], runs_[i + 1], runs_[i + 2]}];
+  for (std::size_t i = 0; i < runs_.size(); i += 3)
+    ++counts[{runs_[i], runs_[i + 1], runs_[i + 2]}];
   std::vector<std::pair<std::size_t, Run>> frequent;
   for (const auto& [run, count] : counts) {
     if (count > 1) frequent.emplace_back(count, run);
   }
-  std::sort(frequent.begin(), frequent.end(),
-            [](const auto& a, const auto& b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
+  std::sort(frequent.begin(), frequent.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first > b.first : a.second < b.second;
+  });
   if (frequent.size() > kTableSize) frequent.resize(kTableSize);
   std::unordered_map<Run, std::size_t, RunHash> table;
   out << "[[";
@@ -421,12 +426,11 @@ void ReportRecorder::writeOther(std::ostream& out) const {
   out << ",\n\"firstPlots\":" << jsonString(plots)
       << ",\n\"head\":" << jsonString(message(Msg::kPageOtherRun, {otherName_}))
       << ",\n\"firstText\":"
-      << jsonString(firstDifference_ == 0
-                        ? message(Msg::kPageNoDifference, {otherName_})
-                        : message(Msg::kPageFirstDifference,
-                                  {otherName_, std::to_string(firstDifference_)}))
-      << ",\n\"differingTitle\":"
-      << jsonString(message(Msg::kPageDifferingFrames, {otherName_})) << ",\n\"differing\":";
+      << jsonString(firstDifference_ == 0 ? message(Msg::kPageNoDifference, {otherName_})
+                                          : message(Msg::kPageFirstDifference,
+                                                    {otherName_, std::to_string(firstDifference_)}))
+      << ",\n\"differingTitle\":" << jsonString(message(Msg::kPageDifferingFrames, {otherName_}))
+      << ",\n\"differing\":";
   differing_.writeCode(out);
   out << ",\n\"panel\":";
   writeLists(out, otherPanel_);
@@ -461,7 +465,8 @@ void ReportRecorder::writeHtml(std::ostream& out, const std::string& title) cons
       for (ValueKind kind : meanings.kinds) out << kKindLetters[static_cast<std::size_t>(kind)];
       out << "\",\n\"valueNames\":";
       writeValueNames(out);
-      writeOther(out);      out << ",\n\"markers\":[";
+      writeOther(out);
+      out << ",\n\"markers\":[";
       for (std::size_t i = 0; i < markers_.size(); ++i) {
         const ReportMarker& m = markers_[i];
         // A beacon after the last frame, or an expectation before the first, shows at

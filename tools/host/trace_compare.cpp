@@ -62,8 +62,9 @@ bool TraceReplay::readRow() {
     if (!parseField(fields[0], row.frame) || row.frame == kEnd) return bad(0);
     if (count < 2 || !parseField(fields[1], timeMs)) return bad(1);
     if (row.frame < lastFrame_) {
-      error_ = message(Msg::kTraceFrameBack, {name_, std::to_string(line_),
-                                              std::to_string(row.frame), std::to_string(lastFrame_)});
+      error_ = message(
+          Msg::kTraceFrameBack,
+          {name_, std::to_string(line_), std::to_string(row.frame), std::to_string(lastFrame_)});
       next_.frame = kEnd;
       return false;
     }
@@ -96,11 +97,13 @@ std::vector<Difference> differences(const Arrays& ours, const Arrays& theirs) {
   std::vector<Difference> found;
   for (int i = 0; i < kPanelSize; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    if (ours.panel[k] != theirs.panel[k]) found.push_back({false, i, ours.panel[k], theirs.panel[k]});
+    if (ours.panel[k] != theirs.panel[k])
+      found.push_back({false, i, ours.panel[k], theirs.panel[k]});
   }
   for (int i = 0; i < kSoundSize; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    if (ours.sound[k] != theirs.sound[k]) found.push_back({true, i, ours.sound[k], theirs.sound[k]});
+    if (ours.sound[k] != theirs.sound[k])
+      found.push_back({true, i, ours.sound[k], theirs.sound[k]});
   }
   return found;
 }
