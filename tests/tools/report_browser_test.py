@@ -269,7 +269,8 @@ def check_compare(args, page, driver, work, trace):
     open(card, "wb").write(text.replace(b"83930,84000", b"83930,84030"))
     compare, changed_trace = os.path.join(work, "compare.html"), os.path.join(work, "changed.csv")
     run = subprocess.run([args.ruvahost, "--lang", "en", "--quiet", "--html", compare, "--trace",
-                          changed_trace, "--compare", trace, changed, args.scenario])
+                          changed_trace, "--compare", trace, "--out",
+                          os.path.join(work, "snapshots.changed"), changed, args.scenario])
     check(run.returncode in (0, 1), "ruvahost --compare exit status %d" % run.returncode)
     diff = subprocess.run([args.ruvahost, "--lang", "en", "--diff", changed_trace, trace],
                           capture_output=True, text=True)
@@ -309,8 +310,8 @@ def main():
     run = subprocess.run([args.ruvahost, "--lang", "en", "--quiet", "--html", report, "--trace",
                           trace, "--out", snapshots, args.vehicle, args.scenario])
     check(run.returncode == 0, "ruvahost exit status %d" % run.returncode)
-    run = subprocess.run([args.ruvahost, "--lang", "ja", "--quiet", "--html", japanese,
-                          args.vehicle, args.scenario])
+    run = subprocess.run([args.ruvahost, "--lang", "ja", "--quiet", "--html", japanese, "--out",
+                          os.path.join(args.work, "snapshots.ja"), args.vehicle, args.scenario])
     check(run.returncode == 0, "ruvahost --lang ja exit status %d" % run.returncode)
     content = open(report, "rb").read()
     check(len(content) < 2 * 1024 * 1024, "report has %d bytes, over 2 MB" % len(content))
