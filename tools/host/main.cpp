@@ -2,6 +2,7 @@
 // driven by a scenario script, or by the drive of a card that ruvacard scenario would
 // write for it. Exit status 0 when the script ran and every expectation
 // held, 1 when an expectation failed, 2 for bad input or a command that cannot run.
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <fstream>
@@ -136,8 +137,8 @@ static int play(int argc, char** argv) {
       return 0;
     }
   }
-  if (!args.empty() && args[0] == "--diff") {
-    if (args.size() != 3) return inputError(message(Msg::kDiffTakesTwo));
+  if (std::find(args.begin(), args.end(), "--diff") != args.end()) {
+    if (args.size() != 3 || args[0] != "--diff") return inputError(message(Msg::kDiffTakesTwo));
     TerminalLines terminalLines;
     std::ostream terminal(&terminalLines);
     const int status = diffTraces(args[1], args[2], terminal, error);
