@@ -23,16 +23,35 @@ TEST(ChangeList, KeepsChangesAsRunsOfEqualSteps) {
     std::vector<int64_t> runs;
   };
   const Case cases[] = {
-      {{{1, 0}, {2, 0}, {3, 0}}, {}},                                 // never changes
-      {{{1, 16}, {2, 32}, {3, 48}, {4, 64}}, {4, 1, 16}},             // the host clock
-      {{{5, 7}, {6, 7}, {9, 2}, {13, -3}}, {1, 5, 7, 2, 4, -5}},      // steady between changes
-      {{{1, 1}, {2, 2}, {3, 4}, {4, 6}}, {2, 1, 1, 2, 1, 2}},         // a new step, a new run
+      {{{1, 0}, {2, 0}, {3, 0}}, {}},                             // never changes
+      {{{1, 16}, {2, 32}, {3, 48}, {4, 64}}, {4, 1, 16}},         // the host clock
+      {{{5, 7}, {6, 7}, {9, 2}, {13, -3}}, {1, 5, 7, 2, 4, -5}},  // steady between changes
+      {{{1, 1}, {2, 2}, {3, 4}, {4, 6}}, {2, 1, 1, 2, 1, 2}},     // a new step, a new run
   };
   for (const Case& c : cases) {
     ChangeList list;
     for (const auto& [frame, value] : c.values) list.set(frame, value);
     EXPECT_EQ(list.runs(), c.runs);
   }
+}
+
+// The page's decoder reads this form (report_page.html, Series): a table of the runs
+// that come more than once, a character each, and three base-64 numbers for the others.
+TEST(ChangeList, WritesFrequentRunsAsOneCharacterAndTheOthersInBase64) {
+  ChangeList blinking;
+  for (uint64_t frame = 1; frame <= 4; ++frame) blinking.set(frame, frame % 2);
+  std::ostringstream table;
+  blinking.writeCode(table);
+  EXPECT_EQ(table.str(), "[[1,1,-1,1,1,1],\"\xC2\xA1\xC2\xA0\xC2\xA1\xC2\xA0\"]");
+
+  ChangeList once;
+  once.set(1, 5);
+  once.set(3, 2);
+  once.set(5, -1);
+  once.set(6, (int64_t{1} << 40));  // a step of 2^40 + 1: its low four bits in the first digit
+  std::ostringstream escaped;
+  once.writeCode(escaped);
+  EXPECT_EQ(escaped.str(), "[[],\"ABKBCHABigggggggC\"]");
 }
 
 TEST(PanelMeanings, NameWhatEachLayoutWritesThere) {
@@ -58,14 +77,24 @@ TEST(PanelMeanings, NameWhatEachLayoutWritesThere) {
       {legacy, 207, "km post: whole km"},
       {legacy, 98, ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(panelMeanings(c.layout)[c.index], c.meaning) << c.index;
+  for (const Case& c : cases)
+    EXPECT_EQ(panelMeanings(c.layout).texts[c.index], c.meaning) << c.index;
+  // How the page draws them over the run.
+  const PanelMeanings kinds = panelMeanings(fiveRows);
+  EXPECT_EQ(kinds.kinds[111], ValueKind::kQuantity);
+  EXPECT_EQ(kinds.kinds[130], ValueKind::kCode);
+  EXPECT_EQ(kinds.kinds[100], ValueKind::kPrefix);
+  EXPECT_EQ(kinds.kinds[114], ValueKind::kLamp);
+  EXPECT_EQ(kinds.kinds[23], ValueKind::kUnitLamp);
   EXPECT_EQ(soundMeanings()[14], "arrival cue 1");
 }
 
 // The example card run's start, played against the built module in a copy of the
 // example vehicle, with a wrong expectation on the way.
 TEST(ReportRecorder, RecordsTheExampleRunWithNamesAndMarkers) {
-  const std::string cardName = "local/\x89\xf1" "1234A.csv";  // 回1234A.csv in code page 932
+  const std::string cardName =
+      "local/\x89\xf1"
+      "1234A.csv";  // 回1234A.csv in code page 932
   const std::string card = readSource("examples/vehicle/" + cardName);
   // Under Wine the source tree's code page 932 file names do not map to Japanese names.
   if (card.empty()) GTEST_SKIP() << "the example card cannot be read by its byte name here";

@@ -399,6 +399,7 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kHostUsage,
      "usage: ruvahost [options] VEHICLE_FOLDER SCENARIO\n"
      "       ruvahost [options] --card CARD VEHICLE_FOLDER\n"
+     "       ruvahost --diff TRACE_A TRACE_B\n"
      "Runs the module as if it sat in VEHICLE_FOLDER (which is left untouched) and plays\n"
      "the scenario script SCENARIO.\n"
      "  --card CARD     play instead the drive of the card file CARD from its first stop to\n"
@@ -407,6 +408,10 @@ constexpr MessageText kCatalogue[] = {
      "  --step MS       frame step in milliseconds (default 16)\n"
      "  --trace FILE    write every panel or sound change per frame as CSV\n"
      "  --html FILE     write the whole run as one page to scrub through, frame by frame\n"
+     "  --compare TRACE with --html: put the run of TRACE (a file that --trace wrote) beside\n"
+     "                  this one on the page, frame by frame, and mark where they differ\n"
+     "  --diff A B      print the first frames in which the traces A and B differ: exit\n"
+     "                  status 0 when they never differ, 1 when they do, 2 for bad input\n"
      "  --out FOLDER    where snapshot pictures go (default: the current folder)\n"
      "  --keep-going    play the whole script past failed expectations and list them all\n"
      "                  (--html does this too)\n"
@@ -415,6 +420,7 @@ constexpr MessageText kCatalogue[] = {
      "Exit status: 0 every expectation held, 1 an expectation failed, 2 bad input.\n",
      "使い方: ruvahost [オプション] 車両フォルダー シナリオ\n"
      "        ruvahost [オプション] --card カード 車両フォルダー\n"
+     "        ruvahost --diff トレースA トレースB\n"
      "モジュールを車両フォルダーに置かれたものとして動かし（フォルダーは変更しません）、\n"
      "シナリオスクリプトを再生します。\n"
      "  --card カード      シナリオの代わりに、カードファイルを最初の駅から最後の駅まで\n"
@@ -423,6 +429,10 @@ constexpr MessageText kCatalogue[] = {
      "  --step ミリ秒      フレームの刻み（既定 16）\n"
      "  --trace ファイル   フレームごとのパネルと音の変化を CSV で書き出す\n"
      "  --html ファイル    走行全体をフレーム単位でたどれる 1 枚のページに書き出す\n"
+     "  --compare トレース --html と併用：トレース（--trace が書いたファイル）の走行を\n"
+     "                     ページ上でこの走行とフレームごとに並べ、異なる所に印を付ける\n"
+     "  --diff A B         トレース A と B が異なる最初のフレームを示す。終了ステータスは\n"
+     "                     0 相違なし、1 相違あり、2 入力の誤り\n"
      "  --out フォルダー   スナップショット画像の出力先（既定：現在のフォルダー）\n"
      "  --keep-going       期待値が外れてもスクリプトを最後まで再生し、外れをすべて示す\n"
      "                     （--html でも同じ）\n"
@@ -559,6 +569,62 @@ constexpr MessageText kCatalogue[] = {
     {Msg::kPageExpect, "expect", "期待値"},
     {Msg::kMarkerBeacon, "beacon {1} {2}", "地上子 {1} {2}"},
     {Msg::kMarkerLine, "line {1}: {2}", "{1} 行目: {2}"},
+    {Msg::kPagePlot, "plot", "グラフ"},
+    {Msg::kPagePlotThis, "draw this value over the whole run (again: take the plot away)",
+     "この値を走行全体のグラフにする（もう一度押すとグラフを消す）"},
+    {Msg::kPagePlotHint,
+     "wheel or + − zoom, drag moves, a click shows that frame; the address names the plots",
+     "ホイールか + − で拡大・縮小、ドラッグで移動、クリックでそのフレームを表示。"
+     "アドレスはグラフも指す"},
+    {Msg::kPageZoomIn, "zoom in (+)", "拡大 (+)"},
+    {Msg::kPageZoomOut, "zoom out (−)", "縮小 (−)"},
+    {Msg::kPageWholeRun, "whole run", "走行全体"},
+    {Msg::kPageClosePlot, "take this plot away", "このグラフを消す"},
+    {Msg::kPageIdle, "idle", "惰行"},
+    {Msg::kPagePowering, "powering", "力行"},
+    {Msg::kPageBraking, "braking", "制動"},
+    {Msg::kPageSoundOff, "off", "停止"},
+    {Msg::kPageSoundOn, "on", "鳴動"},
+    {Msg::kPageSoundStart, "start", "鳴動開始"},
+    {Msg::kPageSoundKeep, "keep", "そのまま"},
+    {Msg::kPageOtherRun, "in {1}", "{1} では"},
+    {Msg::kPageFirstDifference, "first difference from {1}: frame {2}",
+     "{1} との最初の相違: フレーム {2}"},
+    {Msg::kPageNoDifference, "no frame differs from {1}", "{1} と異なるフレームはありません"},
+    {Msg::kPageDifferingFrames, "frames that differ from {1}", "{1} と異なるフレーム"},
+    {Msg::kCompareNeedsHtml, "--compare puts a trace beside the run on the page: add --html FILE",
+     "--compare はトレースをページの走行と並べて示す：--html ファイル も指定してください"},
+    {Msg::kDiffTakesTwo, "--diff takes two trace files: ruvahost --diff A.csv B.csv",
+     "--diff にはトレースファイルを 2 つ指定してください：ruvahost --diff A.csv B.csv"},
+    {Msg::kCannotReadTrace, "cannot read the trace {1}", "トレース {1} を読めません"},
+    {Msg::kTraceBadHeader,
+     "{1}:1:1: not a trace: its first line must be frame,time_ms,kind,index,value; nothing is "
+     "compared; give a file that ruvahost --trace wrote",
+     "{1}:1:1: トレースではない：1 行目は frame,time_ms,kind,index,value のはず。何も比べない。"
+     "ruvahost --trace が書いたファイルを指定してください"},
+    {Msg::kTraceBadRow,
+     "{1}:{2}:{3}: not a trace row: expected frame,time_ms,kind (panel, sound or note),index "
+     "(0 to 255),value, each a whole number; nothing is compared; write the trace again with "
+     "ruvahost --trace",
+     "{1}:{2}:{3}: トレースの行ではない：frame,time_ms,kind（panel、sound、note）,index（0～255）,"
+     "value（いずれも整数）のはず。何も比べない。ruvahost --trace でトレースを書き直してください"},
+    {Msg::kTraceFrameBack,
+     "{1}:{2}:1: frame {3} after frame {4}: the frames of a trace only go on; nothing is "
+     "compared; write the trace again with ruvahost --trace",
+     "{1}:{2}:1: フレーム {4} の後にフレーム {3}：トレースのフレームは増える一方のはず。"
+     "何も比べない。"
+     "ruvahost --trace でトレースを書き直してください"},
+    {Msg::kDiffSame, "{1} and {2}: every frame holds the same panel and sound values",
+     "{1} と {2}: すべてのフレームでパネルとサウンドの値が同じ"},
+    {Msg::kDiffSpans,
+     "{1} / {2}: {3} spans of frames differ; the first {4}, with the values at the first "
+     "frame of each:",
+     "{1} / {2}: {3} か所のフレームの範囲で異なる。"
+     "最初の {4} か所と、それぞれの最初のフレームの値:"},
+    {Msg::kDiffFrame, "frame {1}:", "フレーム {1}:"},
+    {Msg::kDiffFrames, "frames {1} to {2}:", "フレーム {1}～{2}:"},
+    {Msg::kDiffFromFrameOn, "frame {1} to the end:", "フレーム {1} から最後まで:"},
+    {Msg::kDiffMore, "{1} more", "ほか {1} 個"},
     {Msg::kScnBadStep, "bad frame step: expected 'step MS' with MS from 1 to 60000",
      "フレームの刻みが不正：'step MS'（MS は 1～60000）と書く"},
     {Msg::kScnBadTime, "bad time: expected 'time HH:MM:SS' or 'time MS'",

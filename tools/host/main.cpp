@@ -2,6 +2,7 @@
 // driven by a scenario script, or by the drive of a card that ruvacard scenario would
 // write for it. Exit status 0 when the script ran and every expectation
 // held, 1 when an expectation failed, 2 for bad input or a command that cannot run.
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <fstream>
@@ -16,6 +17,7 @@
 #include "tools/host/html_report.h"
 #include "tools/host/scenario.h"
 #include "tools/host/scenario_runner.h"
+#include "tools/host/trace_compare.h"
 #include "tools/host/vehicle_mirror.h"
 #include "tools/platform/host_interrupt.h"
 #include "tools/platform/host_text.h"
@@ -52,6 +54,7 @@ struct Options {
   std::string card;  // play the drive of this card file instead of a script
   fs::path trace;
   fs::path html;
+  fs::path compare;  // a trace to put beside the run on the page
   fs::path out = ".";
   int32_t stepMs = 16;
   bool quiet = false;
@@ -65,7 +68,8 @@ bool parseOptions(const std::string& program, const std::vector<std::string>& ar
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool takesValue = arg == "--module" || arg == "--step" || arg == "--trace" ||
-                            arg == "--html" || arg == "--out" || arg == "--card";
+                            arg == "--html" || arg == "--out" || arg == "--card" ||
+                            arg == "--compare";
     if (takesValue && i + 1 >= args.size()) {
       error = message(Msg::kNeedsValue, {arg});
       return false;
@@ -78,6 +82,8 @@ bool parseOptions(const std::string& program, const std::vector<std::string>& ar
       options.trace = args[++i];
     } else if (arg == "--html") {
       options.html = args[++i];
+    } else if (arg == "--compare") {
+      options.compare = args[++i];
     } else if (arg == "--out") {
       options.out = args[++i];
     } else if (arg == "--step") {
@@ -108,6 +114,10 @@ bool parseOptions(const std::string& program, const std::vector<std::string>& ar
     error = message(Msg::kExpectedVehicleAndScenario);
     return false;
   }
+  if (!options.compare.empty() && options.html.empty()) {
+    error = message(Msg::kCompareNeedsHtml);
+    return false;
+  }
   options.vehicle = positional[0];
   if (options.card.empty()) options.scenario = positional[1];
   if (options.module.empty()) options.module = defaultModule(program);
@@ -126,6 +136,15 @@ static int play(int argc, char** argv) {
       platform::writeTerminal(message(Msg::kHostUsage), false);
       return 0;
     }
+  }
+  if (std::find(args.begin(), args.end(), "--diff") != args.end()) {
+    if (args.size() != 3 || args[0] != "--diff") return inputError(message(Msg::kDiffTakesTwo));
+    TerminalLines terminalLines;
+    std::ostream terminal(&terminalLines);
+    const int status = diffTraces(args[1], args[2], terminal, error);
+    terminal.flush();
+    if (status == kExitInput) printError(error);
+    return status;
   }
   Options options;
   if (!parseOptions(argv[0], args, options, error)) {
@@ -152,6 +171,15 @@ static int play(int argc, char** argv) {
   if (!parseScenario(scriptText, scenario, parseError)) {
     return inputError(scenario.name + ":" + std::to_string(parseError.line) + ": " +
                       parseError.message);
+  }
+
+  // A trace to compare is read through once before the run, so that a bad one stops
+  // everything before any file is written.
+  if (!options.compare.empty()) {
+    std::ifstream file(options.compare, std::ios::binary);
+    if (!file) return inputError(message(Msg::kCannotReadTrace, {options.compare.string()}));
+    TraceReplay whole(file, options.compare.string());
+    if (!whole.advanceTo(TraceReplay::kEnd)) return inputError(whole.error());
   }
 
   VehicleMirror mirror;
@@ -182,6 +210,13 @@ static int play(int argc, char** argv) {
   }
   StopNames stopNames(mirror.module().string());
   ReportRecorder recorder(&stopNames);
+  std::ifstream compareFile;
+  std::unique_ptr<TraceReplay> compared;
+  if (!options.compare.empty()) {
+    compareFile.open(options.compare, std::ios::binary);
+    compared = std::make_unique<TraceReplay>(compareFile, options.compare.string());
+    recorder.compareWith(compared.get(), options.compare.filename().string());
+  }
 
   RunSettings settings;
   settings.stepMs = options.stepMs;
@@ -211,6 +246,7 @@ static int play(int argc, char** argv) {
     traceFile->flush();
     if (!*traceFile) return inputError(message(Msg::kCannotWriteTrace, {options.trace.string()}));
   }
+  if (compared && compared->failed()) return inputError(compared->error());
   if (htmlFile && !platform::stopRequested()) {
     recorder.writeHtml(*htmlFile,
                        message(Msg::kReplayTitle, {scriptName, options.vehicle.filename().string()}));

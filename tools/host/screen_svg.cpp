@@ -3,6 +3,7 @@
 // per frame, which element strings this drawing produced. The page only puts those
 // strings together and fills in the one live line (frame, time, speed, run), so a
 // snapshot and the page at the same frame cannot show different things.
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -185,9 +186,12 @@ std::vector<std::string> drawScreen(const PanelView& view, const ScreenContext& 
                         std::to_string(view.kindType23)}),
                16, "#c8d8f0");
   if (!view.units.empty()) {
-    picture.text(430, y, message(Msg::kSvgUnits), 16, "#c8d8f0");
+    const std::string label = message(Msg::kSvgUnits);
+    picture.text(430, y, label, 16, "#c8d8f0");
+    // The lamps start past the label, half a font size per column of it.
+    const int lampsX = std::max(490, 430 + static_cast<int>(terminalColumns(label)) * 8 + 12);
     for (std::size_t i = 0; i < view.units.size(); ++i) {
-      picture.rect(490 + static_cast<int>(i) * 30, y - 15, 22, 18, unitColour(view.units[i]),
+      picture.rect(lampsX + static_cast<int>(i) * 30, y - 15, 22, 18, unitColour(view.units[i]),
                    "#8090a8");
     }
   }
