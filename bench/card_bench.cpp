@@ -4,6 +4,8 @@
 // files that an author could leave far too large: a card file of 1 GiB, and the two
 // settings files grown to 100 MB each, which Load and Initialize read.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstring>
@@ -122,6 +124,63 @@ void BM_ReadCardLines(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReadCardLines);
+
+// The floor of any load: open the file, one read() of it into a buffer of its size, close.
+void BM_ReadCardFile(benchmark::State& state) {
+  const std::string path = cardFolder().cardPath();
+  std::string buffer(std::filesystem::file_size(path) + 1, '\0');
+  for (auto _ : state) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+    ::close(fd);
+    benchmark::DoNotOptimize(got);
+  }
+}
+BENCHMARK(BM_ReadCardFile);
+
+// The card load's own reading of the same file: one open that tests and reads it.
+void BM_ReadCardBytes(benchmark::State& state) {
+  const std::string path = cardFolder().cardPath();
+  std::string bytes;
+  for (auto _ : state) {
+    CCsvread::readCardBytes(path, bytes);
+    benchmark::DoNotOptimize(bytes.data());
+  }
+}
+BENCHMARK(BM_ReadCardBytes);
+
+// The realistic card followed by copies of itself up to `size` bytes (its rows past the
+// tables' ends are read and dropped), as a card file in a folder of its own.
+std::string cardOfSize(std::size_t size) {
+  const std::string card = realisticCard();
+  std::string text = card;
+  while (text.size() + card.size() <= size) text += card;
+  return text;
+}
+
+// A card load of a file of range(0) bytes, and the parse of the same text from memory.
+void BM_LoadCardOfSize(benchmark::State& state) {
+  CardFolder folder;
+  folder.write("cards/1234M.csv", cardOfSize(static_cast<std::size_t>(state.range(0))));
+  CCsvread reader;
+  std::strcpy(reader.modulePath, folder.modulePath().c_str());
+  reader.readCardList();
+  for (auto _ : state) {
+    CardRecord card = reader.loadCard(kCardCode);
+    benchmark::DoNotOptimize(card);
+  }
+  if (reader.cachedCard.stopCount != 63) state.SkipWithError("the card did not load");
+}
+BENCHMARK(BM_LoadCardOfSize)->Arg(8 << 10)->Arg(64 << 10)->Arg(256 << 10)->Arg(1000 << 10);
+
+void BM_ParseCardOfSize(benchmark::State& state) {
+  const std::string text = cardOfSize(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    CardRecord card = parseCardText(text);
+    benchmark::DoNotOptimize(card);
+  }
+}
+BENCHMARK(BM_ParseCardOfSize)->Arg(8 << 10)->Arg(64 << 10)->Arg(256 << 10)->Arg(1000 << 10);
 
 void BM_ParseCardText(benchmark::State& state) {
   const std::string text = realisticCard();

@@ -19,11 +19,12 @@ void CRuva::updateBeaconMode() {
 
   // Beacon rows come up twice as fast as card rows.
   animTimer = saturatingAdd(animTimer, *frameTime);
-  composeDisplayLists();
+  revealDisplayLists();
 
   if (sectionRemain < 0.0 || doorOpened) {
     // Whole lists, lengths included; the bcnNext group stays and keeps collecting.
     forEachBeaconPair(*this, [](auto& cur, auto& next) { cur = next; });
+    ++listsVersion;
     animTimer = 0;
     sectionRemain = kNoStopAhead;
     stopDistance = kNoStopAhead;

@@ -41,6 +41,8 @@ int32_t digitOrBlank(int32_t number, int32_t place) {
 
 void CRuva::storeBeaconSlot(int32_t slot, int32_t v) {
   if (slot < 0) return;
+  // The pending stop and the train number belong to the empty screen too.
+  blankScreenShown = false;
   if (slot >= 1) {
     cardMode = false;
     beaconMode = true;

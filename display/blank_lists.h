@@ -10,15 +10,20 @@
 #include "display/ruva.h"
 
 struct ListBlank {
+  constexpr ListBlank(FixedList CRuva::*l, std::size_t n, int32_t v)
+      : list(l), rows(n), value(v), blank(n, v) {}
+
   FixedList CRuva::*list;
   std::size_t rows;
   int32_t value;
+  // The blank list itself, made once: copying it costs a fraction of filling the rows.
+  FixedList blank;
 };
 
 // Assigns every list of `lists` its length and value.
 template <std::size_t N>
 void blankLists(CRuva& r, const ListBlank (&lists)[N]) {
-  for (const ListBlank& b : lists) (r.*b.list).assign(b.rows, b.value);
+  for (const ListBlank& b : lists) r.*b.list = b.blank;
 }
 
 // The displayed seven- and five-row lists.

@@ -1,8 +1,10 @@
-// The reveal: every frame the displayed lists are blanked and the rows whose time has
-// come, by `animTimer`, are copied back from the card lists or the beacon lists. A row
-// appears every 100 ms after a change of stop; the further stop comes last.
+// The reveal: the displayed lists are blanked and the rows whose time has come, by
+// `animTimer`, are copied back from the card lists or the beacon lists. A row appears
+// every 100 ms after a change of stop; the further stop comes last.
 //
-// Runs once or twice per frame; a few hundred integer copies, no heap.
+// A full composition is a few hundred integer copies. A frame composes afresh only after
+// a change of mode or of the source lists; otherwise it copies the rows that came up
+// since the last frame, and once the reveal is complete it copies nothing.
 #include <cstddef>
 
 #include "base/blank_values.h"
@@ -71,10 +73,9 @@ constexpr Column kBeaconList5[] = {
     {&CRuva::dispList5ColB, &CRuva::bcnCurColB5},
 };
 
-constexpr int32_t kRowInterval = kRevealRowInterval;  // ms between two rows coming up
-constexpr std::size_t kFurtherRow = 5;                // comes up after rows 0 to 4
+constexpr std::size_t kFurtherRow = 5;  // comes up after rows 0 to 4
 constexpr std::size_t kLastStopRow = 6;
-static_assert(kRevealComplete == kRowInterval * static_cast<int32_t>(kFurtherRow + 1),
+static_assert(kRevealedRows == static_cast<int32_t>(kFurtherRow + 1),
               "the further stop is the last row to come up");
 
 void copyRow(CRuva& r, const Column* columns, std::size_t count, std::size_t row) {
@@ -87,47 +88,76 @@ void applyHourRule(CRuva& r, std::size_t row) {
   if (r.dispList7Time1Hour[row] != kMarkHour) r.dispList7Time1Hour[row] = kNoHour;
 }
 
+// The rows that come up at reveal stage `stage` (1 to kRevealedRows), from one source.
 template <std::size_t N7, std::size_t N5>
-void revealRows(CRuva& r, const Column (&list7)[N7], const Column (&list5)[N5]) {
-  const int32_t elapsed = r.animTimer;
-  if (elapsed > kRowInterval * static_cast<int32_t>(kFurtherRow + 1)) {
+void revealRowsOf(CRuva& r, const Column (&list7)[N7], const Column (&list5)[N5], int32_t stage) {
+  if (stage == kRevealedRows) {
     copyRow(r, list7, N7, kFurtherRow);
     applyHourRule(r, kFurtherRow);
+    return;
   }
-  for (std::size_t row = 0; row < kFurtherRow; ++row) {
-    if (elapsed <= kRowInterval * static_cast<int32_t>(row + 1)) continue;
-    copyRow(r, list5, N5, row);
-    copyRow(r, list7, N7, row);
-    applyHourRule(r, row);
+  const auto row = static_cast<std::size_t>(stage - 1);
+  copyRow(r, list5, N5, row);
+  copyRow(r, list7, N7, row);
+  applyHourRule(r, row);
+}
+
+void showNextStop(CRuva& r, int32_t attr, int32_t hour, int32_t minute, int32_t second,
+                  int32_t number) {
+  r.dispNextAttr = attr;
+  r.dispNextHour = hour;
+  r.dispNextMin = minute;
+  r.dispNextSec = second;
+  r.dispNextNumber = number;
+}
+
+// Brings up what stages `from` + 1 to `to` show. Stages touch rows of their own, so
+// stage by stage gives what all of them at once gives; within a stage the beacon
+// values come second so that they win should both modes ever be set.
+void revealStages(CRuva& r, int32_t from, int32_t to) {
+  if (from == 0 && to > 0) {
+    if (r.cardMode) {
+      showNextStop(r, r.nextStopAttr, r.nextStopTime1Hour, r.nextStopTime1Min,
+                   r.nextStopTime1Sec, r.nextStopNumber);
+    }
+    if (r.beaconMode) {
+      showNextStop(r, r.bcnCurCode, r.bcnCurHour, r.bcnCurMin, r.bcnCurSec, r.bcnCurCode2);
+    }
   }
+  for (int32_t stage = from + 1; stage <= to; ++stage) {
+    if (r.cardMode) revealRowsOf(r, kCardList7, kCardList5, stage);
+    if (r.beaconMode) revealRowsOf(r, kBeaconList7, kBeaconList5, stage);
+  }
+}
+
+int32_t modeBits(const CRuva& r) {
+  return (r.cardMode ? 1 : 0) | (r.beaconMode ? 2 : 0);
+}
+
+int32_t stageOf(const CRuva& r) {
+  return modeBits(r) == 0 ? 0 : revealStage(r.animTimer);
 }
 
 }  // namespace
 
 void CRuva::composeDisplayLists() {
   blankDisplayedLists();
+  // The last stop of the run stays on the display through the whole reveal.
+  if (cardMode) copyRow(*this, kCardList7, kLastStopColumns, kLastStopRow);
+  const int32_t stage = stageOf(*this);
+  revealStages(*this, 0, stage);
+  composedVersion = listsVersion;
+  composedMode = modeBits(*this);
+  composedStage = stage;
+}
 
-  if (cardMode) {
-    // The last stop of the run stays on the display through the whole reveal.
-    copyRow(*this, kCardList7, kLastStopColumns, kLastStopRow);
-    if (animTimer > kRowInterval) {
-      dispNextAttr = nextStopAttr;
-      dispNextHour = nextStopTime1Hour;
-      dispNextMin = nextStopTime1Min;
-      dispNextSec = nextStopTime1Sec;
-      dispNextNumber = nextStopNumber;
-    }
-    revealRows(*this, kCardList7, kCardList5);
+void CRuva::revealDisplayLists() {
+  const int32_t stage = stageOf(*this);
+  if (composedMode != modeBits(*this) || composedVersion != listsVersion || stage < composedStage) {
+    composeDisplayLists();
+    return;
   }
-  // Beacon values come second so that they win should both modes ever be set.
-  if (beaconMode) {
-    if (animTimer > kRowInterval) {
-      dispNextAttr = bcnCurCode;
-      dispNextHour = bcnCurHour;
-      dispNextMin = bcnCurMin;
-      dispNextSec = bcnCurSec;
-      dispNextNumber = bcnCurCode2;
-    }
-    revealRows(*this, kBeaconList7, kBeaconList5);
-  }
+  if (stage == composedStage) return;
+  revealStages(*this, composedStage, stage);
+  composedStage = stage;
 }

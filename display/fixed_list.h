@@ -13,12 +13,12 @@ class FixedList {
  public:
   static constexpr std::size_t kCapacity = 8;
 
-  FixedList() = default;
+  constexpr FixedList() = default;
   // A list of `count` elements that all hold `value`.
-  FixedList(std::size_t count, int32_t value) { assign(count, value); }
+  constexpr FixedList(std::size_t count, int32_t value) { assign(count, value); }
 
   // Replaces the whole list by `count` copies of `value`; `count` must not exceed the capacity.
-  void assign(std::size_t count, int32_t value) {
+  constexpr void assign(std::size_t count, int32_t value) {
     assert(count <= kCapacity);
     size_ = count <= kCapacity ? static_cast<uint8_t>(count) : static_cast<uint8_t>(kCapacity);
     for (std::size_t i = 0; i < size_; ++i) items_[i] = value;
@@ -27,11 +27,11 @@ class FixedList {
   std::size_t size() const { return size_; }
 
   // Element access within the current length; an index beyond it is a programming error.
-  int32_t& operator[](std::size_t i) {
+  constexpr int32_t& operator[](std::size_t i) {
     assert(i < size_);
     return items_[i];
   }
-  const int32_t& operator[](std::size_t i) const {
+  constexpr const int32_t& operator[](std::size_t i) const {
     assert(i < size_);
     return items_[i];
   }

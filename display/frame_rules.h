@@ -40,6 +40,15 @@ inline constexpr int32_t kRevealRowInterval = 100;
 inline constexpr int32_t kRevealedRows = 6;
 inline constexpr int32_t kRevealComplete = kRevealRowInterval * kRevealedRows;
 
+// How far the reveal has come at reveal timer `timer`: 0 while nothing but the last
+// stop shows, r (1 to 5) once the next stop and rows 0 to r - 1 show, kRevealedRows
+// once the further stop shows too.
+inline constexpr int32_t revealStage(int32_t timer) {
+  if (timer <= kRevealRowInterval) return 0;
+  if (timer > kRevealComplete) return kRevealedRows;
+  return (timer - 1) / kRevealRowInterval;
+}
+
 // The arrival cues that a stop starts (column 11 of its card row, or a beacon): the first
 // cue, or the second; any other value starts none.
 inline constexpr int32_t kFirstArrivalCue = 1;

@@ -79,4 +79,5 @@ void CRuva::resetForTrain() {
   stopRemain = 0.0;
   frameDistance = 0.0;
   for (int32_t& value : soundOut) value = kNoCue;
+  ++listsVersion;
 }

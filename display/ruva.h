@@ -41,6 +41,11 @@ class CRuva {
   // Rebuilds the displayed lists and next-stop record from the source lists, revealing
   // rows one by one as `animTimer` runs.
   void composeDisplayLists();
+  // The frame's reveal: the same result as composeDisplayLists, but it recomposes only
+  // when the mode or the source lists changed since the last composition, and otherwise
+  // copies only the rows that came up since. Sources change through the operations of
+  // this class; each of those that rewrites them counts up `listsVersion`.
+  void revealDisplayLists();
 
   // Pieces of updateFrame, in the order it runs them.
   // Card mode: stop change at the stop or on a door opening, progress, event and range
@@ -51,6 +56,11 @@ class CRuva {
   void updateBeaconMode();
   // Neither mode: every list, record and digit back to the empty screen.
   void blankDisplay();
+  // The frame's blank steps: what blankDisplay gives, but the lists are rewritten only
+  // when an operation may have changed them since the screen was last blanked.
+  void showBlankScreen();
+  // The lists of the empty screen (all but the unit lamps).
+  void blankScreenLists();
   // The displayed next-stop record and the displayed seven- and five-row lists, blank
   // and at their full lengths.
   void blankDisplayedLists();
@@ -249,6 +259,17 @@ class CRuva {
   // The card stop of the next-stop record, -1 for none. Nothing displays it; it is
   // kept for the tools that name the stop beside its codes.
   int32_t nextStopIdx = kNoStop;
+
+  // What the displayed lists were last composed from, so that a frame in which none of
+  // it changed does no work on them: the count of source rewrites, the mode flags
+  // (bit 0 card, bit 1 beacon) and the rows revealed (revealStage). And whether the
+  // lists of the empty screen still hold their blank values, as of `blankVersion`.
+  uint32_t listsVersion = 0;
+  uint32_t composedVersion = 0;
+  int32_t composedMode = -1;
+  int32_t composedStage = 0;
+  uint32_t blankVersion = 0;
+  bool blankScreenShown = false;
 };
 
 #endif  // RUVA_DISPLAY_RUVA_H_

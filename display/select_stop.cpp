@@ -209,6 +209,7 @@ void setDistances(CRuva& r, int32_t k, int32_t count) {
 }  // namespace
 
 void CRuva::selectStop(int32_t stopIndex) {
+  ++listsVersion;
   decodeTrainNumbers(*this);
 
   // A card never holds more stops than its tables; the bound keeps every index inside.

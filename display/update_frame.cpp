@@ -1,5 +1,6 @@
 // The display's heartbeat: one call per simulation frame. Its cost is bounded by the
-// table scans of card mode (32 event and 16 range entries) and never touches the heap.
+// table scans of card mode (32 event and 16 range entries) and never touches the heap;
+// the displayed lists and the empty screen are rebuilt only when their sources change.
 #include <cmath>
 
 #include "display/frame_rules.h"
@@ -13,13 +14,15 @@ void CRuva::updateFrame() {
   // good, and no stop would ever come again: such a frame moves nothing.
   if (!std::isfinite(frameDistance)) frameDistance = 0.0;
   animTimer = saturatingAdd(animTimer, *frameTime);
-  composeDisplayLists();
+  revealDisplayLists();
   if (cardMode) {
+    blankScreenShown = false;
     updateCardMode();
   } else if (beaconMode) {
+    blankScreenShown = false;
     updateBeaconMode();
   } else {
-    blankDisplay();
+    showBlankScreen();
     // Nothing acts on a door opening in this frame; kept, it would make the first
     // frame of a later card or beacon route take an arrival that happened long before.
     doorOpened = false;

@@ -16,7 +16,7 @@ ensure_japanese_locale() {
   $sudo locale-gen >/dev/null
 }
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev binutils valgrind python3)
+packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev binutils valgrind python3)
 want_locale=false
 for extra in "$@"; do
   case "$extra" in

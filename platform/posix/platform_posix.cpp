@@ -31,24 +31,34 @@ int openRegularFile(const std::string& path) {
   return fd;
 }
 
-// Reads `fd` to its end, or until it has given more than `limit` bytes.
+// Reads `fd` to its end, or until it has given more than `limit` bytes, straight into
+// `bytes`, sized from the file: a file that keeps its size is read in one call, and one
+// more call finds its end.
 FileRead readAll(int fd, std::size_t limit, std::string& bytes) {
-  bytes.clear();
   struct stat info;
-  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-    bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), limit) + 1);
-  }
-  char buffer[65536];
-  while (bytes.size() <= limit) {
-    const std::size_t wanted = std::min<std::size_t>(sizeof buffer, limit - bytes.size() + 1);
-    const ssize_t got = ::read(fd, buffer, wanted);
-    if (got == 0) return FileRead::kRead;
+  const std::size_t known =
+      ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+  std::size_t capacity = std::min(limit, std::max<std::size_t>(known, 4096)) + 1;
+  bytes.resize(capacity);
+  std::size_t have = 0;
+  for (;;) {
+    if (have == capacity) {
+      // Grown since it was measured, or of no size known in advance.
+      if (capacity > limit) break;
+      capacity = capacity > limit / 2 ? limit + 1 : capacity * 2;
+      bytes.resize(capacity);
+    }
+    const ssize_t got = ::read(fd, bytes.data() + have, capacity - have);
+    if (got == 0) {
+      bytes.resize(have);
+      return FileRead::kRead;
+    }
     if (got < 0) {
       if (errno == EINTR) continue;
       bytes.clear();
       return FileRead::kFailed;
     }
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    have += static_cast<std::size_t>(got);
   }
   bytes.clear();
   return FileRead::kTooLarge;

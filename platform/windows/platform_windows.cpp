@@ -190,16 +190,26 @@ FileRead readFileUpTo(const std::string& path, std::size_t limit, std::string& b
   bytes.clear();
   HANDLE file = openRegularFile(path);
   if (file == INVALID_HANDLE_VALUE) return FileRead::kNotOpened;
+  // Straight into `bytes`, sized from the file: a file that keeps its size is read in
+  // one call, and one more call finds its end.
   LARGE_INTEGER size;
-  if (GetFileSizeEx(file, &size) && size.QuadPart > 0) {
-    bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(size.QuadPart), limit) + 1);
-  }
-  char buffer[65536];
+  const std::size_t known = GetFileSizeEx(file, &size) && size.QuadPart > 0
+                                ? static_cast<std::size_t>(size.QuadPart)
+                                : 0;
+  std::size_t capacity = std::min(limit, std::max<std::size_t>(known, 4096)) + 1;
+  bytes.resize(capacity);
+  std::size_t have = 0;
   FileRead result = FileRead::kTooLarge;
-  while (bytes.size() <= limit) {
-    const std::size_t wanted = std::min<std::size_t>(sizeof buffer, limit - bytes.size() + 1);
+  for (;;) {
+    if (have == capacity) {
+      // Grown since it was measured.
+      if (capacity > limit) break;
+      capacity = capacity > limit / 2 ? limit + 1 : capacity * 2;
+      bytes.resize(capacity);
+    }
+    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(capacity - have, MAXDWORD));
     DWORD got = 0;
-    if (!ReadFile(file, buffer, static_cast<DWORD>(wanted), &got, nullptr)) {
+    if (!ReadFile(file, bytes.data() + have, wanted, &got, nullptr)) {
       result = FileRead::kFailed;
       break;
     }
@@ -207,10 +217,14 @@ FileRead readFileUpTo(const std::string& path, std::size_t limit, std::string& b
       result = FileRead::kRead;
       break;
     }
-    bytes.append(buffer, got);
+    have += got;
   }
   CloseHandle(file);
-  if (result != FileRead::kRead) bytes.clear();
+  if (result == FileRead::kRead) {
+    bytes.resize(have);
+  } else {
+    bytes.clear();
+  }
   return result;
 }
 

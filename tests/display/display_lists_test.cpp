@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "display/blank_lists.h"
 #include "display/ruva.h"
 #include "tests/display/test_card.h"
 
@@ -196,6 +197,45 @@ TEST(ComposeDisplayLists, NeitherModeStaysBlank) {
     };
     for (std::size_t i = 0; i < std::size(blanks); ++i) {
       EXPECT_EQ(items(*blanks[i].first), blanks[i].second) << "column " << i;
+    }
+  }
+}
+
+// The frame's reveal, which recomposes only on a change and otherwise brings up the rows
+// that came up, shows at every moment what a whole composition shows: through a reveal
+// in steps of every size, in each mode and with both, across a change of the lists.
+TEST(RevealDisplayLists, ShowsWhatAWholeCompositionShows) {
+  struct Setup {
+    bool card;
+    bool beacon;
+  };
+  const Setup setups[] = {{true, false}, {false, true}, {true, true}, {false, false}};
+  const int32_t steps[] = {1, 16, 33, 99, 250, 700};
+  for (const Setup& setup : setups) {
+    for (int32_t step : steps) {
+      SCOPED_TRACE(testing::Message() << setup.card << setup.beacon << " step " << step);
+      CRuva revealed;
+      CRuva composed;
+      for (CRuva* r : {&revealed, &composed}) {
+        loadCard(*r, plainCard(10));
+        if (setup.beacon) fillBeaconLists(*r);
+        r->cardMode = setup.card;
+      }
+      for (int32_t t = 0; t <= 1400; t += step) {
+        if (t >= 700 && t - step < 700) {
+          // New lists once every row is up: only the change itself can tell.
+          for (CRuva* r : {&revealed, &composed}) r->selectStop(1);
+        }
+        revealed.animTimer = composed.animTimer = t;
+        revealed.revealDisplayLists();
+        composed.composeDisplayLists();
+        ASSERT_EQ(revealed.dispNextAttr, composed.dispNextAttr) << t;
+        ASSERT_EQ(revealed.dispNextHour, composed.dispNextHour) << t;
+        ASSERT_EQ(revealed.dispNextNumber, composed.dispNextNumber) << t;
+        for (const ListBlank& b : kDisplayedLists) {
+          ASSERT_EQ(items(revealed.*b.list), items(composed.*b.list)) << t;
+        }
+      }
     }
   }
 }

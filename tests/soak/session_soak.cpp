@@ -7,17 +7,26 @@
 // beacons with edge values, card beacons for good, empty, junk and missing cards,
 // restarts with other display settings, handle moves and host-time jumps both ways.
 //
-// Usage: session_soak [frames] [seed] [seconds]
+// Usage: session_soak [frames] [seed] [seconds] [digests]
 // Stops after `frames` frames (default 1,000,000) or, when that takes longer, once
 // `seconds` (default 600) have passed; exits with 1 at the first broken check.
+//
+// Every frame's panel and sound arrays are folded into a running digest, which is
+// printed after every kDigestInterval frames. With `digests`, a file of such lines
+// written by an earlier build of the module (tests/soak/reference_digests.txt), the
+// soak also fails at the first digest that differs: the two builds then wrote
+// something different in one of the frames before it.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iterator>
 #include <limits>
+#include <map>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "plugin/exports.h"
 #include "tests/support/allocation_counter.h"
@@ -25,6 +34,8 @@
 #include "tests/support/session_vehicle.h"
 
 namespace {
+
+constexpr uint64_t kDigestInterval = 100000;
 
 constexpr int32_t kCodedBeacons[] = {8,   100, 102, 105, 106, 107, 108, 109, 110, 111,
                                      113, 114, 120, 123, 125, 130, 133, 135, 140, 142,
@@ -74,6 +85,8 @@ class Soak {
     tally_.cardFrames += ruva.cardMode ? 1 : 0;
     tally_.beaconFrames += ruva.beaconMode ? 1 : 0;
     if (problem.empty() && tally_.frameAllocations != 0) problem = "a frame allocated";
+    fold(arrays_.panel);
+    fold(arrays_.sound);
     if (!problem.empty()) {
       std::fprintf(stderr, "soak: frame %llu: %s\n", static_cast<unsigned long long>(tally_.frames),
                    problem.c_str());
@@ -83,8 +96,14 @@ class Soak {
   }
 
   const Tally& tally() const { return tally_; }
+  uint64_t digest() const { return digest_; }
 
  private:
+  // FNV-1a, a 32-bit value at a time.
+  void fold(const std::vector<int32_t>& values) {
+    for (int32_t v : values) digest_ = (digest_ ^ static_cast<uint32_t>(v)) * 1099511628211u;
+  }
+
   bool chance(uint32_t oneIn) { return random_() % oneIn == 0; }
   uint32_t pick(uint32_t count) { return random_() % count; }
 
@@ -224,7 +243,22 @@ class Soak {
   uint32_t legFrames_ = 1;
   bool wantBeacons_ = false;
   Tally tally_;
+  uint64_t digest_ = 14695981039346656037u;
 };
+
+// The lines "FRAMES DIGEST" of a digest file, by frame count.
+std::map<uint64_t, uint64_t> readDigests(const char* file) {
+  std::map<uint64_t, uint64_t> digests;
+  std::ifstream in(file);
+  unsigned long long frames = 0;
+  unsigned long long digest = 0;
+  std::string hex;
+  while (in >> frames >> hex) {
+    digest = std::strtoull(hex.c_str(), nullptr, 16);
+    digests[frames] = digest;
+  }
+  return digests;
+}
 
 }  // namespace
 
@@ -232,6 +266,14 @@ int main(int argc, char** argv) {
   const uint64_t frames = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
   const uint32_t seed = argc > 2 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 10)) : 1;
   const double seconds = argc > 3 ? std::strtod(argv[3], nullptr) : 600.0;
+
+  const bool comparing = argc > 4;
+  const std::map<uint64_t, uint64_t> reference =
+      comparing ? readDigests(argv[4]) : std::map<uint64_t, uint64_t>{};
+  if (comparing && reference.empty()) {
+    std::fprintf(stderr, "soak: no digests in %s\n", argv[4]);
+    return 1;
+  }
 
   const SessionVehicle vehicle;
   Soak soak(vehicle, seed);
@@ -243,6 +285,19 @@ int main(int argc, char** argv) {
     if (!soak.step()) {
       passed = false;
       break;
+    }
+    if (soak.tally().frames % kDigestInterval == 0) {
+      const uint64_t at = soak.tally().frames;
+      std::printf("%llu %016llx\n", static_cast<unsigned long long>(at),
+                  static_cast<unsigned long long>(soak.digest()));
+      const auto expected = reference.find(at);
+      if (comparing && (expected == reference.end() || expected->second != soak.digest())) {
+        std::fprintf(stderr, "soak: the arrays of frames %llu to %llu differ from the digests of %s\n",
+                     static_cast<unsigned long long>(at - kDigestInterval + 1),
+                     static_cast<unsigned long long>(at), argv[4]);
+        passed = false;
+        break;
+      }
     }
     if (soak.tally().frames % 4096 == 0 &&
         std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count() > seconds) {

@@ -6,6 +6,7 @@
 # in English whatever the locale; and where a NAME.ja.out stands beside NAME.out, once
 # more with LANG=ja_JP.UTF-8 (and LC_ALL, LC_MESSAGES unset) into that file.
 # -DPROGRAM=ruvacard -DFIXTURES=folder [-DEMULATOR=...] [-DUPDATE=ON rewrites the .out files]
+include(${CMAKE_CURRENT_LIST_DIR}/run_captured.cmake)
 set(failures 0)
 function(check_fixture folder command name expected)
   set(run ${EMULATOR} ${PROGRAM} --lang en)
@@ -15,8 +16,7 @@ function(check_fixture folder command name expected)
   endif()
   # Standard error is left out: the remarks go to standard output, and Wine may write
   # notes of its own.
-  execute_process(COMMAND ${run} ${command} ${name} WORKING_DIRECTORY ${folder}
-                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  run_captured(status out err ${folder} ${run} ${command} ${name})
   string(REPLACE "\r" "" got "${out}exit ${status}\n")
   if(UPDATE)
     file(WRITE ${expected} "${got}")
@@ -26,8 +26,7 @@ function(check_fixture folder command name expected)
   if(NOT got STREQUAL want AND EMULATOR)
     # Under load Wine now and then fails to start a program at all (no output, status
     # 1); a second start tells that apart from a checker that went wrong.
-    execute_process(COMMAND ${run} ${command} ${name} WORKING_DIRECTORY ${folder}
-                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    run_captured(status out err ${folder} ${run} ${command} ${name})
     string(REPLACE "\r" "" got "${out}exit ${status}\n")
   endif()
   if(NOT got STREQUAL want)

@@ -9,11 +9,11 @@ set(script ${WORK}/${stem}.scn)
 
 # Under load Wine now and then fails to start a program at all; a second start tells
 # that apart from a program that ends as it should not.
+include(${CMAKE_CURRENT_LIST_DIR}/run_captured.cmake)
 function(run)
-  execute_process(COMMAND ${EMULATOR} ${ARGN} RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
+  run_captured(status out err ${CMAKE_CURRENT_BINARY_DIR} ${EMULATOR} ${ARGN})
   if(EMULATOR AND NOT status EQUAL 0)
-    execute_process(COMMAND ${EMULATOR} ${ARGN} RESULT_VARIABLE status OUTPUT_QUIET
-                    ERROR_VARIABLE err)
+    run_captured(status out err ${CMAKE_CURRENT_BINARY_DIR} ${EMULATOR} ${ARGN})
   endif()
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "exit status ${status}: ${ARGN}\n${err}")

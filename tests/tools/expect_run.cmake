@@ -3,13 +3,12 @@
 #   -DOUTPUT=regex   that the output must match, or
 #   -DGOLDEN=file    that the output must equal, with line ends as "\n" and every
 #                    -DSTRIP=text taken out (a folder that differs between machines).
-execute_process(COMMAND ${EMULATOR} ${PROGRAM} ${ARGS} RESULT_VARIABLE status
-                OUTPUT_VARIABLE out ERROR_VARIABLE err)
+include(${CMAKE_CURRENT_LIST_DIR}/run_captured.cmake)
+run_captured(status out err ${CMAKE_CURRENT_BINARY_DIR} ${EMULATOR} ${PROGRAM} ${ARGS})
 if(EMULATOR AND NOT status EQUAL EXIT)
   # Under load Wine now and then fails to start a program at all; a second start tells
   # that apart from a program that ends as it should not.
-  execute_process(COMMAND ${EMULATOR} ${PROGRAM} ${ARGS} RESULT_VARIABLE status
-                  OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  run_captured(status out err ${CMAKE_CURRENT_BINARY_DIR} ${EMULATOR} ${PROGRAM} ${ARGS})
 endif()
 if(NOT status EQUAL EXIT)
   message(FATAL_ERROR "exit status ${status}, expected ${EXIT}\n${out}${err}")

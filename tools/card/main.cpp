@@ -23,6 +23,7 @@
 #include "tools/card/remark_report.h"
 #include "tools/card/vehicle_check.h"
 #include "tools/common/messages.h"
+#include "tools/common/terminal_lines.h"
 #include "tools/common/text_file.h"
 #include "tools/drive/card_drive.h"
 #include "tools/drive/drive_check.h"
@@ -140,12 +141,15 @@ int runVehicle(const std::vector<std::string>& args) {
   if (!platform::isFolder(folder))
     return inputError(message(Msg::kVehicleFolderNotFound, {folder}));
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
-  std::ostringstream out;
+  // Line by line as the cards are checked: a vehicle of many cards (driven, even) shows
+  // its progress and holds no more of the report than one line.
+  TerminalLines lines;
+  std::ostream out(&lines);
   RemarkReport report(options.format, out);
   checkVehicle(folder, terminalText(folder), options.notes, options.summary, report,
                options.drive ? MoreCardRemarks(driveCheckRemarks) : MoreCardRemarks());
   report.finish(options.statistics);
-  print(out);
+  out.flush();
   return lintStatus(report.counts(), options.strict);
 }
 
