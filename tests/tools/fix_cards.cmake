@@ -14,9 +14,10 @@ set(good ${CHECKER}/good_card.csv)
 # The name a card code builds for the train number of the good card, in UTF-8.
 set(utf8_name "回1234A.csv")
 
+include(${CMAKE_CURRENT_LIST_DIR}/run_captured.cmake)
+
 function(ruvacard out_var status_var)
-  execute_process(COMMAND ${EMULATOR} ${PROGRAM} --lang en ${ARGN} WORKING_DIRECTORY ${WORK}
-                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  run_captured(status out err ${WORK} ${EMULATOR} ${PROGRAM} --lang en ${ARGN})
   string(REPLACE "\r" "" out "${out}${err}")
   set(${out_var} "${out}" PARENT_SCOPE)
   set(${status_var} ${status} PARENT_SCOPE)
