@@ -6,8 +6,10 @@
 
 #include "card/card_code.h"
 #include "card/csv_reader.h"
+#include "display/frame_rules.h"
 #include "display/ruva.h"
 #include "platform/platform.h"
+#include "plugin/beacon_intake.h"
 #include "plugin/panel_map.h"
 #include "plugin/settings.h"
 #include "tools/common/text_layout.h"
@@ -16,8 +18,8 @@
 
 namespace {
 
-constexpr int32_t kLoadCardBeacon = 1000;
-constexpr int32_t kRevealed = 1000;             // ms of reveal after which every row has come up
+// A reveal timer past the module's own end of the reveal: every row has come up.
+constexpr int32_t kRevealed = kRevealComplete + 1;
 
 // A row's two times as they read; blank rows (nothing but "--") say nothing.
 std::string rowKey(const ListRow& row) {
@@ -79,7 +81,7 @@ std::string StopNames::shownPath(const std::string& path) const {
 }
 
 std::optional<CardLoad> StopNames::beacon(int32_t type, int32_t data) {
-  if (type != kLoadCardBeacon) return std::nullopt;
+  if (type != kCardBeaconType) return std::nullopt;
   CardLoad load;
   load.code = data;
   const CardCodeParts parts = splitCardCode(data);
