@@ -192,10 +192,17 @@ bool fixFile(const std::string& file, const FixOptions& options) {
   return true;
 }
 
-// The one operand and the -o value of export and import; false, with `usage` said,
-// for none or two operands and with the message of any other mistake.
+bool sameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return a == b || std::filesystem::equivalent(platform::fileSystemPath(a), platform::fileSystemPath(b), ec);
+}
+
+// The one operand of export and import, read into `bytes`, and the -o value; false, with
+// `usage` said, for none or two operands, and with the message of any other mistake: an
+// operand that cannot be read, an output that is the operand itself.
 bool fileAndOutput(std::string_view command, const std::vector<std::string>& args,
-                   std::string& file, std::string& output, int& status, Msg usage) {
+                   std::string& file, std::string& output, std::string& bytes, int& status,
+                   Msg usage) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "-o") {
       if (i + 1 >= args.size()) {
@@ -217,12 +224,15 @@ bool fileAndOutput(std::string_view command, const std::vector<std::string>& arg
     status = usageError(message(usage, {command}));
     return false;
   }
+  if (platform::isFolder(file) || !platform::readFile(file, bytes)) {
+    status = usageError(message(Msg::kCannotRead, {terminalText(file)}));
+    return false;
+  }
+  if (!output.empty() && sameFile(file, output)) {
+    status = usageError(message(Msg::kWouldOverwriteInput, {std::string(command), terminalText(file)}));
+    return false;
+  }
   return true;
-}
-
-bool sameFile(const std::string& a, const std::string& b) {
-  std::error_code ec;
-  return a == b || std::filesystem::equivalent(platform::fileSystemPath(a), platform::fileSystemPath(b), ec);
 }
 
 // Writes `bytes` to `output`, or to standard output when it is empty.
@@ -266,14 +276,8 @@ int runExport(const std::vector<std::string>& args) {
   std::string card;
   std::string output;
   int status = 0;
-  if (!fileAndOutput("export", args, card, output, status, Msg::kTakesOneCardFile)) return status;
   std::string bytes;
-  if (platform::isFolder(card) || !platform::readFile(card, bytes)) {
-    return usageError(message(Msg::kCannotRead, {terminalText(card)}));
-  }
-  if (!output.empty() && sameFile(card, output)) {
-    return usageError(message(Msg::kWouldOverwriteInput, {"export", terminalText(card)}));
-  }
+  if (!fileAndOutput("export", args, card, output, bytes, status, Msg::kTakesOneCardFile)) return status;
   std::string table;
   std::string error;
   if (!cardAsTable(bytes, card, table, error)) {
@@ -290,14 +294,8 @@ int runImport(const std::vector<std::string>& args) {
   std::string table;
   std::string output;
   int status = 0;
-  if (!fileAndOutput("import", args, table, output, status, Msg::kImportNeedsTable)) return status;
   std::string bytes;
-  if (platform::isFolder(table) || !platform::readFile(table, bytes)) {
-    return usageError(message(Msg::kCannotRead, {terminalText(table)}));
-  }
-  if (!output.empty() && sameFile(table, output)) {
-    return usageError(message(Msg::kWouldOverwriteInput, {"import", terminalText(table)}));
-  }
+  if (!fileAndOutput("import", args, table, output, bytes, status, Msg::kImportNeedsTable)) return status;
   const ImportedCard card = cardFromTable(bytes, table);
   for (const std::string& warning : card.warnings) complain(warning);
   if (!card.written) {
