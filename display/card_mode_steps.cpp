@@ -1,5 +1,7 @@
 // The per-frame steps while a card drives the display: the train is followed from stop
 // to stop, and the card's event and range tables raise one-shot cues on entry.
+#include <limits>
+
 #include "base/blank_values.h"
 #include "display/frame_rules.h"
 #include "display/ruva.h"
@@ -72,11 +74,12 @@ void CRuva::updateCardMode() {
       {2, &windowType2, &nearType2, &inhibitNearType2},
       {3, &windowType3, &nearType3, &inhibitNearType3},
   };
+  refreshStopScan();
   // One pass finds, for every type, its first entry whose window holds.
   int firstHolding[kEventTypes] = {-1, -1, -1, -1};
-  for (int i = 0; i < CardRecord::kEventSlots; ++i) {
+  for (int32_t e = 0; e < stopEventCount; ++e) {
+    const int i = stopEvents[e];
     const int32_t type = card.eventType[i];
-    if (card.eventStopIndex[i] != curStopIndex || type < 0 || type >= kEventTypes) continue;
     if (firstHolding[type] < 0 && eventWindowHolds(type, card.eventStartKm[i] * 1000.0,
                                                    card.eventEndKm[i] * 1000.0, run, speedKmh)) {
       firstHolding[type] = i;
@@ -96,23 +99,10 @@ void CRuva::updateCardMode() {
     }
   }
 
-  bool inRangeStop = false;
-  for (int i = 0; i < CardRecord::kRangeSlots; ++i) {
-    if ((card.rangeStopIndex[i] == curStopIndex && card.rangeDistanceKm[i] * 1000.0 > run) ||
-        (card.rangeStopIndex[i] == list7StopIdx[1] && sectionRemain < 600.0)) {
-      inRangeStop = true;
-      break;
-    }
-  }
+  const bool inRangeStop = run < stopRangeReach || (aheadHasRange && sectionRemain < 600.0);
   follow(rangeStopWindow, inRangeStop, soundTriggers[kRangeStopCueSlot]);
 
-  bool inKmRange = false;
-  for (int i = 0; i < CardRecord::kRangeSlots; ++i) {
-    if (kmRangeHolds(card.rangeStartKm[i] * 1000.0, card.rangeEndKm[i] * 1000.0, kmPost)) {
-      inKmRange = true;
-      break;
-    }
-  }
+  const bool inKmRange = kmPostInRange();
   follow(rangeKmWindow, inKmRange, soundTriggers[kKmRangeCueSlot]);
 
   variantType0 = windowType0 ? (heads ? 2 : 1) : 0;
@@ -141,4 +131,51 @@ void CRuva::updateCardMode() {
   }
 
   advanceKmPost();
+}
+
+void CRuva::refreshStopScan() {
+  if (scanCached && scanVersion == listsVersion) return;
+  scanCached = true;
+  scanVersion = listsVersion;
+  kmScanLow = kmScanHigh = 0.0;  // an empty span: the next km check scans
+  stopEventCount = 0;
+  for (int i = 0; i < CardRecord::kEventSlots; ++i) {
+    const int32_t type = card.eventType[i];
+    if (card.eventStopIndex[i] != curStopIndex || type < 0 || type >= kEventTypes) continue;
+    stopEvents[stopEventCount++] = static_cast<int8_t>(i);
+  }
+  // A stop range holds while the run is short of its distance, so the farthest one
+  // decides; a distance that is not a number never holds and never counts.
+  stopRangeReach = -std::numeric_limits<double>::infinity();
+  aheadHasRange = false;
+  for (int i = 0; i < CardRecord::kRangeSlots; ++i) {
+    if (card.rangeStopIndex[i] == curStopIndex) {
+      const double reach = card.rangeDistanceKm[i] * 1000.0;
+      if (reach > stopRangeReach) stopRangeReach = reach;
+    }
+    if (card.rangeStopIndex[i] == list7StopIdx[1]) aheadHasRange = true;
+  }
+}
+
+bool CRuva::kmPostInRange() {
+  if (kmScanLow < kmPost && kmPost < kmScanHigh) return kmScanResult;
+  // The result can change only where the km post meets an end of a range: the span
+  // runs from the nearest end at or below it to the nearest end at or above it. A km
+  // post on an end, or one that is not a number, leaves no span to stay in.
+  double low = -std::numeric_limits<double>::infinity();
+  double high = std::numeric_limits<double>::infinity();
+  bool holds = false;
+  for (int i = 0; i < CardRecord::kRangeSlots; ++i) {
+    const double start = card.rangeStartKm[i] * 1000.0;
+    const double end = card.rangeEndKm[i] * 1000.0;
+    if (kmRangeHolds(start, end, kmPost)) holds = true;
+    for (const double edge : {start, end}) {
+      if (edge <= kmPost && edge > low) low = edge;
+      if (edge >= kmPost && edge < high) high = edge;
+    }
+  }
+  kmScanResult = holds;
+  kmScanLow = low;
+  kmScanHigh = high;
+  return holds;
 }

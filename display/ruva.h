@@ -75,6 +75,12 @@ class CRuva {
   void updateUnitIndications();
   // Hands the one-shot cues to `soundOut` and leaves every cue at "no change".
   void emitSoundCues();
+  // Card mode's view of the event and range tables for the current stop, rebuilt when
+  // an operation changed the stop or the card since it was last built.
+  void refreshStopScan();
+  // Whether the km post lies inside a km range of the card; scans the table only when
+  // the km post left the span of the last scan's result.
+  bool kmPostInRange();
 
   // Progress and section state.
   bool kmCountUp = false;
@@ -270,6 +276,21 @@ class CRuva {
   int32_t composedStage = 0;
   uint32_t blankVersion = 0;
   bool blankScreenShown = false;
+
+  // What card mode's scans need of the event and range tables for the current stop, as
+  // of `scanVersion` (valid when `scanCached`): the stop's events with a window type in
+  // table order, the farthest reach of its stop ranges, whether a stop range names the
+  // stop ahead, and the km-range result with the open span of km posts over which it
+  // stays the same. Stop changes, card loads and resets all count up `listsVersion`.
+  bool scanCached = false;
+  uint32_t scanVersion = 0;
+  int32_t stopEventCount = 0;
+  int8_t stopEvents[CardRecord::kEventSlots] = {};
+  double stopRangeReach = 0.0;
+  bool aheadHasRange = false;
+  bool kmScanResult = false;
+  double kmScanLow = 0.0;
+  double kmScanHigh = 0.0;
 };
 
 #endif  // RUVA_DISPLAY_RUVA_H_
