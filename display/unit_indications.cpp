@@ -14,6 +14,7 @@ constexpr int32_t kIdle = 0;
 constexpr int32_t kPowering = 1;
 constexpr int32_t kBraking = 2;
 constexpr double kTractionBand = 10.0;
+constexpr int32_t kLeastIdleThreshold = 520;  // ms; the idle thresholds run to 719
 
 // A delay from 500 to 1099 ms; the two draws come in this order.
 int32_t drawDelay(PseudoRandom& random) {
@@ -54,7 +55,13 @@ void CRuva::updateUnitIndications() {
         (unitPowerTime[i] > unitBrakeDelay[i] || unitState[i] == kBraking)) {
       unitState[i] = kBraking;
     }
-    const int32_t idleThreshold = (random.draw() * 193) % 200 + 520;
-    if (unitIdleTime[i] > idleThreshold) unitState[i] = kIdle;
+    // Every unit takes its idle draw, so the units after it draw as before; the
+    // threshold it gives is never below the least one, so a unit idle no longer than
+    // that has no use for it.
+    const int32_t idleDraw = random.draw();
+    if (unitIdleTime[i] > kLeastIdleThreshold &&
+        unitIdleTime[i] > (idleDraw * 193) % 200 + kLeastIdleThreshold) {
+      unitState[i] = kIdle;
+    }
   }
 }
