@@ -15,6 +15,49 @@ std::array<int32_t, 4> kmPostDigits(double kmPost) {
   return digits;
 }
 
+namespace {
+
+// The digits of a post and what decides them: the hundreds of metres whole, and the
+// two thresholds below which leading digits are blank. Each of these rises with the
+// post, and, with them fixed, so does every digit; so two posts that agree in all of
+// them give the same digits to every post between them.
+struct DigitsKey {
+  std::array<int32_t, 4> digits;
+  int32_t hundreds;
+  bool belowTens;
+  bool belowHundreds;
+  bool operator==(const DigitsKey& o) const {
+    return digits == o.digits && hundreds == o.hundreds && belowTens == o.belowTens &&
+           belowHundreds == o.belowHundreds;
+  }
+};
+
+DigitsKey digitsKey(double kmPost) {
+  return {kmPostDigits(kmPost), truncateToInt32(kmPost / 100.0), kmPost < 10000.0,
+          kmPost < 100000.0};
+}
+
+// Far below the post where the conversions saturate and the digits stop rising.
+constexpr double kSpannedPosts = 1e9;
+
+// Sets the digits of the km post and the span of posts known to share them: the post
+// itself, widened to the ends of its 100 m when those give the same key.
+void findKmDigitsSpan(CRuva& r) {
+  const double post = r.kmPost;
+  const DigitsKey key = digitsKey(post);
+  r.kmDigitsSpanValue = key.digits;
+  r.kmDigitsLow = 1.0;  // empty: a post outside the range is worked out every frame
+  r.kmDigitsHigh = 0.0;
+  if (!(post >= 0.0 && post < kSpannedPosts)) return;
+  const double cell = key.hundreds * 100.0;
+  const double low = cell + 0.001;
+  const double high = cell + 99.999;
+  r.kmDigitsLow = low < post && digitsKey(low) == key ? low : post;
+  r.kmDigitsHigh = high > post && digitsKey(high) == key ? high : post;
+}
+
+}  // namespace
+
 void CRuva::advanceKmPost() {
   kmPost = kmCountUp ? kmPost + frameDistance : kmPost - frameDistance;
   if (kmPost < 0.0) kmPost = 0.0;
@@ -34,7 +77,7 @@ void CRuva::advanceKmPost() {
     }
   }
 
-  const std::array<int32_t, 4> digits = kmPostDigits(kmPost);
+  if (!(kmDigitsLow <= kmPost && kmPost <= kmDigitsHigh)) findKmDigitsSpan(*this);
   kmDigits.assign(4, 0);
-  for (std::size_t i = 0; i < digits.size(); ++i) kmDigits[i] = digits[i];
+  for (std::size_t i = 0; i < kmDigitsSpanValue.size(); ++i) kmDigits[i] = kmDigitsSpanValue[i];
 }

@@ -7,6 +7,7 @@
 #ifndef RUVA_DISPLAY_RUVA_H_
 #define RUVA_DISPLAY_RUVA_H_
 
+#include <array>
 #include <cstdint>
 
 #include "base/blank_values.h"
@@ -291,6 +292,11 @@ class CRuva {
   bool kmScanResult = false;
   double kmScanLow = 0.0;
   double kmScanHigh = 0.0;
+  // The km post digits depend on the km post alone: the span of posts [kmDigitsLow,
+  // kmDigitsHigh] known to give `kmDigitsSpanValue` (empty while low > high).
+  double kmDigitsLow = 1.0;
+  double kmDigitsHigh = 0.0;
+  std::array<int32_t, 4> kmDigitsSpanValue{};
 };
 
 #endif  // RUVA_DISPLAY_RUVA_H_
