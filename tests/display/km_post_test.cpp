@@ -56,6 +56,41 @@ TEST(AdvanceKmPost, MovesWithTheDistanceAndNeverBelowZero) {
   EXPECT_EQ(items(r.kmDigits), (std::vector<int32_t>{10, 10, 0, 0}));
 }
 
+// The digits are remembered over a span of posts; whichever way the post moves, by
+// steps or jumps, across the places where leading digits appear, they stay the digits
+// of the post.
+TEST(AdvanceKmPost, DigitsAreAlwaysThoseOfThePost) {
+  DisplayRig rig;
+  CRuva& r = rig.ruva;
+  r.sectionRemain = 1e12;
+  r.stopRemain = -1.0;
+  const struct {
+    double from;
+    bool up;
+    double step;
+    int frames;
+  } sweeps[] = {
+      {9990.0, true, 0.37, 60},     {10010.0, false, 0.37, 60}, {99950.0, true, 1.3, 80},
+      {100099.9999, false, 0.0001, 3}, {12345.6, true, 0.0, 3}, {99.9995, true, 0.0001, 20},
+      {250.0, false, 77.0, 6},     {999999950.0, true, 3.0, 40}, {std::nan(""), true, 1.0, 2},
+  };
+  for (const auto& s : sweeps) {
+    r.kmPost = s.from;
+    r.kmCountUp = s.up;
+    r.frameDistance = s.step;
+    for (int f = 0; f < s.frames; ++f) {
+      r.advanceKmPost();
+      const std::array<int32_t, 4> expected = kmPostDigits(r.kmPost);
+      ASSERT_EQ(items(r.kmDigits), std::vector<int32_t>(expected.begin(), expected.end()))
+          << "post " << r.kmPost << " from " << s.from;
+    }
+  }
+  r.resetForTrain();
+  r.advanceKmPost();
+  const std::array<int32_t, 4> expected = kmPostDigits(r.kmPost);
+  EXPECT_EQ(items(r.kmDigits), std::vector<int32_t>(expected.begin(), expected.end()));
+}
+
 TEST(AdvanceKmPost, StepsIntoTheNextSectionOnlyBeforeTheStop) {
   const struct {
     double sectionRemain;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 #include "tests/support/display_rig.h"
 #include "tests/support/sample_card.h"
@@ -176,6 +177,41 @@ TEST(CardMode, KmRangeCueStartsOnceWhileInside) {
   }
   EXPECT_EQ(starts, 1);
   EXPECT_TRUE(rig.ruva.rangeKmWindow);
+}
+
+// The scans remember what the tables hold for the current stop; a stop change, another
+// card and a km post that jumps back must each be seen in the next frame.
+TEST(CardMode, WindowsFollowEachNewStopCardAndKmPost) {
+  CardRig rig;
+  CRuva& r = rig.ruva;
+  r.card.stopCount = 3;
+  rig.addEvent(0, 1, 1.0);
+  r.card.eventStopIndex[1] = 1;
+  r.card.eventType[1] = 1;
+  r.card.eventStartKm[1] = 1.0;
+  r.card.rangeStartKm[2] = 12.5;
+  r.card.rangeEndKm[2] = 12.0;
+  const auto frameAtPost = [&](double kmPost) {
+    r.kmPost = kmPost;
+    r.travelled = 10000.0;
+    r.sectionRemain = 1e6;
+    rig.frameAt(1000.0, 50.0f);
+    return std::vector<bool>{r.windowType1, r.rangeKmWindow};
+  };
+  EXPECT_EQ(frameAtPost(12250.0), (std::vector<bool>{true, true}));
+  EXPECT_EQ(frameAtPost(11000.0), (std::vector<bool>{true, false}));
+  EXPECT_EQ(frameAtPost(12250.0), (std::vector<bool>{true, true}));
+
+  CardRecord other = r.card;
+  other.eventStopIndex[0] = 2;
+  other.eventStopIndex[1] = 2;
+  other.rangeStartKm[2] = 0.0;
+  other.rangeEndKm[2] = 0.0;
+  r.card = std::move(other);
+  r.selectStop(0);
+  EXPECT_EQ(frameAtPost(12250.0), (std::vector<bool>{false, false}));
+  r.selectStop(2);
+  EXPECT_EQ(frameAtPost(12250.0), (std::vector<bool>{true, false}));
 }
 
 TEST(CardMode, ArrivalCueFiresOnceAndLatchesTheAnnouncement) {
