@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets and runs each for a share of a time budget.
 # Usage: scripts/run-fuzz.sh [total seconds, default 60]
+#        scripts/run-fuzz.sh --build-only
 # Fails on the first crash, leak or sanitizer report, keeping the failing input in
 # build/fuzz/artifacts/; new inputs go to a scratch folder, never into the checked-in
 # seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+build_only=false
+if [ "${1:-}" = "--build-only" ]; then build_only=true; shift; fi
 budget=${1:-60}
 
 scripts/install-deps.sh fuzz
@@ -14,6 +17,7 @@ cmake --preset fuzz >/dev/null
 names=()
 for source in fuzz/*_fuzz.cpp; do names+=("$(basename "$source" .cpp)"); done
 cmake --build --preset fuzz --target "${names[@]}"
+if $build_only; then exit 0; fi
 
 targets=()
 for name in "${names[@]}"; do targets+=("build/fuzz/fuzz/$name"); done

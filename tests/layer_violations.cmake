@@ -1,54 +1,48 @@
-# Plants each kind of layer violation in a copy of the module's sources and expects its
-# build to fail, naming what was planted; the copy builds cleanly without the plants.
+# Plants each kind of layer violation and expects the build's own check to fail, naming
+# what was planted; without the plants the checks pass.
 #   1. card/ includes <display/ruva.h> in angle brackets
 #   2. card/ includes "../tools/common/messages.h" by a relative path
-#   3. card/ calls a function of plugin/ that it declares itself, without any include
-# -DSOURCE_DIR=<project folder> -DWORK=<scratch folder> -DCOMPILER=<C++ compiler>
-# -DGENERATOR=<CMake generator>
+#   3. card/ calls a function that it declares itself, without any include, and that no
+#      layer at or below it defines
+# The includes are planted in a copy of the layers' sources and checked by the build
+# step's own script; the call is built into the card layer linked alone, as the build
+# links every layer (the target PLANTED of this build tree, left out of the build).
+# -DSOURCE_DIR=<project folder> -DWORK=<scratch folder> -DBUILD_DIR=<this build tree>
+# -DPLANTED=<target>
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/source)
-foreach(part CMakeLists.txt cmake base platform card route display plugin)
-  file(COPY ${SOURCE_DIR}/${part} DESTINATION ${WORK}/source)
+file(MAKE_DIRECTORY ${WORK})
+foreach(layer base platform card route display plugin)
+  file(COPY ${SOURCE_DIR}/${layer} DESTINATION ${WORK} FILES_MATCHING PATTERN "*.h"
+       PATTERN "*.cpp")
 endforeach()
 
-execute_process(COMMAND ${CMAKE_COMMAND} -S ${WORK}/source -B ${WORK}/build -G ${GENERATOR}
-                        -DCMAKE_CXX_COMPILER=${COMPILER} -DCMAKE_BUILD_TYPE=Debug
-                        -DRUVA_BUILD_TESTS=OFF
-                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "the copy does not configure:\n${out}${err}")
-endif()
-
-# Builds `target` in the copy; `expect` is "pass" or the text the failure must show.
-function(build_copy what target expect)
-  execute_process(COMMAND ${CMAKE_COMMAND} --build ${WORK}/build --target ${target} -j 2
-                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+# Runs `command`; `expect` is "pass" or the text the failure must show.
+function(expect_outcome what expect)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(expect STREQUAL "pass")
     if(NOT status EQUAL 0)
-      message(FATAL_ERROR "${what}: the copy does not build:\n${out}${err}")
+      message(FATAL_ERROR "${what}: the check fails:\n${out}${err}")
     endif()
   elseif(status EQUAL 0)
-    message(FATAL_ERROR "${what}: the build passed")
+    message(FATAL_ERROR "${what}: the check passed")
   elseif(NOT "${out}${err}" MATCHES "${expect}")
-    message(FATAL_ERROR "${what}: the build failed without naming '${expect}':\n${out}${err}")
+    message(FATAL_ERROR "${what}: the check failed without naming '${expect}':\n${out}${err}")
   else()
-    message(STATUS "${what}: the build fails, as it must")
+    message(STATUS "${what}: the check fails, as it must")
   endif()
 endfunction()
 
-build_copy("no plant" ruva_card_alone pass)
+set(check_includes ${CMAKE_COMMAND} -DSOURCE_DIR=${WORK} -P ${SOURCE_DIR}/cmake/check_layers.cmake)
+expect_outcome("no plant" pass ${check_includes})
 
-file(WRITE ${WORK}/source/card/planted_angle.h "#include <display/ruva.h>\n")
-build_copy("an include in angle brackets" ruva_layers_checked "card/planted_angle.h includes")
-file(REMOVE ${WORK}/source/card/planted_angle.h)
+file(WRITE ${WORK}/card/planted_angle.h "#include <display/ruva.h>\n")
+expect_outcome("an include in angle brackets" "card/planted_angle.h includes" ${check_includes})
+file(REMOVE ${WORK}/card/planted_angle.h)
 
-file(WRITE ${WORK}/source/card/planted_relative.cpp "#include \"../tools/common/messages.h\"\n")
-build_copy("a relative include" ruva_layers_checked "card/planted_relative.cpp includes")
-file(REMOVE ${WORK}/source/card/planted_relative.cpp)
-
-file(WRITE ${WORK}/source/card/planted_call.cpp
-     "int plantedUpward();\nint plantedCaller() { return plantedUpward(); }\n")
-file(WRITE ${WORK}/source/plugin/planted_definition.cpp "int plantedUpward() { return 1; }\n")
-build_copy("a call into a layer above" ruva_card_alone "plantedUpward")
+file(WRITE ${WORK}/card/planted_relative.cpp "#include \"../tools/common/messages.h\"\n")
+expect_outcome("a relative include" "card/planted_relative.cpp includes" ${check_includes})
 file(REMOVE_RECURSE ${WORK})
+
+expect_outcome("a call into a layer above" "plantedUpward"
+               ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${PLANTED})
