@@ -31,16 +31,33 @@ std::size_t skipSpaceAndSign(std::string_view text, bool& negative) {
 
 enum class IntResult { kNone, kInRange, kOutOfRange };
 
+// The digit `c` stands for, or a value above 9 when `c` is no digit.
+unsigned digitValue(char c) {
+  return static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
+}
+
 IntResult readInt(std::string_view text, int32_t& value, std::size_t* length = nullptr) {
   bool negative = false;
-  std::size_t i = skipSpaceAndSign(text, negative);
+  // Most card numbers start with their first digit.
+  std::size_t i = !text.empty() && isDigit(text[0]) ? 0 : skipSpaceAndSign(text, negative);
   if (i >= text.size() || !isDigit(text[i])) return IntResult::kNone;
-  // Magnitudes beyond 2^31 are out of range either way, so the sum stops growing there.
   constexpr uint64_t kLimit = uint64_t{1} << 31;
   uint64_t magnitude = 0;
-  for (; i < text.size() && isDigit(text[i]); ++i) {
-    magnitude = magnitude * 10 + static_cast<uint64_t>(text[i] - '0');
-    if (magnitude > kLimit) magnitude = kLimit + 1;
+  // Nineteen digits cannot overflow 64 bits: the short numbers of a card are summed
+  // without a check per digit.
+  constexpr std::size_t kUncheckedDigits = 19;
+  if (text.size() - i <= kUncheckedDigits) {
+    for (; i < text.size(); ++i) {
+      const unsigned digit = digitValue(text[i]);
+      if (digit > 9) break;
+      magnitude = magnitude * 10 + digit;
+    }
+  } else {
+    // Magnitudes beyond 2^31 are out of range either way, so the sum stops growing there.
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+      magnitude = magnitude * 10 + static_cast<uint64_t>(text[i] - '0');
+      if (magnitude > kLimit) magnitude = kLimit + 1;
+    }
   }
   if (length != nullptr) *length = i;
   if (magnitude > (negative ? kLimit : kLimit - 1)) {

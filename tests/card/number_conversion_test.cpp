@@ -24,6 +24,10 @@ TEST(NumberConversion, IntegersFollowStoi) {
       {"2147483648", false, 0},  {"-2147483649", false, 0},
       {"99999999999999999999", false, 0}, {"0000000000000000000042", true, 42},
       {"\x92\xE2", false, 0},    {"\r", false, 0},
+      // Nineteen bytes or fewer are summed unchecked, longer texts with a clamp.
+      {"9999999999999999999", false, 0}, {"-000000002147483648", true, INT32_MIN},
+      {"000000002147483648", false, 0},  {"1844674407370955161x", false, 0},
+      {"-", false, 0},           {"+", false, 0},
   };
   for (const auto& c : cases) {
     int32_t value = -99;
