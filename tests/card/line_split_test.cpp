@@ -58,4 +58,31 @@ TEST(LineSplit, FieldsEndAtEveryComma) {
   for (const auto& c : cases) EXPECT_EQ(CCsvread::splitLine(c.line), c.fields) << c.line;
 }
 
+// Commas are found eight bytes at a time: every position in and across those words, next
+// to bytes one bit away from a comma, splits as a plain scan splits.
+TEST(LineSplit, FieldsSplitTheSameAtEveryOffset) {
+  const std::string fillers[] = {"x", "-", "\xAC", "+", std::string(1, '\0'), "\xFF"};
+  for (const std::string& filler : fillers) {
+    for (std::size_t length = 1; length <= 20; ++length) {
+      for (std::size_t first = 0; first < length; ++first) {
+        for (std::size_t gap : {std::size_t{1}, std::size_t{3}, std::size_t{8}}) {
+          std::string line;
+          for (std::size_t k = 0; k < length; ++k) line += filler;
+          line[first] = ',';
+          if (first + gap < length) line[first + gap] = ',';
+          Lines expected(1);
+          for (char c : line) {
+            if (c == ',') expected.emplace_back();
+            else expected.back() += c;
+          }
+          if (expected.back().empty()) expected.pop_back();
+          std::vector<std::string_view> fields;
+          splitFields(line, fields);
+          EXPECT_EQ(Lines(fields.begin(), fields.end()), expected) << line;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace

@@ -24,6 +24,10 @@ TEST(NumberConversion, IntegersFollowStoi) {
       {"2147483648", false, 0},  {"-2147483649", false, 0},
       {"99999999999999999999", false, 0}, {"0000000000000000000042", true, 42},
       {"\x92\xE2", false, 0},    {"\r", false, 0},
+      // Nineteen bytes or fewer are summed unchecked, longer texts with a clamp.
+      {"9999999999999999999", false, 0}, {"-000000002147483648", true, INT32_MIN},
+      {"000000002147483648", false, 0},  {"1844674407370955161x", false, 0},
+      {"-", false, 0},           {"+", false, 0},
   };
   for (const auto& c : cases) {
     int32_t value = -99;
@@ -48,7 +52,10 @@ TEST(NumberConversion, RealsMatchStrtodInTheCLocale) {
   const char* leads[] = {"", " ", "\t", "+", "-", "--", "+-", "-+", "++", "- ", " -"};
   const char* mantissas[] = {"", "0", "5", "007", "12.5", ".5", "5.", ".", "0.000", "0x",
                              "0x1", "0x.8", "0x1.8", "0xg", "0X1F", "nan", "NaN", "nan(12)",
-                             "inf", "INF", "infinity", "Infinity", "in", "abc", "\x81\xAB"};
+                             "inf", "INF", "infinity", "Infinity", "in", "abc", "\x81\xAB",
+                             // Around the ends of the short way for plain decimals.
+                             "900719925474099.2", "9007199254740993", "0.30000000000000004",
+                             "0.1234567890123456789", "1234567890123456789.0"};
   const char* exponents[] = {"", "e3", "E-2", "e", "e+", "p4", "e308", "e309", "e-320",
                              "e-400", "e999"};
   const char* tails[] = {"", "x", " ", ",5", "km"};
@@ -76,7 +83,7 @@ TEST(NumberConversion, RealsMatchStrtodInTheCLocale) {
       }
     }
   }
-  EXPECT_EQ(compared, 11 * 25 * 11 * 5);
+  EXPECT_EQ(compared, 11 * 30 * 11 * 5);
 }
 
 TEST(NumberConversion, ProcessLocaleDoesNotMatter) {
