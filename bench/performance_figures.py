@@ -51,8 +51,8 @@ REPEATS_LONG = 54
 TOOL_ENV = dict(os.environ, LC_ALL="C.UTF-8")
 
 
-class Interrupted(Exception):
-    pass
+class Interrupted(BaseException):
+    """A signal to stop: it passes every handler of failed figures."""
 
 
 def on_signal(number, frame):
@@ -175,6 +175,7 @@ def build_before(runner, side, commit):
     os.makedirs(side.source)
     archive = subprocess.Popen(["git", "-C", ROOT, "archive", commit], stdout=subprocess.PIPE)
     subprocess.run(["tar", "-x", "-C", side.source], stdin=archive.stdout, check=True)
+    archive.stdout.close()
     if archive.wait() != 0:
         raise RuntimeError("git archive %s failed" % commit)
     originals = {}
@@ -367,8 +368,8 @@ def shown(side, key):
 
 def commands(before, now, args):
     build = "BUILD"
-    frames = ["%s %s" % (s.figures.get("html_frames_" + k, "?"), s.label)
-              for k in ("short", "long") for s in (before, now)]
+    frames = ["{:,}".format(now.figures.get("html_frames_" + k) or
+                            before.figures.get("html_frames_" + k, 0)) for k in ("short", "long")]
     trace = "; `Elapse` costs %s (before) and %s (now) instructions a frame over %s frames" % (
         before.figures.get("elapse_frame", "?"), now.figures.get("elapse_frame", "?"),
         now.figures.get("drive_frames", "?"))
@@ -386,9 +387,9 @@ def commands(before, now, args):
         "examples/vehicle/rapid/*.csv examples/vehicle`: the total instructions divided by the "
         "inclusive cost of `Elapse` (`callgrind_annotate --inclusive=yes`)%s." % (build, trace),
         "`%s/ruvahost --quiet --html page.html examples/vehicle RUN.scn` (bench/replay_page.py's "
-        "runs: the example card run, and it played %d times with a restart between two; frames: "
-        "%s): processor time, the tool's start included, divided by the frames; the best of %d "
-        "rounds." % (build, REPEATS_LONG, ", ".join(frames), args.rounds),
+        "runs: the example card run, and it played %d times with a restart between two; %s "
+        "frames): processor time, the tool's start included, divided by the frames; the best of %d "
+        "rounds." % (build, REPEATS_LONG, " and ".join(frames), args.rounds),
         "bench/replay_page.py's measure of the page of the %d card runs in headless Chromium: "
         "median of 3 loads from the start of navigation until the page is ready, and "
         "`JSHeapUsedSize` after a garbage collection (`--browser`; the page before draws no "
@@ -456,8 +457,6 @@ def measure(runner, before, now, args, loads):
         for side in sides:
             try:
                 function(runner, side, *extra)
-            except Interrupted:
-                raise
             except Exception as e:  # a figure that cannot be taken is n/a, with its reason
                 side.notes.append("%s of the %s build not measured: %s" % (
                     what, side.name, str(e).strip().splitlines()[0]))
@@ -529,7 +528,8 @@ def main():
         print(e, file=sys.stderr)
         return 1
     finally:
-        signal.signal(signal.SIGINT, signal.SIG_IGN)
+        for number in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
+            signal.signal(number, signal.SIG_IGN)
         shutil.rmtree(work, ignore_errors=True)
     return 0
 
