@@ -318,8 +318,8 @@ def rebuild_and_ctest(runner, side):
     keep_best(side, "ctest", wall)
     if code != 0:
         with open(log, errors="replace") as f:
-            summary = re.search(r"(\d+) tests? failed out of (\d+)", f.read())
-        side.figures["ctest_failed"] = summary.group(0) if summary else "failed"
+            failed = re.findall(r"^\s*\d+ - (\S+) \(", f.read().split("tests FAILED:")[-1], re.M)
+        side.figures["ctest_failed"] = "failed: " + (", ".join(failed) or "see ctest")
 
 
 def keep_best(side, key, seconds):
@@ -512,6 +512,11 @@ def main():
     # Whatever the tools, tests and benchmarks write to the temporary folder goes with it.
     os.environ["TMPDIR"] = TOOL_ENV["TMPDIR"] = os.path.join(work, "tmp")
     os.makedirs(os.environ["TMPDIR"])
+    # As open as /tmp, for the tests that read their files as an unprivileged user.
+    os.chmod(work, 0o711)
+    os.chmod(os.environ["TMPDIR"], 0o1777)
+    # ruvahost --card writes a picture of every card row into its working folder.
+    os.chdir(work)
     try:
         runner = Runner(work)
         before = Side("before", commit.stdout.strip(), os.path.join(work, "before"))
@@ -530,6 +535,7 @@ def main():
     finally:
         for number in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
             signal.signal(number, signal.SIG_IGN)
+        os.chdir(ROOT)
         shutil.rmtree(work, ignore_errors=True)
     return 0
 
