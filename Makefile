@@ -1,8 +1,7 @@
 # The two commands of a fresh machine, `make demo` and `make test`. Both install what
 # is missing first. The demo needs only the native build; the tests build and test the
 # native module and the Windows DLL (cross-built, tested under Wine).
-.PHONY: demo test build native report-picture test-native-build test-windows-build \
-        test-asan-build test-fuzz-build test-native test-windows test-asan test-fuzz
+.PHONY: demo test build native report-picture
 
 DEMO_OUT := build/demo
 
@@ -47,39 +46,9 @@ report-picture: native
 	  --vehicle examples/vehicle --scenario examples/scenarios/card_run.scn \
 	  --work build/report-picture --screenshot docs/images/report.png
 
-# The stages run side by side (make -j), so that one stage's waits (Wine starting, a
-# link, a test that sleeps) are another's compile time: the three builds together, each
-# suite once its build is done. The Windows suite also waits for the native build, whose
-# traces it compares with; the fuzzing waits for every build, so that its minute of
-# running shares the processors only with the suites.
 test:
-	scripts/install-deps.sh native windows browser fuzz
-	$(MAKE) --no-print-directory --output-sync=target -j5 \
-	  test-native test-windows test-asan test-fuzz
-
-test-native-build:
-	cmake --preset default
-	cmake --build --preset default
-
-test-windows-build:
-	cmake --preset windows
-	cmake --build --preset windows
-
-test-asan-build:
-	cmake --preset asan
-	cmake --build --preset asan
-
-test-fuzz-build:
-	scripts/run-fuzz.sh --build-only
-
-test-native: test-native-build
-	ctest --preset default
-
-test-windows: test-windows-build test-native-build
-	ctest --preset windows
-
-test-asan: test-asan-build
-	ctest --preset asan
-
-test-fuzz: test-fuzz-build test-native-build test-windows-build test-asan-build
+	scripts/install-deps.sh native windows browser
+	cmake --workflow --preset default
+	cmake --workflow --preset windows
 	scripts/run-fuzz.sh 60
+	cmake --workflow --preset asan
