@@ -38,7 +38,7 @@ def start(ruvahost, vehicle, scratch, ignored=()):
             process.kill()
             sys.exit(f"ruvahost did not start playing: {process.communicate()[1]!r}")
         time.sleep(0.02)
-    time.sleep(0.3)
+    time.sleep(0.1)
     return process, temporary
 
 
@@ -46,7 +46,7 @@ def check_stop(ruvahost, vehicle, scratch, stop, ignored=()):
     process, temporary = start(ruvahost, vehicle, scratch, ignored)
     for sent in ignored:
         process.send_signal(sent)
-        time.sleep(0.3)
+        time.sleep(0.1)
         if process.poll() is not None:
             return f"{sent.name}, ignored at the start, ended the run"
     process.send_signal(stop)

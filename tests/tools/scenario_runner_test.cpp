@@ -159,7 +159,7 @@ TEST(ScenarioRunner, WaitUntilAPastTimeIsAnError) {
   p = play("time 08:00\nwait until 07:59:59\n");
   EXPECT_EQ(p.failure.message,
             "wait until 07:59:59.000 has passed: the host time is already 08:00:00.000");
-  p = play("time 23:58\nwait 1 frame\nwait until 24:02:00\n");
+  p = play("time 23:58\nwait 1 frame\nwait until 24:02:00\n", 1000);
   ASSERT_TRUE(p.passed) << p.failure.message;
   EXPECT_EQ(elapses(p.calls).back().a, 86520000);
 }
