@@ -17,12 +17,12 @@ int32_t kmTenths(const CRuva& d) {
 }
 
 // Rows 0 to rows - 1 of a list at base + step × row.
-void writeRows(int32_t* panel, int base, int step, const FixedList& list, int rows) {
+void writeRows(int32_t* __restrict panel, int base, int step, const FixedList& list, int rows) {
   for (int k = 0; k < rows; ++k) panel[base + step * k] = list[static_cast<std::size_t>(k)];
 }
 
 // Minute and second at base + 3k and base + 3k + 1, the seconds in steps of five.
-void writeMinuteSecondRows(int32_t* panel, int base, const FixedList& minute,
+void writeMinuteSecondRows(int32_t* __restrict panel, int base, const FixedList& minute,
                            const FixedList& second, int rows) {
   for (int k = 0; k < rows; ++k) {
     const auto row = static_cast<std::size_t>(k);
@@ -32,15 +32,15 @@ void writeMinuteSecondRows(int32_t* panel, int base, const FixedList& minute,
 }
 
 // Time triples at base + 3k, the seconds in steps of five.
-void writeTimeRows(int32_t* panel, int base, const FixedList& hour, const FixedList& minute,
-                   const FixedList& second, int rows) {
+void writeTimeRows(int32_t* __restrict panel, int base, const FixedList& hour,
+                   const FixedList& minute, const FixedList& second, int rows) {
   writeRows(panel, base, 3, hour, rows);
   writeMinuteSecondRows(panel, base + 1, minute, second, rows);
 }
 
 // Two columns side by side at base + 2k; the second one in steps of five if asked.
-void writePairRows(int32_t* panel, int base, const FixedList& first, const FixedList& second,
-                   int rows, int secondDivisor) {
+void writePairRows(int32_t* __restrict panel, int base, const FixedList& first,
+                   const FixedList& second, int rows, int secondDivisor) {
   for (int k = 0; k < rows; ++k) {
     const auto row = static_cast<std::size_t>(k);
     panel[base + 2 * k] = first[row];
@@ -48,12 +48,12 @@ void writePairRows(int32_t* panel, int base, const FixedList& first, const Fixed
   }
 }
 
-void writeTrainNumber(const CRuva& d, int32_t* panel) {
+void writeTrainNumber(const CRuva& d, int32_t* __restrict panel) {
   panel[panel::kTrainNumber] = d.numberPrefix;
   writeRows(panel, panel::kTrainNumber + 1, 1, d.numberDigits, 5);
 }
 
-void writeNextStop(const CRuva& d, int32_t nextAttr, int32_t* panel) {
+void writeNextStop(const CRuva& d, int32_t nextAttr, int32_t* __restrict panel) {
   panel[panel::kNextStop] = nextAttr;
   panel[panel::kNextStopTime] = d.dispNextHour;
   panel[panel::kNextStopTime + 1] = d.dispNextMin;
@@ -61,14 +61,14 @@ void writeNextStop(const CRuva& d, int32_t nextAttr, int32_t* panel) {
   panel[panel::kNextStopNumber] = d.dispNextNumber;
 }
 
-void writeDestAndLastAttr(const CRuva& d, int32_t* panel) {
+void writeDestAndLastAttr(const CRuva& d, int32_t* __restrict panel) {
   panel[panel::kDestAttr] = d.destAttr;
   panel[panel::kLastStopAttr] = d.dispList7Attr[6];
 }
 
 // The five-row list after the next-stop record; the layouts differ only in how many
 // rows of gaps and of columns A and B they show.
-void writeFiveRows(const CRuva& d, int gapRows, int columnRows, int32_t* panel) {
+void writeFiveRows(const CRuva& d, int gapRows, int columnRows, int32_t* __restrict panel) {
   writeRows(panel, panel::kListAttr, 1, d.dispList5Attr, panel::kFiveRows);
   writeTimeRows(panel, panel::kListTime1, d.dispList5Time1Hour, d.dispList5Time1Min,
                 d.dispList5Time1Sec, panel::kFiveRows);
@@ -79,7 +79,7 @@ void writeFiveRows(const CRuva& d, int gapRows, int columnRows, int32_t* panel) 
   writePairRows(panel, panel::kListColumns, d.dispList5ColA, d.dispList5ColB, columnRows, 1);
 }
 
-void writeStandard(const CRuva& d, const DisplaySettings& v, int32_t* panel) {
+void writeStandard(const CRuva& d, const DisplaySettings& v, int32_t* __restrict panel) {
   if (v.unitDispEnable) writeRows(panel, panel::kUnits, 1, d.unitState, panel::kUnitCount);
   panel[panel::kKmWhole] = kmWhole(d);
   panel[panel::kKmTenths] = kmTenths(d);
@@ -128,7 +128,7 @@ void writeStandard(const CRuva& d, const DisplaySettings& v, int32_t* panel) {
   writeRows(panel, panel::kListNumber, 1, d.dispList7Extra, panel::kSevenRowsShown);
 }
 
-void writeLegacy(const CRuva& d, const DisplaySettings& v, int32_t* panel) {
+void writeLegacy(const CRuva& d, const DisplaySettings& v, int32_t* __restrict panel) {
   writeTrainNumber(d, panel);
   writeDestAndLastAttr(d, panel);
 
@@ -156,7 +156,10 @@ void writeLegacy(const CRuva& d, const DisplaySettings& v, int32_t* panel) {
 
 }  // namespace
 
-void writeLayoutPanel(const CRuva& display, const DisplaySettings& variant, int32_t* panel) {
+// The host's panel array never overlaps the display state; saying so (__restrict) lets
+// the copies go without the overlap checks the compiler would otherwise make.
+void writeLayoutPanel(const CRuva& display, const DisplaySettings& variant,
+                      int32_t* __restrict panel) {
   if (variant.useLegacyDisp) {
     writeLegacy(display, variant, panel);
   } else {
