@@ -20,6 +20,11 @@ class PseudoRandom {
     return static_cast<int32_t>((state_ >> 16) & 0x7FFFu);
   }
 
+  // Moves past `count` draws whose values nobody needs, as `count` calls of draw() would.
+  void discard(int32_t count) {
+    for (int32_t i = 0; i < count; ++i) state_ = state_ * 214013u + 2531011u;
+  }
+
  private:
   explicit PseudoRandom(int32_t seed) : state_(static_cast<uint32_t>(seed)) {}
   friend PseudoRandom frameSequence(const VehicleStateRecord& frame);

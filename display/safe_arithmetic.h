@@ -7,11 +7,13 @@
 #include <limits>
 
 // a + b held at the ends of the int32 range instead of overflowing.
+// The sum overflows only past the end that b points to.
 constexpr int32_t saturatingAdd(int32_t a, int32_t b) {
-  const int64_t sum = static_cast<int64_t>(a) + b;
-  if (sum > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-  if (sum < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(sum);
+  int32_t sum = 0;
+  if (__builtin_add_overflow(a, b, &sum)) {
+    return b > 0 ? std::numeric_limits<int32_t>::max() : std::numeric_limits<int32_t>::min();
+  }
+  return sum;
 }
 
 // a + b and a × b modulo 2^32, as two's complement int32.

@@ -1,5 +1,7 @@
 #include "plugin/frame_cycle.h"
 
+#include <limits>
+
 #include "base/blank_values.h"
 #include "display/pseudo_random.h"
 #include "display/safe_arithmetic.h"
@@ -13,13 +15,29 @@ namespace {
 constexpr int32_t kMsPerDay = 86400000;
 constexpr int32_t kBrakeHeld = -2000;
 
+// The clock's hour, minute and second, with the whole seconds of the host time they
+// come from. For every int32 time the second of the day equals (time / 1000) % 86400,
+// so times of the same whole second show the same clock: the digits are worked out
+// again only when that changes. Nothing else goes into them, so nothing resets this.
+struct ClockDigits {
+  int32_t wholeSeconds = std::numeric_limits<int32_t>::min();  // no time gives this
+  int32_t hour = 0;
+  int32_t minute = 0;
+  int32_t second = 0;
+};
+ClockDigits clockShown;
+
 void writeClock(int32_t* panel) {
-  const int32_t ofDay = lastTime % kMsPerDay;
-  const int32_t seconds = ofDay / 1000;
-  const int32_t minutes = seconds / 60;
-  panel[panel::kClockHour] = minutes / 60;
-  panel[panel::kClockHour + 1] = minutes % 60;
-  panel[panel::kClockHour + 2] = seconds % 60;
+  const int32_t wholeSeconds = lastTime / 1000;
+  if (wholeSeconds != clockShown.wholeSeconds) {
+    const int32_t ofDay = lastTime % kMsPerDay;
+    const int32_t seconds = ofDay / 1000;
+    const int32_t minutes = seconds / 60;
+    clockShown = {wholeSeconds, minutes / 60, minutes % 60, seconds % 60};
+  }
+  panel[panel::kClockHour] = clockShown.hour;
+  panel[panel::kClockHour + 1] = clockShown.minute;
+  panel[panel::kClockHour + 2] = clockShown.second;
 }
 
 // The shown speed as a whole and as hundreds, tens and ones. The thresholds test the

@@ -34,7 +34,3 @@ void storeDisplaySettings(const DisplaySettings& settings) {
   unitDispEnable = settings.unitDispEnable;
   nextStopTypeSetting = settings.nextStopTypeSetting;
 }
-
-DisplaySettings displaySettingsInForce() {
-  return {ruva.useLegacyDisp, ruva.D01ABnum, dispType, unitDispEnable, nextStopTypeSetting};
-}

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "display/display_settings.h"
+#include "plugin/globals.h"
 
 // One key of section "Disp": its name as the file writes it and the value a missing
 // key reads as.
@@ -47,7 +48,10 @@ DisplaySettings readDisplaySettings(const char* file);
 // CRuva, the other three in their globals.
 void storeDisplaySettings(const DisplaySettings& settings);
 
-// The settings in force, gathered from those places, for the panel writer.
-DisplaySettings displaySettingsInForce();
+// The settings in force, gathered from those places, for the panel writer. Inline: the
+// panel writer asks for them in every frame.
+inline DisplaySettings displaySettingsInForce() {
+  return {ruva.useLegacyDisp, ruva.D01ABnum, dispType, unitDispEnable, nextStopTypeSetting};
+}
 
 #endif  // RUVA_PLUGIN_SETTINGS_H_
