@@ -29,25 +29,49 @@ trap 'rm -rf "$scratch"' EXIT
 # its time limit runs no destructors.
 export TMPDIR="$scratch/tmp"
 mkdir -p "$TMPDIR"
-total=0
-for target in "${targets[@]}"; do
-  name=$(basename "$target" _fuzz)
+# The targets run side by side, as many at a time as there are processors, each for its
+# share of the budget: the fuzzing done is the same, in less time.
+jobs=$(nproc 2>/dev/null || echo 1)
+fuzz_one() {
+  local name=$1 target=$2
   mkdir -p "$scratch/$name"
-  log="$scratch/$name.log"
-  dict=()
+  local dict=()
   [ -f "fuzz/$name.dict" ] && dict=(-dict="fuzz/$name.dict")
-  if ! "$target" -max_total_time="$share" -print_final_stats=1 -artifact_prefix="$scratch/$name-" \
-      "${dict[@]}" "$scratch/$name" "fuzz/corpus/$name" >"$log" 2>&1; then
-    tail -n 60 "$log"
+  "$target" -max_total_time="$share" -print_final_stats=1 -artifact_prefix="$scratch/$name-" \
+      "${dict[@]}" "$scratch/$name" "fuzz/corpus/$name" >"$scratch/$name.log" 2>&1
+}
+total=0
+index=0
+while [ "$index" -lt "${#targets[@]}" ]; do
+  batch=()
+  pids=()
+  while [ "${#batch[@]}" -lt "$jobs" ] && [ "$index" -lt "${#targets[@]}" ]; do
+    target=${targets[$index]}
+    name=$(basename "$target" _fuzz)
+    fuzz_one "$name" "$target" &
+    pids+=($!)
+    batch+=("$name")
+    index=$(( index + 1 ))
+  done
+  failed=()
+  for k in "${!batch[@]}"; do
+    wait "${pids[$k]}" || failed+=("${batch[$k]}")
+  done
+  if [ "${#failed[@]}" -gt 0 ]; then
+    for name in "${failed[@]}"; do tail -n 60 "$scratch/$name.log"; done
     # The input that failed outlives the scratch folder, to be replayed with
     # build/fuzz/fuzz/<target>_fuzz <file>.
     mkdir -p build/fuzz/artifacts
-    cp "$scratch/$name-"* build/fuzz/artifacts/ 2>/dev/null || true
-    echo "fuzz target $name failed; its input is in build/fuzz/artifacts/" >&2
+    for name in "${failed[@]}"; do
+      cp "$scratch/$name-"* build/fuzz/artifacts/ 2>/dev/null || true
+      echo "fuzz target $name failed; its input is in build/fuzz/artifacts/" >&2
+    done
     exit 1
   fi
-  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-  total=$(( total + ${runs:-0} ))
-  echo "fuzz $name: ${runs:-0} runs in ${share}s, clean"
+  for name in "${batch[@]}"; do
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/$name.log")
+    total=$(( total + ${runs:-0} ))
+    echo "fuzz $name: ${runs:-0} runs in ${share}s, clean"
+  done
 done
 echo "fuzz: $total runs in all"
