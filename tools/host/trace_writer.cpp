@@ -5,10 +5,54 @@
 
 namespace {
 
-// Most frames change nothing or a few values: whole arrays and then blocks are compared
-// with memcmp, which compares many bytes per instruction, and only a block that differs
-// is walked value by value.
+// Almost every frame changes nothing (in the drive of a card, one frame in 27 changes a value):
+// the arrays are first compared whole, with no branch inside, and only then a block of
+// 32 values at a time to find the values that changed.
 constexpr std::size_t kBlock = 32;
+
+// Eight values at a time, in the compiler's vectors: 32 bytes an instruction where the
+// processor has them, two halves of 16 elsewhere.
+using Lanes = uint32_t __attribute__((vector_size(32)));
+
+template <std::size_t N>
+inline bool differ(const int32_t* now, const int32_t* last) {
+  static_assert(N % 8 == 0);
+  Lanes bits{};
+#pragma GCC unroll 32
+  for (std::size_t i = 0; i < N; i += 8) {
+    Lanes a;
+    Lanes b;
+    std::memcpy(&a, now + i, sizeof a);
+    std::memcpy(&b, last + i, sizeof b);
+    bits |= a ^ b;
+  }
+  uint32_t any = 0;
+  for (int lane = 0; lane < 8; ++lane) any |= bits[lane];
+  return any != 0;
+}
+
+// Whether anything changed in either array since the last frame: the one question almost
+// every frame asks, once for both arrays.
+template <std::size_t P, std::size_t S>
+inline bool anyChanged(const std::array<int32_t, P>& panel, const std::array<int32_t, P>& lastPanel,
+                       const std::array<int32_t, S>& sound, const std::array<int32_t, S>& lastSound) {
+  return differ<P>(panel.data(), lastPanel.data()) || differ<S>(sound.data(), lastSound.data());
+}
+
+// Wide where the processor has 32-byte vectors, as almost every one in use does.
+#if defined(__x86_64__) || defined(__i386__)
+#define RUVA_WIDE __attribute__((target("avx2")))
+bool wideCompares() { return __builtin_cpu_supports("avx2"); }
+#else
+#define RUVA_WIDE
+bool wideCompares() { return false; }
+#endif
+
+RUVA_WIDE bool anyChangedWide(
+    const std::array<int32_t, kPanelSize>& panel, const std::array<int32_t, kPanelSize>& lastPanel,
+    const std::array<int32_t, kSoundSize>& sound, const std::array<int32_t, kSoundSize>& lastSound) {
+  return anyChanged(panel, lastPanel, sound, lastSound);
+}
 
 // One line "frame,time_ms,kind,index,value", formatted in place and written at once.
 class Line {
@@ -38,9 +82,8 @@ template <std::size_t N>
 void writeChanges(std::ostream& out, uint64_t frame, int32_t timeMs, const char* kind,
                   const std::array<int32_t, N>& now, std::array<int32_t, N>& last) {
   static_assert(N % kBlock == 0);
-  if (std::memcmp(now.data(), last.data(), sizeof now) == 0) return;
   for (std::size_t block = 0; block < N; block += kBlock) {
-    if (std::memcmp(now.data() + block, last.data() + block, kBlock * sizeof now[0]) == 0) continue;
+    if (!differ<kBlock>(now.data() + block, last.data() + block)) continue;
     for (std::size_t i = block; i < block + kBlock; ++i) {
       if (now[i] == last[i]) continue;
       Line()
@@ -54,13 +97,16 @@ void writeChanges(std::ostream& out, uint64_t frame, int32_t timeMs, const char*
 
 }  // namespace
 
-TraceWriter::TraceWriter(std::ostream& out) : out_(out) {
+TraceWriter::TraceWriter(std::ostream& out) : out_(out), wide_(wideCompares()) {
   out_ << "frame,time_ms,kind,index,value\n";
 }
 
 void TraceWriter::frame(uint64_t frame, int32_t timeMs,
                         const std::array<int32_t, kPanelSize>& panel,
                         const std::array<int32_t, kSoundSize>& sound) {
+  const bool changed = wide_ ? anyChangedWide(panel, lastPanel_, sound, lastSound_)
+                             : anyChanged(panel, lastPanel_, sound, lastSound_);
+  if (!changed) return;
   writeChanges(out_, frame, timeMs, "panel", panel, lastPanel_);
   writeChanges(out_, frame, timeMs, "sound", sound, lastSound_);
 }
