@@ -14,10 +14,10 @@ constexpr std::size_t kBlock = 32;
 // processor has them, two halves of 16 elsewhere.
 using Lanes = uint32_t __attribute__((vector_size(32)));
 
+// Gathers the bits that differ between two runs of N values into eight lanes.
 template <std::size_t N>
-inline bool differ(const int32_t* now, const int32_t* last) {
+inline void gatherDifferences(Lanes& bits, const int32_t* now, const int32_t* last) {
   static_assert(N % 8 == 0);
-  Lanes bits{};
 #pragma GCC unroll 32
   for (std::size_t i = 0; i < N; i += 8) {
     Lanes a;
@@ -26,9 +26,19 @@ inline bool differ(const int32_t* now, const int32_t* last) {
     std::memcpy(&b, last + i, sizeof b);
     bits |= a ^ b;
   }
+}
+
+inline bool any(const Lanes& bits) {
   uint32_t any = 0;
   for (int lane = 0; lane < 8; ++lane) any |= bits[lane];
   return any != 0;
+}
+
+template <std::size_t N>
+inline bool differ(const int32_t* now, const int32_t* last) {
+  Lanes bits{};
+  gatherDifferences<N>(bits, now, last);
+  return any(bits);
 }
 
 // Whether anything changed in either array since the last frame: the one question almost
@@ -36,7 +46,10 @@ inline bool differ(const int32_t* now, const int32_t* last) {
 template <std::size_t P, std::size_t S>
 inline bool anyChanged(const std::array<int32_t, P>& panel, const std::array<int32_t, P>& lastPanel,
                        const std::array<int32_t, S>& sound, const std::array<int32_t, S>& lastSound) {
-  return differ<P>(panel.data(), lastPanel.data()) || differ<S>(sound.data(), lastSound.data());
+  Lanes bits{};
+  gatherDifferences<P>(bits, panel.data(), lastPanel.data());
+  gatherDifferences<S>(bits, sound.data(), lastSound.data());
+  return any(bits);
 }
 
 // Wide where the processor has 32-byte vectors, as almost every one in use does.
@@ -79,7 +92,7 @@ class Line {
 };
 
 template <std::size_t N>
-void writeChanges(std::ostream& out, uint64_t frame, int32_t timeMs, const char* kind,
+[[gnu::always_inline]] inline void writeChanges(std::ostream& out, uint64_t frame, int32_t timeMs, const char* kind,
                   const std::array<int32_t, N>& now, std::array<int32_t, N>& last) {
   static_assert(N % kBlock == 0);
   for (std::size_t block = 0; block < N; block += kBlock) {
@@ -95,6 +108,32 @@ void writeChanges(std::ostream& out, uint64_t frame, int32_t timeMs, const char*
   }
 }
 
+// The lines of a frame in which something changed, with the same wide compares.
+[[gnu::always_inline]] inline void writeFrame(std::ostream& out, uint64_t frame, int32_t timeMs,
+                                              const std::array<int32_t, kPanelSize>& panel,
+                                              std::array<int32_t, kPanelSize>& lastPanel,
+                                              const std::array<int32_t, kSoundSize>& sound,
+                                              std::array<int32_t, kSoundSize>& lastSound) {
+  writeChanges(out, frame, timeMs, "panel", panel, lastPanel);
+  writeChanges(out, frame, timeMs, "sound", sound, lastSound);
+}
+
+void writeFrameNarrow(std::ostream& out, uint64_t frame, int32_t timeMs,
+                      const std::array<int32_t, kPanelSize>& panel,
+                      std::array<int32_t, kPanelSize>& lastPanel,
+                      const std::array<int32_t, kSoundSize>& sound,
+                      std::array<int32_t, kSoundSize>& lastSound) {
+  writeFrame(out, frame, timeMs, panel, lastPanel, sound, lastSound);
+}
+
+RUVA_WIDE void writeFrameWide(std::ostream& out, uint64_t frame, int32_t timeMs,
+                              const std::array<int32_t, kPanelSize>& panel,
+                              std::array<int32_t, kPanelSize>& lastPanel,
+                              const std::array<int32_t, kSoundSize>& sound,
+                              std::array<int32_t, kSoundSize>& lastSound) {
+  writeFrame(out, frame, timeMs, panel, lastPanel, sound, lastSound);
+}
+
 }  // namespace
 
 TraceWriter::TraceWriter(std::ostream& out) : out_(out), wide_(wideCompares()) {
@@ -107,8 +146,8 @@ void TraceWriter::frame(uint64_t frame, int32_t timeMs,
   const bool changed = wide_ ? anyChangedWide(panel, lastPanel_, sound, lastSound_)
                              : anyChanged(panel, lastPanel_, sound, lastSound_);
   if (!changed) return;
-  writeChanges(out_, frame, timeMs, "panel", panel, lastPanel_);
-  writeChanges(out_, frame, timeMs, "sound", sound, lastSound_);
+  (wide_ ? writeFrameWide : writeFrameNarrow)(out_, frame, timeMs, panel, lastPanel_, sound,
+                                              lastSound_);
 }
 
 void TraceWriter::note(uint64_t frame, int32_t timeMs, int line, const std::string& text) {
