@@ -272,8 +272,11 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
   int32_t value = 0;
   if (!convertInt(text, value)) return;
   const bool stopRow = column.kind == ColumnKind::kTime;
-  const std::string expected =
-      stopRow ? message(Msg::kTimeExpectedStop, {timeMarkList()}) : message(Msg::kTimeExpected);
+  // Built only for a remark: almost every time in a card is fine.
+  auto expected = [stopRow] {
+    return stopRow ? message(Msg::kTimeExpectedStop, {timeMarkList()})
+                   : message(Msg::kTimeExpected);
+  };
   auto add = [&](RemarkCode code, std::vector<std::string> args, std::string instead,
                  const std::string& fix) {
     LintRemark r = lines.remarkOn(line, column.column, code, std::move(instead), fix);
@@ -281,7 +284,7 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     out.push_back(std::move(r));
   };
   if (value < 0) {
-    add(RemarkCode::kNegativeTime, {}, message(Msg::kReadAsTime), expected);
+    add(RemarkCode::kNegativeTime, {}, message(Msg::kReadAsTime), expected());
     return;
   }
   const int32_t stored = stopRow ? storedStopTime(value) : value;
@@ -290,14 +293,18 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     return;
   }
   const ClockTime time = splitTime(stored);
-  char clock[32];
-  std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", time.hour, time.minute, time.second);
+  auto clock = [&time] {
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%02d:%02d:%02d", time.hour, time.minute, time.second);
+    return std::string(shown);
+  };
   const std::string hour = std::to_string(time.hour);
   // HHMM has three or four digits, HHMMSS five or six (000130 is 00:01:30).
   const int32_t digits = writtenDigits(text);
-  const std::optional<std::string> hhmmss = hhmmssOf(text);
+  const std::optional<std::string> hhmmss =
+      digits == 3 || digits == 4 ? hhmmssOf(text) : std::nullopt;
   if (time.minute >= kNoMinute || time.second >= kNoSecond) {
-    add(RemarkCode::kMinutesOver59, {}, message(Msg::kShows, {clock}), expected);
+    add(RemarkCode::kMinutesOver59, {}, message(Msg::kShows, {clock()}), expected());
   } else if (time.hour >= kStopMarkHour && time.hour <= kEndMarkHour) {
     const Msg picture = time.hour == kStopMarkHour ? Msg::kPictureStop
                         : time.hour == kMarkHour   ? Msg::kPictureArrow
@@ -309,15 +316,15 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     add(RemarkCode::kHourIsMark, {hour}, message(Msg::kShows, {message(picture)}),
         message(Msg::kWriteAfterMidnight, {nextDay, timeMarkList()}));
   } else if (time.hour > kEndMarkHour) {
-    add(RemarkCode::kHourNotHourNorMark, {hour}, message(Msg::kShows, {clock}), expected);
+    add(RemarkCode::kHourNotHourNorMark, {hour}, message(Msg::kShows, {clock()}), expected());
   } else if ((digits == 3 || digits == 4) && hhmmss) {
     const std::string fix = message(Msg::kWriteHhmmss, {*hhmmss});
     if (stopRow) {
       add(RemarkCode::kShortTime, {},
-          message(Msg::kShortTimeStores, {std::to_string(stored), clock}), fix);
+          message(Msg::kShortTimeStores, {std::to_string(stored), clock()}), fix);
     } else {
       add(RemarkCode::kShortSecondTrainTime, {},
-          message(Msg::kStoresTime, {std::to_string(stored), clock}), fix);
+          message(Msg::kStoresTime, {std::to_string(stored), clock()}), fix);
     }
   }
 }
@@ -380,7 +387,7 @@ bool hasHighByte(std::string_view text) {
 
 // The first quoted field of a row, as one remark for the row; a quoted value that holds
 // a comma leaves the rest of the row standing off, which that remark explains too.
-void lintQuotes(CardLines& lines, int32_t line, const std::vector<std::string_view>& fields,
+void lintQuotes(CardLines& lines, int32_t line, std::span<const std::string_view> fields,
                 std::vector<LintRemark>& causes) {
   for (std::size_t k = 0; k < fields.size(); ++k) {
     if (hasQuoteMark(fields[k])) lines.remarked.insert({line, static_cast<int32_t>(k)});
@@ -419,8 +426,8 @@ CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector
   int32_t number = 0;
   while (takeLine(rest, line)) {
     ++number;
-    lines.texts.push_back(line);
     splitFields(line, fields);
+    lines.addLine(line, fields);
     if (number == 1 && line.substr(0, 3) == kByteOrderMark) {
       LintRemark r = makeRemark(1, kRowTypeColumn, RemarkCode::kByteOrderMark,
                                 message(Msg::kFirstRowIgnored), message(Msg::kShiftJisNoMark));
@@ -505,7 +512,8 @@ void lintSlips(CardLines& lines, const RemarkContext& context, std::vector<LintR
   std::vector<std::string_view> fields;
   for (int32_t line : lines.stopLines) {
     if (lines.slipped.count(line) > 0) continue;
-    splitFields(lines.texts[static_cast<std::size_t>(line) - 1], fields);
+    const std::span<const std::string_view> read = lines.fieldsOf(line);
+    fields.assign(read.begin(), read.end());
     const std::optional<ColumnSlip> slip = columnSlip(fields, errors);
     if (!slip) continue;
     lines.slipped.insert(line);
@@ -540,10 +548,9 @@ void lintSlips(CardLines& lines, const RemarkContext& context, std::vector<LintR
 // inside a late text moves the columns after it, the last one included.
 void lintLongStopRows(const CardLines& lines, std::vector<LintRemark>& causes) {
   const auto last = static_cast<std::size_t>(kLastStopColumn);
-  std::vector<std::string_view> fields;
   for (int32_t line : lines.stopLines) {
     if (lines.slipped.count(line) > 0) continue;
-    splitFields(lines.texts[static_cast<std::size_t>(line) - 1], fields);
+    const std::span<const std::string_view> fields = lines.fieldsOf(line);
     if (fields.size() <= last + 1) continue;
     LintRemark r = lines.remarkOn(
         line, kLastStopColumn + 1, RemarkCode::kStopRowTooLong,
