@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -234,9 +235,12 @@ class ParserRemarks final : public CardDiagnostics {
   void remark(const CardRemark& r) override {
     if (loosesRow(r)) ignoredRows_.push_back(r.line);
     if (std::optional<LintRemark> remark = remarkFor(r, context_)) {
+      if (severityOf(remark->code) == Severity::kError) ++errorsOnLine[r.line];
       out_.push_back(std::move(*remark));
     }
   }
+
+  std::map<int32_t, int32_t> errorsOnLine;  // the errors among them, by line
 
  private:
   const RemarkContext& context_;
@@ -503,8 +507,15 @@ void lintTimes(const CardLines& lines, std::vector<LintRemark>& out) {
 
 // Stop rows whose later columns stand one off: one remark naming the slip replaces the
 // remarks on the columns it spoils.
-void lintSlips(CardLines& lines, const RemarkContext& context, std::vector<LintRemark>& causes) {
-  const LineErrors errors = [&context](std::string_view line) {
+// `errorsOnLine` holds the errors that the parse of the whole card found on each line.
+void lintSlips(CardLines& lines, const RemarkContext& context,
+               const std::map<int32_t, int32_t>& errorsOnLine, std::vector<LintRemark>& causes) {
+  std::string_view rowText;
+  int32_t rowErrors = 0;
+  // A stop row's remarks depend on its text alone, so the row as it stands needs no
+  // second parse: the whole card's counted its errors.
+  const LineErrors errors = [&](std::string_view line) {
+    if (line == rowText) return rowErrors;
     ErrorCount count(context);
     parseCardText(line, &count);
     return count.errors;
@@ -512,6 +523,9 @@ void lintSlips(CardLines& lines, const RemarkContext& context, std::vector<LintR
   std::vector<std::string_view> fields;
   for (int32_t line : lines.stopLines) {
     if (lines.slipped.count(line) > 0) continue;
+    rowText = lines.texts[static_cast<std::size_t>(line) - 1];
+    const auto counted = errorsOnLine.find(line);
+    rowErrors = counted != errorsOnLine.end() ? counted->second : 0;
     const std::span<const std::string_view> read = lines.fieldsOf(line);
     fields.assign(read.begin(), read.end());
     const std::optional<ColumnSlip> slip = columnSlip(fields, errors);
@@ -644,7 +658,7 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
   for (const LintRemark& r : out) {
     if (severityOf(r.code) != Severity::kNote) lines.remarked.insert({r.line, r.column});
   }
-  lintSlips(lines, context, causes);
+  lintSlips(lines, context, parserRemarks.errorsOnLine, causes);
   lintLongStopRows(lines, causes);
   dropSymptoms(lines, out);
   out.insert(out.end(), causes.begin(), causes.end());
