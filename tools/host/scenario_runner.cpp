@@ -92,8 +92,9 @@ bool ScenarioRunner::goOn(int line, RunFailure& failure) const {
   return false;
 }
 
-bool ScenarioRunner::runFrames(double count, const std::function<double(int64_t)>& speedOf,
-                               int line, RunFailure& failure) {
+template <typename SpeedOf>
+bool ScenarioRunner::runFrames(double count, const SpeedOf& speedOf, int line,
+                               RunFailure& failure) {
   // Compared as a double: a count past any integer type must not be converted first.
   if (!(count <= static_cast<double>(kMaxFramesPerCommand))) {
     failure = {line, false,
