@@ -393,21 +393,22 @@ bool hasHighByte(std::string_view text) {
 // a comma leaves the rest of the row standing off, which that remark explains too.
 void lintQuotes(CardLines& lines, int32_t line, std::span<const std::string_view> fields,
                 std::vector<LintRemark>& causes) {
-  for (std::size_t k = 0; k < fields.size(); ++k) {
-    if (hasQuoteMark(fields[k])) lines.remarked.insert({line, static_cast<int32_t>(k)});
-  }
+  std::size_t first = fields.size();
   for (std::size_t k = 0; k < fields.size(); ++k) {
     if (!hasQuoteMark(fields[k])) continue;
-    const std::optional<std::string> inner = unquotedField(fields[k]);
-    const bool split = !inner && fields[k].find('"') == fields[k].find_first_not_of(" \t");
-    if (split) lines.slipped.insert(line);
-    const auto column = static_cast<int32_t>(k);
-    const std::string fix = inner ? message(Msg::kWriteUnquoted, {lines.shown(*inner)})
-                                  : message(Msg::kSaveWithoutQuotes);
-    causes.push_back(lines.remarkOn(line, column, RemarkCode::kQuotedField,
-                                    message(split ? Msg::kQuotesSplit : Msg::kQuotesKept), fix));
-    return;
+    lines.remarked.insert({line, static_cast<int32_t>(k)});
+    first = std::min(first, k);
   }
+  if (first == fields.size()) return;
+  const std::size_t k = first;
+  const std::optional<std::string> inner = unquotedField(fields[k]);
+  const bool split = !inner && fields[k].find('"') == fields[k].find_first_not_of(" \t");
+  if (split) lines.slipped.insert(line);
+  const auto column = static_cast<int32_t>(k);
+  const std::string fix = inner ? message(Msg::kWriteUnquoted, {lines.shown(*inner)})
+                                : message(Msg::kSaveWithoutQuotes);
+  causes.push_back(lines.remarkOn(line, column, RemarkCode::kQuotedField,
+                                  message(split ? Msg::kQuotesSplit : Msg::kQuotesKept), fix));
 }
 
 // The rows that a table may take, before the parser says which it did.
@@ -438,6 +439,7 @@ CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector
       r.field = lines.shown(fields[kRowTypeColumn].substr(kByteOrderMark.size()));
       out.push_back(std::move(r));
     }
+    const bool lineHasCr = line.find('\r') != std::string_view::npos;
     for (std::size_t k = 0; k < fields.size(); ++k) {
       std::string_view field = fields[k];
       if (number == 1 && k == kRowTypeColumn && field.substr(0, 3) == kByteOrderMark) {
@@ -450,7 +452,7 @@ CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector
         r.field = std::string(field);
         out.push_back(std::move(r));
       }
-      if (!crTold && field.find('\r') != std::string_view::npos) {
+      if (lineHasCr && !crTold && field.find('\r') != std::string_view::npos) {
         crTold = true;
         out.push_back(makeRemark(number, static_cast<int32_t>(k), RemarkCode::kLoneCr,
                                  message(Msg::kLinesRunTogether), message(Msg::kLineEnds)));
