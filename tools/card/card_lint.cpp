@@ -512,12 +512,7 @@ void lintTimes(const CardLines& lines, std::vector<LintRemark>& out) {
 // `errorsOnLine` holds the errors that the parse of the whole card found on each line.
 void lintSlips(CardLines& lines, const RemarkContext& context,
                const std::map<int32_t, int32_t>& errorsOnLine, std::vector<LintRemark>& causes) {
-  std::string_view rowText;
-  int32_t rowErrors = 0;
-  // A stop row's remarks depend on its text alone, so the row as it stands needs no
-  // second parse: the whole card's counted its errors.
-  const LineErrors errors = [&](std::string_view line) {
-    if (line == rowText) return rowErrors;
+  const LineErrors errors = [&context](std::string_view line) {
     ErrorCount count(context);
     parseCardText(line, &count);
     return count.errors;
@@ -525,12 +520,17 @@ void lintSlips(CardLines& lines, const RemarkContext& context,
   std::vector<std::string_view> fields;
   for (int32_t line : lines.stopLines) {
     if (lines.slipped.count(line) > 0) continue;
-    rowText = lines.texts[static_cast<std::size_t>(line) - 1];
-    const auto counted = errorsOnLine.find(line);
-    rowErrors = counted != errorsOnLine.end() ? counted->second : 0;
     const std::span<const std::string_view> read = lines.fieldsOf(line);
     fields.assign(read.begin(), read.end());
-    const std::optional<ColumnSlip> slip = columnSlip(fields, errors);
+    // A stop row's remarks depend on its fields alone, so the whole card's parse counted
+    // its errors already; but fields that end in an empty one read back one fewer once
+    // joined again, and are counted as they read back.
+    std::optional<int32_t> rowErrors;
+    if (fields.empty() || !fields.back().empty()) {
+      const auto counted = errorsOnLine.find(line);
+      rowErrors = counted != errorsOnLine.end() ? counted->second : 0;
+    }
+    const std::optional<ColumnSlip> slip = columnSlip(fields, errors, rowErrors);
     if (!slip) continue;
     lines.slipped.insert(line);
     const CardColumn* column = columnOf(rowFormat(RowType::kStop), slip->column);
