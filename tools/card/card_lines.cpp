@@ -20,8 +20,8 @@ void CardLines::addLine(std::string_view text, std::span<const std::string_view>
 std::span<const std::string_view> CardLines::fieldsOf(int32_t line) const {
   if (line < 1 || static_cast<std::size_t>(line) > texts.size()) return {};
   const auto n = static_cast<std::size_t>(line);
-  return std::span<const std::string_view>(lineFields).subspan(
-      fieldStarts[n - 1], fieldStarts[n] - fieldStarts[n - 1]);
+  return std::span<const std::string_view>(lineFields)
+      .subspan(fieldStarts[n - 1], fieldStarts[n] - fieldStarts[n - 1]);
 }
 
 std::string_view CardLines::field(int32_t line, int32_t column) const {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <map>
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <string>
 

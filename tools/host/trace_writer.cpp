@@ -41,29 +41,34 @@ inline bool differ(const int32_t* now, const int32_t* last) {
   return any(bits);
 }
 
+using PanelArray = std::array<int32_t, kPanelSize>;
+using SoundArray = std::array<int32_t, kSoundSize>;
+
 // Whether anything changed in either array since the last frame: the one question almost
 // every frame asks, once for both arrays.
-template <std::size_t P, std::size_t S>
-inline bool anyChanged(const std::array<int32_t, P>& panel, const std::array<int32_t, P>& lastPanel,
-                       const std::array<int32_t, S>& sound, const std::array<int32_t, S>& lastSound) {
+inline bool anyChanged(const PanelArray& panel, const PanelArray& lastPanel,
+                       const SoundArray& sound, const SoundArray& lastSound) {
   Lanes bits{};
-  gatherDifferences<P>(bits, panel.data(), lastPanel.data());
-  gatherDifferences<S>(bits, sound.data(), lastSound.data());
+  gatherDifferences<kPanelSize>(bits, panel.data(), lastPanel.data());
+  gatherDifferences<kSoundSize>(bits, sound.data(), lastSound.data());
   return any(bits);
 }
 
 // Wide where the processor has 32-byte vectors, as almost every one in use does.
 #if defined(__x86_64__) || defined(__i386__)
 #define RUVA_WIDE __attribute__((target("avx2")))
-bool wideCompares() { return __builtin_cpu_supports("avx2"); }
+bool wideCompares() {
+  return __builtin_cpu_supports("avx2");
+}
 #else
 #define RUVA_WIDE
-bool wideCompares() { return false; }
+bool wideCompares() {
+  return false;
+}
 #endif
 
-RUVA_WIDE bool anyChangedWide(
-    const std::array<int32_t, kPanelSize>& panel, const std::array<int32_t, kPanelSize>& lastPanel,
-    const std::array<int32_t, kSoundSize>& sound, const std::array<int32_t, kSoundSize>& lastSound) {
+RUVA_WIDE bool anyChangedWide(const PanelArray& panel, const PanelArray& lastPanel,
+                              const SoundArray& sound, const SoundArray& lastSound) {
   return anyChanged(panel, lastPanel, sound, lastSound);
 }
 
@@ -92,8 +97,9 @@ class Line {
 };
 
 template <std::size_t N>
-[[gnu::always_inline]] inline void writeChanges(std::ostream& out, uint64_t frame, int32_t timeMs, const char* kind,
-                  const std::array<int32_t, N>& now, std::array<int32_t, N>& last) {
+[[gnu::always_inline]] inline void writeChanges(std::ostream& out, uint64_t frame, int32_t timeMs,
+                                                const char* kind, const std::array<int32_t, N>& now,
+                                                std::array<int32_t, N>& last) {
   static_assert(N % kBlock == 0);
   for (std::size_t block = 0; block < N; block += kBlock) {
     if (!differ<kBlock>(now.data() + block, last.data() + block)) continue;
@@ -110,27 +116,20 @@ template <std::size_t N>
 
 // The lines of a frame in which something changed, with the same wide compares.
 [[gnu::always_inline]] inline void writeFrame(std::ostream& out, uint64_t frame, int32_t timeMs,
-                                              const std::array<int32_t, kPanelSize>& panel,
-                                              std::array<int32_t, kPanelSize>& lastPanel,
-                                              const std::array<int32_t, kSoundSize>& sound,
-                                              std::array<int32_t, kSoundSize>& lastSound) {
+                                              const PanelArray& panel, PanelArray& lastPanel,
+                                              const SoundArray& sound, SoundArray& lastSound) {
   writeChanges(out, frame, timeMs, "panel", panel, lastPanel);
   writeChanges(out, frame, timeMs, "sound", sound, lastSound);
 }
 
-void writeFrameNarrow(std::ostream& out, uint64_t frame, int32_t timeMs,
-                      const std::array<int32_t, kPanelSize>& panel,
-                      std::array<int32_t, kPanelSize>& lastPanel,
-                      const std::array<int32_t, kSoundSize>& sound,
-                      std::array<int32_t, kSoundSize>& lastSound) {
+void writeFrameNarrow(std::ostream& out, uint64_t frame, int32_t timeMs, const PanelArray& panel,
+                      PanelArray& lastPanel, const SoundArray& sound, SoundArray& lastSound) {
   writeFrame(out, frame, timeMs, panel, lastPanel, sound, lastSound);
 }
 
 RUVA_WIDE void writeFrameWide(std::ostream& out, uint64_t frame, int32_t timeMs,
-                              const std::array<int32_t, kPanelSize>& panel,
-                              std::array<int32_t, kPanelSize>& lastPanel,
-                              const std::array<int32_t, kSoundSize>& sound,
-                              std::array<int32_t, kSoundSize>& lastSound) {
+                              const PanelArray& panel, PanelArray& lastPanel,
+                              const SoundArray& sound, SoundArray& lastSound) {
   writeFrame(out, frame, timeMs, panel, lastPanel, sound, lastSound);
 }
 
