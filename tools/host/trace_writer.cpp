@@ -5,9 +5,9 @@
 
 namespace {
 
-// Almost every frame changes nothing (in the drive of a card, one frame in 27 changes a value):
-// the arrays are first compared whole, with no branch inside, and only then a block of
-// 32 values at a time to find the values that changed.
+// Almost every frame changes nothing (in the drive of a card, one frame in 27 changes a
+// value): both arrays are first compared whole, with no branch inside, and only then a
+// block of 32 values at a time to find the values that changed.
 constexpr std::size_t kBlock = 32;
 
 // Eight values at a time, in the compiler's vectors: 32 bytes an instruction where the
