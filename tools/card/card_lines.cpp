@@ -1,17 +1,8 @@
 #include "tools/card/card_lines.h"
 
-#include "card/line_split.h"
 #include "tools/platform/host_text.h"
 
 namespace {
-
-std::vector<std::string_view> fieldsOf(const CardLines& lines, int32_t line) {
-  std::vector<std::string_view> fields;
-  if (line >= 1 && static_cast<std::size_t>(line) <= lines.texts.size()) {
-    splitFields(lines.texts[static_cast<std::size_t>(line) - 1], fields);
-  }
-  return fields;
-}
 
 // True when `index` is a place in a list of `size`.
 bool within(int32_t index, std::size_t size) {
@@ -20,14 +11,27 @@ bool within(int32_t index, std::size_t size) {
 
 }  // namespace
 
+void CardLines::addLine(std::string_view text, std::span<const std::string_view> fields) {
+  texts.push_back(text);
+  lineFields.insert(lineFields.end(), fields.begin(), fields.end());
+  fieldStarts.push_back(static_cast<uint32_t>(lineFields.size()));
+}
+
+std::span<const std::string_view> CardLines::fieldsOf(int32_t line) const {
+  if (line < 1 || static_cast<std::size_t>(line) > texts.size()) return {};
+  const auto n = static_cast<std::size_t>(line);
+  return std::span<const std::string_view>(lineFields)
+      .subspan(fieldStarts[n - 1], fieldStarts[n] - fieldStarts[n - 1]);
+}
+
 std::string_view CardLines::field(int32_t line, int32_t column) const {
-  const std::vector<std::string_view> fields = fieldsOf(*this, line);
+  const std::span<const std::string_view> fields = fieldsOf(line);
   return within(column, fields.size()) ? fields[static_cast<std::size_t>(column)]
                                        : std::string_view();
 }
 
 bool CardLines::hasField(int32_t line, int32_t column) const {
-  return within(column, fieldsOf(*this, line).size());
+  return within(column, fieldsOf(line).size());
 }
 
 bool CardLines::doubtful(int32_t line, int32_t column) const {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,6 +21,10 @@ std::string shownField(std::string_view bytes, bool utf8);
 struct CardLines {
   bool utf8 = false;                    // the whole card is UTF-8 text
   std::vector<std::string_view> texts;  // every line, without its line end
+  // The fields of every line, split once: those of line n (from 1) run from
+  // lineFields[fieldStarts[n - 1]] to lineFields[fieldStarts[n]].
+  std::vector<std::string_view> lineFields;
+  std::vector<uint32_t> fieldStarts{0};
   // The line of each row that a table took, in table order.
   std::vector<int32_t> stopLines;
   std::vector<int32_t> eventLines;
@@ -30,6 +35,10 @@ struct CardLines {
   std::set<std::pair<int32_t, int32_t>> remarked;  // (line, column) that a remark names
   std::set<int32_t> slipped;                       // lines whose columns stand off
 
+  // Adds the next line of the file, without its line end, and its fields.
+  void addLine(std::string_view text, std::span<const std::string_view> fields);
+  // The fields of line `line` as read; none past the last line.
+  std::span<const std::string_view> fieldsOf(int32_t line) const;
   // Field `column` of line `line` as read; empty past the line's last field.
   std::string_view field(int32_t line, int32_t column) const;
   // True when line `line` has a field `column`.

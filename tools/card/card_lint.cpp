@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -234,9 +235,12 @@ class ParserRemarks final : public CardDiagnostics {
   void remark(const CardRemark& r) override {
     if (loosesRow(r)) ignoredRows_.push_back(r.line);
     if (std::optional<LintRemark> remark = remarkFor(r, context_)) {
+      if (severityOf(remark->code) == Severity::kError) ++errorsOnLine[r.line];
       out_.push_back(std::move(*remark));
     }
   }
+
+  std::map<int32_t, int32_t> errorsOnLine;  // the errors among them, by line
 
  private:
   const RemarkContext& context_;
@@ -272,8 +276,11 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
   int32_t value = 0;
   if (!convertInt(text, value)) return;
   const bool stopRow = column.kind == ColumnKind::kTime;
-  const std::string expected =
-      stopRow ? message(Msg::kTimeExpectedStop, {timeMarkList()}) : message(Msg::kTimeExpected);
+  // Built only for a remark: almost every time in a card is fine.
+  auto expected = [stopRow] {
+    return stopRow ? message(Msg::kTimeExpectedStop, {timeMarkList()})
+                   : message(Msg::kTimeExpected);
+  };
   auto add = [&](RemarkCode code, std::vector<std::string> args, std::string instead,
                  const std::string& fix) {
     LintRemark r = lines.remarkOn(line, column.column, code, std::move(instead), fix);
@@ -281,7 +288,7 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     out.push_back(std::move(r));
   };
   if (value < 0) {
-    add(RemarkCode::kNegativeTime, {}, message(Msg::kReadAsTime), expected);
+    add(RemarkCode::kNegativeTime, {}, message(Msg::kReadAsTime), expected());
     return;
   }
   const int32_t stored = stopRow ? storedStopTime(value) : value;
@@ -290,14 +297,18 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     return;
   }
   const ClockTime time = splitTime(stored);
-  char clock[32];
-  std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", time.hour, time.minute, time.second);
+  auto clock = [&time] {
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%02d:%02d:%02d", time.hour, time.minute, time.second);
+    return std::string(shown);
+  };
   const std::string hour = std::to_string(time.hour);
   // HHMM has three or four digits, HHMMSS five or six (000130 is 00:01:30).
   const int32_t digits = writtenDigits(text);
-  const std::optional<std::string> hhmmss = hhmmssOf(text);
+  const std::optional<std::string> hhmmss =
+      digits == 3 || digits == 4 ? hhmmssOf(text) : std::nullopt;
   if (time.minute >= kNoMinute || time.second >= kNoSecond) {
-    add(RemarkCode::kMinutesOver59, {}, message(Msg::kShows, {clock}), expected);
+    add(RemarkCode::kMinutesOver59, {}, message(Msg::kShows, {clock()}), expected());
   } else if (time.hour >= kStopMarkHour && time.hour <= kEndMarkHour) {
     const Msg picture = time.hour == kStopMarkHour ? Msg::kPictureStop
                         : time.hour == kMarkHour   ? Msg::kPictureArrow
@@ -309,15 +320,15 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     add(RemarkCode::kHourIsMark, {hour}, message(Msg::kShows, {message(picture)}),
         message(Msg::kWriteAfterMidnight, {nextDay, timeMarkList()}));
   } else if (time.hour > kEndMarkHour) {
-    add(RemarkCode::kHourNotHourNorMark, {hour}, message(Msg::kShows, {clock}), expected);
+    add(RemarkCode::kHourNotHourNorMark, {hour}, message(Msg::kShows, {clock()}), expected());
   } else if ((digits == 3 || digits == 4) && hhmmss) {
     const std::string fix = message(Msg::kWriteHhmmss, {*hhmmss});
     if (stopRow) {
       add(RemarkCode::kShortTime, {},
-          message(Msg::kShortTimeStores, {std::to_string(stored), clock}), fix);
+          message(Msg::kShortTimeStores, {std::to_string(stored), clock()}), fix);
     } else {
       add(RemarkCode::kShortSecondTrainTime, {},
-          message(Msg::kStoresTime, {std::to_string(stored), clock}), fix);
+          message(Msg::kStoresTime, {std::to_string(stored), clock()}), fix);
     }
   }
 }
@@ -380,23 +391,24 @@ bool hasHighByte(std::string_view text) {
 
 // The first quoted field of a row, as one remark for the row; a quoted value that holds
 // a comma leaves the rest of the row standing off, which that remark explains too.
-void lintQuotes(CardLines& lines, int32_t line, const std::vector<std::string_view>& fields,
+void lintQuotes(CardLines& lines, int32_t line, std::span<const std::string_view> fields,
                 std::vector<LintRemark>& causes) {
-  for (std::size_t k = 0; k < fields.size(); ++k) {
-    if (hasQuoteMark(fields[k])) lines.remarked.insert({line, static_cast<int32_t>(k)});
-  }
+  std::size_t first = fields.size();
   for (std::size_t k = 0; k < fields.size(); ++k) {
     if (!hasQuoteMark(fields[k])) continue;
-    const std::optional<std::string> inner = unquotedField(fields[k]);
-    const bool split = !inner && fields[k].find('"') == fields[k].find_first_not_of(" \t");
-    if (split) lines.slipped.insert(line);
-    const auto column = static_cast<int32_t>(k);
-    const std::string fix = inner ? message(Msg::kWriteUnquoted, {lines.shown(*inner)})
-                                  : message(Msg::kSaveWithoutQuotes);
-    causes.push_back(lines.remarkOn(line, column, RemarkCode::kQuotedField,
-                                    message(split ? Msg::kQuotesSplit : Msg::kQuotesKept), fix));
-    return;
+    lines.remarked.insert({line, static_cast<int32_t>(k)});
+    first = std::min(first, k);
   }
+  if (first == fields.size()) return;
+  const std::size_t k = first;
+  const std::optional<std::string> inner = unquotedField(fields[k]);
+  const bool split = !inner && fields[k].find('"') == fields[k].find_first_not_of(" \t");
+  if (split) lines.slipped.insert(line);
+  const auto column = static_cast<int32_t>(k);
+  const std::string fix = inner ? message(Msg::kWriteUnquoted, {lines.shown(*inner)})
+                                : message(Msg::kSaveWithoutQuotes);
+  causes.push_back(lines.remarkOn(line, column, RemarkCode::kQuotedField,
+                                  message(split ? Msg::kQuotesSplit : Msg::kQuotesKept), fix));
 }
 
 // The rows that a table may take, before the parser says which it did.
@@ -419,14 +431,15 @@ CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector
   int32_t number = 0;
   while (takeLine(rest, line)) {
     ++number;
-    lines.texts.push_back(line);
     splitFields(line, fields);
+    lines.addLine(line, fields);
     if (number == 1 && line.substr(0, 3) == kByteOrderMark) {
       LintRemark r = makeRemark(1, kRowTypeColumn, RemarkCode::kByteOrderMark,
                                 message(Msg::kFirstRowIgnored), message(Msg::kShiftJisNoMark));
       r.field = lines.shown(fields[kRowTypeColumn].substr(kByteOrderMark.size()));
       out.push_back(std::move(r));
     }
+    const bool lineHasCr = line.find('\r') != std::string_view::npos;
     for (std::size_t k = 0; k < fields.size(); ++k) {
       std::string_view field = fields[k];
       if (number == 1 && k == kRowTypeColumn && field.substr(0, 3) == kByteOrderMark) {
@@ -439,7 +452,7 @@ CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector
         r.field = std::string(field);
         out.push_back(std::move(r));
       }
-      if (!crTold && field.find('\r') != std::string_view::npos) {
+      if (lineHasCr && !crTold && field.find('\r') != std::string_view::npos) {
         crTold = true;
         out.push_back(makeRemark(number, static_cast<int32_t>(k), RemarkCode::kLoneCr,
                                  message(Msg::kLinesRunTogether), message(Msg::kLineEnds)));
@@ -496,7 +509,9 @@ void lintTimes(const CardLines& lines, std::vector<LintRemark>& out) {
 
 // Stop rows whose later columns stand one off: one remark naming the slip replaces the
 // remarks on the columns it spoils.
-void lintSlips(CardLines& lines, const RemarkContext& context, std::vector<LintRemark>& causes) {
+// `errorsOnLine` holds the errors that the parse of the whole card found on each line.
+void lintSlips(CardLines& lines, const RemarkContext& context,
+               const std::map<int32_t, int32_t>& errorsOnLine, std::vector<LintRemark>& causes) {
   const LineErrors errors = [&context](std::string_view line) {
     ErrorCount count(context);
     parseCardText(line, &count);
@@ -505,8 +520,17 @@ void lintSlips(CardLines& lines, const RemarkContext& context, std::vector<LintR
   std::vector<std::string_view> fields;
   for (int32_t line : lines.stopLines) {
     if (lines.slipped.count(line) > 0) continue;
-    splitFields(lines.texts[static_cast<std::size_t>(line) - 1], fields);
-    const std::optional<ColumnSlip> slip = columnSlip(fields, errors);
+    const std::span<const std::string_view> read = lines.fieldsOf(line);
+    fields.assign(read.begin(), read.end());
+    // A stop row's remarks depend on its fields alone, so the whole card's parse counted
+    // its errors already; but fields that end in an empty one read back one fewer once
+    // joined again, and are counted as they read back.
+    std::optional<int32_t> rowErrors;
+    if (fields.empty() || !fields.back().empty()) {
+      const auto counted = errorsOnLine.find(line);
+      rowErrors = counted != errorsOnLine.end() ? counted->second : 0;
+    }
+    const std::optional<ColumnSlip> slip = columnSlip(fields, errors, rowErrors);
     if (!slip) continue;
     lines.slipped.insert(line);
     const CardColumn* column = columnOf(rowFormat(RowType::kStop), slip->column);
@@ -540,10 +564,9 @@ void lintSlips(CardLines& lines, const RemarkContext& context, std::vector<LintR
 // inside a late text moves the columns after it, the last one included.
 void lintLongStopRows(const CardLines& lines, std::vector<LintRemark>& causes) {
   const auto last = static_cast<std::size_t>(kLastStopColumn);
-  std::vector<std::string_view> fields;
   for (int32_t line : lines.stopLines) {
     if (lines.slipped.count(line) > 0) continue;
-    splitFields(lines.texts[static_cast<std::size_t>(line) - 1], fields);
+    const std::span<const std::string_view> fields = lines.fieldsOf(line);
     if (fields.size() <= last + 1) continue;
     LintRemark r = lines.remarkOn(
         line, kLastStopColumn + 1, RemarkCode::kStopRowTooLong,
@@ -637,7 +660,7 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
   for (const LintRemark& r : out) {
     if (severityOf(r.code) != Severity::kNote) lines.remarked.insert({r.line, r.column});
   }
-  lintSlips(lines, context, causes);
+  lintSlips(lines, context, parserRemarks.errorsOnLine, causes);
   lintLongStopRows(lines, causes);
   dropSymptoms(lines, out);
   out.insert(out.end(), causes.begin(), causes.end());

@@ -72,8 +72,9 @@ bool eventOpens(int32_t type, double start, double end, double length) {
       (std::isfinite(length) && opensAt(length))) {
     return true;
   }
-  for (int32_t d = -kSearchAroundStart; d <= kSearchAroundStart; ++d) {
-    if (opensAt(start + d)) return true;
+  // Outwards from the start, where windows mostly open; the same metres either way.
+  for (int32_t d = 0; d <= kSearchAroundStart; ++d) {
+    if (opensAt(start + d) || (d > 0 && opensAt(start - d))) return true;
   }
   return false;
 }

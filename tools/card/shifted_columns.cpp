@@ -64,8 +64,10 @@ bool isOneValue(const std::vector<std::string_view>& fields, std::size_t k, bool
 }  // namespace
 
 std::optional<ColumnSlip> columnSlip(const std::vector<std::string_view>& fields,
-                                     const LineErrors& errors) {
-  if (fields.size() < 2 || errors(joined(fields)) < kFewestSymptoms) return std::nullopt;
+                                     const LineErrors& errors, std::optional<int32_t> rowErrors) {
+  if (fields.size() < 2 || (rowErrors ? *rowErrors : errors(joined(fields))) < kFewestSymptoms) {
+    return std::nullopt;
+  }
   // Column 0, the row type, is never part of a slip.
   std::vector<std::size_t> splits;
   int32_t bestSplit = -1;

@@ -25,8 +25,10 @@ using LineErrors = std::function<int32_t(std::string_view line)>;
 // no single slip explains them. Where an empty field mends the row in several places,
 // the column left out is the place that leaves the most fields looking like their
 // columns (times in the time columns, names in the name columns), the first of them
-// on a tie.
+// on a tie. `rowErrors`, when known, is the number of errors of the row as it stands,
+// which then needs no count of its own.
 std::optional<ColumnSlip> columnSlip(const std::vector<std::string_view>& fields,
-                                     const LineErrors& errors);
+                                     const LineErrors& errors,
+                                     std::optional<int32_t> rowErrors = std::nullopt);
 
 #endif  // RUVA_TOOLS_CARD_SHIFTED_COLUMNS_H_

@@ -90,8 +90,8 @@ class ScenarioRunner {
   bool execute(const Command& command, RunFailure& failure);
   // Frames at `speedOf(i)` km/h for i = 0 .. count - 1; `count` is whole, and fails as
   // too many frames however large (or not a number) it is.
-  bool runFrames(double count, const std::function<double(int64_t)>& speedOf, int line,
-                 RunFailure& failure);
+  template <typename SpeedOf>
+  bool runFrames(double count, const SpeedOf& speedOf, int line, RunFailure& failure);
   // False, with `failure` set, when the run is to stop before going on at `line`.
   bool goOn(int line, RunFailure& failure) const;
   void frame(double speedKmh);

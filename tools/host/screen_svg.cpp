@@ -47,24 +47,28 @@ class Picture {
  public:
   void text(int x, int y, const std::string& content, int size = 16, const char* colour = "#e8f0ff",
             const char* anchor = "start", const char* id = nullptr) {
-    std::ostringstream element;
-    element << "<text";
-    if (id != nullptr) element << " id=\"" << id << "\"";
-    element << " x=\"" << x << "\" y=\"" << y << "\" font-size=\"" << size << "\" fill=\"" << colour
-            << "\" text-anchor=\"" << anchor << "\">" << escaped(content) << "</text>\n";
-    elements_.push_back(element.str());
+    std::string element = "<text";
+    if (id != nullptr) element.append(" id=\"").append(id).append("\"");
+    element.append(" x=\"").append(std::to_string(x)).append("\" y=\"").append(std::to_string(y));
+    element.append("\" font-size=\"").append(std::to_string(size)).append("\" fill=\"");
+    element.append(colour).append("\" text-anchor=\"").append(anchor).append("\">");
+    element.append(escaped(content)).append("</text>\n");
+    elements_.push_back(std::move(element));
   }
   void rect(int x, int y, int w, int h, const char* fill, const char* stroke = "none") {
-    std::ostringstream element;
-    element << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"" << w << "\" height=\"" << h
-            << "\" fill=\"" << fill << "\" stroke=\"" << stroke << "\"/>\n";
-    elements_.push_back(element.str());
+    std::string element = "<rect x=\"";
+    element.append(std::to_string(x)).append("\" y=\"").append(std::to_string(y));
+    element.append("\" width=\"").append(std::to_string(w)).append("\" height=\"");
+    element.append(std::to_string(h)).append("\" fill=\"").append(fill).append("\" stroke=\"");
+    element.append(stroke).append("\"/>\n");
+    elements_.push_back(std::move(element));
   }
   void lamp(int x, int y, bool on, const char* colour) {
-    std::ostringstream element;
-    element << "<circle cx=\"" << x << "\" cy=\"" << y << "\" r=\"8\" fill=\""
-            << (on ? colour : "#2a3140") << "\" stroke=\"#8090a8\"/>\n";
-    elements_.push_back(element.str());
+    std::string element = "<circle cx=\"";
+    element.append(std::to_string(x)).append("\" cy=\"").append(std::to_string(y));
+    element.append("\" r=\"8\" fill=\"").append(on ? colour : "#2a3140");
+    element.append("\" stroke=\"#8090a8\"/>\n");
+    elements_.push_back(std::move(element));
   }
   // The start tag (without a namespace, which only the file needs) and the background
   // go first, now that the height is known.

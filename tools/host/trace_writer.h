@@ -29,6 +29,7 @@ class TraceWriter {
 
  private:
   std::ostream& out_;
+  bool wide_;  // the processor compares 32 bytes at once
   std::array<int32_t, kPanelSize> lastPanel_{};
   std::array<int32_t, kSoundSize> lastSound_{};
 };
