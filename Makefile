@@ -48,6 +48,9 @@ report-picture: native
 
 test:
 	scripts/install-deps.sh native windows browser
+	@# Wine makes its prefix on first use, some 10 to 20 s in which the first Windows tests
+	@# wait; it is made now, beside the native build.
+	@(wineboot --init >/dev/null 2>&1 &)
 	cmake --workflow --preset default
 	cmake --workflow --preset windows
 	scripts/run-fuzz.sh 60

@@ -128,8 +128,10 @@ constexpr std::string_view kOneStopCard =
 
 TEST(VehicleCheck, ChecksACardFileUpToTheSizeTheModuleReads) {
   VehicleFolder folder;
-  const std::string largest = std::string(kOneStopCard) + "#" +
-                              std::string(kCardFileLimit - kOneStopCard.size() - 2, 'x') + "\n";
+  std::string largest(kOneStopCard);
+  largest += '#';
+  largest.append(kCardFileLimit - kOneStopCard.size() - 2, 'x');
+  largest += '\n';
   folder.write("largest.csv", largest);
   folder.write("larger.csv", largest + "#");
   std::string bytes;
