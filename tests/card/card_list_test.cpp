@@ -71,7 +71,7 @@ TEST_F(CardList, EveryReadStartsAfresh) {
   folder.write("RUVA_ICCard.ini", "[ICCard]\n0=cards0\n");
   reader->readCardList();
   folder.write("RUVA_ICCard.ini", "[ICCard]\n3=cards0\n");
-  for (int load = 0; load < 1000; ++load) reader->readCardList();
+  for (int load = 0; load < 200; ++load) reader->readCardList();
   EXPECT_EQ(reader->cardList, expectedList({{3, "cards0"}}));
 }
 
