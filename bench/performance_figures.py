@@ -440,7 +440,7 @@ def print_table(before, now, args, loads, started):
     print()
     for number, text in enumerate(commands(before, now, args), 1):
         print("[%d] %s" % (number, text))
-    print("[9] `git clone REPO t && cd t && time make test` (some 20 minutes; run it apart).")
+    print("[9] `git clone REPO t && cd t && time make test` (some 15 minutes; run it apart).")
     print()
     print("BUILD: build/default of the working tree, and of the before commit built in a "
           "temporary folder with its own default preset.")
