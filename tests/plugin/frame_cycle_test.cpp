@@ -24,6 +24,16 @@ TEST(FrameCycle, ClockTakesTheTimeOfDay) {
       {90000000, 1, 0, 0},  // the day wraps
       {86399999, 23, 59, 59},
       {-3723000, -1, -2, -3},
+      // Neighbouring times, either side of zero and at the ends of the range, each
+      // after one that shows another clock: none may show the clock of the one before.
+      {59999, 0, 0, 59},
+      {60000, 0, 1, 0},
+      {-1000, 0, 0, -1},
+      {-1, 0, 0, 0},
+      {999, 0, 0, 0},
+      {std::numeric_limits<int32_t>::max(), 20, 31, 23},
+      {kMin, -20, -31, -23},
+      {3723000, 1, 2, 3},
   };
   VehicleFolder folder;
   ModuleHost host(folder);
