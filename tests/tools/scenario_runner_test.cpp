@@ -263,26 +263,29 @@ TEST(ScenarioRunner, TraceHoldsOnlyChangesAndTheNotes) {
 }
 
 TEST(TraceWriter, FindsEveryChangeAtTheEdgesOfBothArrays) {
-  std::ostringstream text;
-  TraceWriter trace(text);
-  std::array<int32_t, kPanelSize> panel{};
-  std::array<int32_t, kSoundSize> sound{};
-  panel[0] = 1;
-  panel[31] = 2;
-  panel[32] = 3;
-  panel[kPanelSize - 1] = 4;
-  sound[0] = -1;
-  sound[kSoundSize - 1] = 5;
-  trace.frame(1, 16, panel, sound);
-  trace.frame(2, 32, panel, sound);
-  panel[kPanelSize - 1] = 0;
-  sound[128] = 7;
-  trace.frame(3, 48, panel, sound);
-  EXPECT_EQ(text.str(),
-            "frame,time_ms,kind,index,value\n"
-            "1,16,panel,0,1\n1,16,panel,31,2\n1,16,panel,32,3\n1,16,panel,255,4\n"
-            "1,16,sound,0,-1\n1,16,sound,255,5\n"
-            "3,48,panel,255,0\n3,48,sound,128,7\n");
+  for (const bool wide : {true, false}) {
+    SCOPED_TRACE(wide ? "the processor's widest compares" : "16 bytes at once");
+    std::ostringstream text;
+    TraceWriter trace(text, wide);
+    std::array<int32_t, kPanelSize> panel{};
+    std::array<int32_t, kSoundSize> sound{};
+    panel[0] = 1;
+    panel[31] = 2;
+    panel[32] = 3;
+    panel[kPanelSize - 1] = 4;
+    sound[0] = -1;
+    sound[kSoundSize - 1] = 5;
+    trace.frame(1, 16, panel, sound);
+    trace.frame(2, 32, panel, sound);
+    panel[kPanelSize - 1] = 0;
+    sound[128] = 7;
+    trace.frame(3, 48, panel, sound);
+    EXPECT_EQ(text.str(),
+              "frame,time_ms,kind,index,value\n"
+              "1,16,panel,0,1\n1,16,panel,31,2\n1,16,panel,32,3\n1,16,panel,255,4\n"
+              "1,16,sound,0,-1\n1,16,sound,255,5\n"
+              "3,48,panel,255,0\n3,48,sound,128,7\n");
+  }
 }
 
 }  // namespace

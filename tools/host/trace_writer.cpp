@@ -135,7 +135,9 @@ RUVA_WIDE void writeFrameWide(std::ostream& out, uint64_t frame, int32_t timeMs,
 
 }  // namespace
 
-TraceWriter::TraceWriter(std::ostream& out) : out_(out), wide_(wideCompares()) {
+TraceWriter::TraceWriter(std::ostream& out) : TraceWriter(out, true) {}
+
+TraceWriter::TraceWriter(std::ostream& out, bool wide) : out_(out), wide_(wide && wideCompares()) {
   out_ << "frame,time_ms,kind,index,value\n";
 }
 

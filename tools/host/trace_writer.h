@@ -15,6 +15,9 @@ class TraceWriter {
  public:
   // Writes the header line "frame,time_ms,kind,index,value".
   explicit TraceWriter(std::ostream& out);
+  // The same; `wide` false keeps to 16 bytes a compare even where the processor has
+  // wider ones, so that tests run that path on every machine.
+  TraceWriter(std::ostream& out, bool wide);
 
   // Records the arrays after frame `frame` (at host time `timeMs`): every index whose
   // value differs from the previous call, panel indices first, in index order. The
