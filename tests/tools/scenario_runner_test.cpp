@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <sstream>
 
 namespace {
@@ -285,6 +288,25 @@ TEST(TraceWriter, FindsEveryChangeAtTheEdgesOfBothArrays) {
               "1,16,panel,0,1\n1,16,panel,31,2\n1,16,panel,32,3\n1,16,panel,255,4\n"
               "1,16,sound,0,-1\n1,16,sound,255,5\n"
               "3,48,panel,255,0\n3,48,sound,128,7\n");
+  }
+}
+
+// The longest lines there are, in a frame that changes every value of both arrays.
+TEST(TraceWriter, WritesAFrameThatChangesEverything) {
+  for (const bool wide : {true, false}) {
+    SCOPED_TRACE(wide ? "the processor's widest compares" : "16 bytes at once");
+    std::ostringstream text;
+    TraceWriter trace(text, wide);
+    std::array<int32_t, kPanelSize> panel;
+    std::array<int32_t, kSoundSize> sound;
+    panel.fill(INT32_MIN);
+    sound.fill(INT32_MIN);
+    trace.frame(UINT64_MAX, INT32_MIN, panel, sound);
+    const std::string lines = text.str();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1 + kPanelSize + kSoundSize);
+    EXPECT_NE(lines.find("\n18446744073709551615,-2147483648,panel,0,-2147483648\n"),
+              std::string::npos);
+    EXPECT_TRUE(lines.ends_with("\n18446744073709551615,-2147483648,sound,255,-2147483648\n"));
   }
 }
 

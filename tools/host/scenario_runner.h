@@ -36,6 +36,8 @@ class RunObserver {
   virtual void expectationFailed(uint64_t frame, const RunFailure& failure) = 0;
 };
 
+constexpr int64_t kFramesBetweenStopChecks = 64;
+
 struct RunSettings {
   int32_t stepMs = 16;
   std::filesystem::path snapshotFolder = ".";  // where `snapshot` files go
@@ -47,7 +49,8 @@ struct RunSettings {
   RunObserver* observer = nullptr;
   // Play on after a failed `expect` (the run still fails, with the first of them).
   bool keepGoing = false;
-  // Asked before every command and frame; true ends the run there (Ctrl-C, a budget).
+  // Asked before every command and every kFramesBetweenStopChecks frames of one; true ends
+  // the run there (Ctrl-C, a budget).
   std::function<bool()> stopRequested;
 };
 

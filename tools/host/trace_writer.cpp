@@ -28,10 +28,15 @@ inline void gatherDifferences(Lanes& bits, const int32_t* now, const int32_t* la
   }
 }
 
+// Folded in halves, so that a vector register need not be taken apart lane by lane.
 inline bool any(const Lanes& bits) {
-  uint32_t any = 0;
-  for (int lane = 0; lane < 8; ++lane) any |= bits[lane];
-  return any != 0;
+  using Half = uint64_t __attribute__((vector_size(16)));
+  Half low;
+  Half high;
+  std::memcpy(&low, &bits, sizeof low);
+  std::memcpy(&high, reinterpret_cast<const char*>(&bits) + sizeof low, sizeof high);
+  const Half both = low | high;
+  return (both[0] | both[1]) != 0;
 }
 
 template <std::size_t N>
@@ -67,77 +72,124 @@ bool wideCompares() {
 }
 #endif
 
+// Out of line like the wide one, so that the frame's own call stays a few instructions.
+[[gnu::noinline]] bool anyChangedNarrow(const PanelArray& panel, const PanelArray& lastPanel,
+                                        const SoundArray& sound, const SoundArray& lastSound) {
+  return anyChanged(panel, lastPanel, sound, lastSound);
+}
+
 RUVA_WIDE bool anyChangedWide(const PanelArray& panel, const PanelArray& lastPanel,
                               const SoundArray& sound, const SoundArray& lastSound) {
   return anyChanged(panel, lastPanel, sound, lastSound);
 }
 
-// One line "frame,time_ms,kind,index,value", formatted in place and written at once.
-class Line {
- public:
-  template <typename Integer>
-  Line& number(Integer value) {
-    at_ = std::to_chars(at_, end_, value).ptr;
-    return *this;
-  }
-  Line& text(const char* value) {
-    for (; *value != '\0'; ++value) put(*value);
-    return *this;
-  }
-  Line& put(char c) {
-    if (at_ != end_) *at_++ = c;
-    return *this;
-  }
-  void writeTo(std::ostream& out) const { out.write(bytes_, at_ - bytes_); }
-
- private:
-  char bytes_[96];
-  char* at_ = bytes_;
-  char* end_ = bytes_ + sizeof bytes_;
+// The lines of one frame, "frame,time_ms,kind,index,value" each, gathered in a buffer and
+// written at once. Every line of a frame starts with the same "frame,time_ms,kind,",
+// formatted once into a prefix of fixed capacity, so that copying it takes a fixed number
+// of stores.
+struct FrameLines {
+  static constexpr std::size_t kPrefixCapacity = 48;
+  char prefix[kPrefixCapacity] = {};
+  std::size_t prefixSize;
+  std::size_t kindAt;  // where the kind starts in the prefix
+  char* at;  // where the next line goes
 };
 
+[[gnu::always_inline]] inline void startLines(FrameLines& lines, char* buffer, uint64_t frame,
+                                              int32_t timeMs) {
+  char* end = lines.prefix + FrameLines::kPrefixCapacity;
+  char* p = std::to_chars(lines.prefix, end, frame).ptr;
+  *p++ = ',';
+  p = std::to_chars(p, end, timeMs).ptr;
+  *p++ = ',';
+  lines.kindAt = static_cast<std::size_t>(p - lines.prefix);
+  lines.at = buffer;
+}
+
+// `kind` with its comma: the same length for both arrays.
+constexpr std::size_t kKindSize = 6;
+
+[[gnu::always_inline]] inline void setKind(FrameLines& lines, const char (&kind)[kKindSize + 1]) {
+  std::memcpy(lines.prefix + lines.kindAt, kind, kKindSize);
+  lines.prefixSize = lines.kindAt + kKindSize;
+}
+
+[[gnu::always_inline]] inline void addLine(FrameLines& lines, std::size_t index, int32_t value) {
+  std::memcpy(lines.at, lines.prefix, FrameLines::kPrefixCapacity);
+  char* p = lines.at + lines.prefixSize;
+  p = std::to_chars(p, p + 4, index).ptr;
+  *p++ = ',';
+  p = std::to_chars(p, p + 11, value).ptr;
+  *p++ = '\n';
+  lines.at = p;
+}
+
+// Finds the values of `now` that differ from `last`, a block of 32 and then eight at a
+// time, adds a line for each and brings `last` up to date.
 template <std::size_t N>
-[[gnu::always_inline]] inline void writeChanges(std::ostream& out, uint64_t frame, int32_t timeMs,
-                                                const char* kind, const std::array<int32_t, N>& now,
-                                                std::array<int32_t, N>& last) {
+[[gnu::always_inline]] inline void addChanges(FrameLines& lines, const std::array<int32_t, N>& now,
+                                              std::array<int32_t, N>& last) {
   static_assert(N % kBlock == 0);
   for (std::size_t block = 0; block < N; block += kBlock) {
     if (!differ<kBlock>(now.data() + block, last.data() + block)) continue;
-    for (std::size_t i = block; i < block + kBlock; ++i) {
-      if (now[i] == last[i]) continue;
-      Line()
-          .number(frame).put(',').number(timeMs).put(',').text(kind).put(',')
-          .number(i).put(',').number(now[i]).put('\n')
-          .writeTo(out);
-      last[i] = now[i];
+    for (std::size_t eight = block; eight < block + kBlock; eight += 8) {
+      if (!differ<8>(now.data() + eight, last.data() + eight)) continue;
+      for (std::size_t i = eight; i < eight + 8; ++i) {
+        if (now[i] == last[i]) continue;
+        addLine(lines, i, now[i]);
+        last[i] = now[i];
+      }
     }
   }
 }
 
-// The lines of a frame in which something changed, with the same wide compares.
-[[gnu::always_inline]] inline void writeFrame(std::ostream& out, uint64_t frame, int32_t timeMs,
-                                              const PanelArray& panel, PanelArray& lastPanel,
-                                              const SoundArray& sound, SoundArray& lastSound) {
-  writeChanges(out, frame, timeMs, "panel", panel, lastPanel);
-  writeChanges(out, frame, timeMs, "sound", sound, lastSound);
+// The lines of a frame in which something changed, panel indices first.
+[[gnu::always_inline]] inline void writeFrame(std::ostream& out, char* buffer, uint64_t frame,
+                                              int32_t timeMs, const PanelArray& panel,
+                                              PanelArray& lastPanel, const SoundArray& sound,
+                                              SoundArray& lastSound) {
+  FrameLines lines;
+  startLines(lines, buffer, frame, timeMs);
+  setKind(lines, "panel,");
+  addChanges(lines, panel, lastPanel);
+  setKind(lines, "sound,");
+  addChanges(lines, sound, lastSound);
+  out.write(buffer, lines.at - buffer);
 }
 
-void writeFrameNarrow(std::ostream& out, uint64_t frame, int32_t timeMs, const PanelArray& panel,
-                      PanelArray& lastPanel, const SoundArray& sound, SoundArray& lastSound) {
-  writeFrame(out, frame, timeMs, panel, lastPanel, sound, lastSound);
+void writeFrameNarrow(std::ostream& out, char* buffer, uint64_t frame, int32_t timeMs,
+                      const PanelArray& panel, PanelArray& lastPanel, const SoundArray& sound,
+                      SoundArray& lastSound) {
+  writeFrame(out, buffer, frame, timeMs, panel, lastPanel, sound, lastSound);
 }
 
-RUVA_WIDE void writeFrameWide(std::ostream& out, uint64_t frame, int32_t timeMs,
+RUVA_WIDE void writeFrameWide(std::ostream& out, char* buffer, uint64_t frame, int32_t timeMs,
                               const PanelArray& panel, PanelArray& lastPanel,
                               const SoundArray& sound, SoundArray& lastSound) {
-  writeFrame(out, frame, timeMs, panel, lastPanel, sound, lastSound);
+  writeFrame(out, buffer, frame, timeMs, panel, lastPanel, sound, lastSound);
 }
+
+// The longest line: a 20-digit frame, an 11-character time, the kind, a 3-digit index and
+// an 11-character value, with their commas and the newline.
+constexpr std::size_t kLongestPrefix = 20 + 1 + 11 + 1 + kKindSize;
+static_assert(kLongestPrefix <= FrameLines::kPrefixCapacity);
+static_assert(kPanelSize <= 1000 && kSoundSize <= 1000);
+constexpr std::size_t kLineCapacity = 64;
+static_assert(kLongestPrefix + 3 + 1 + 11 + 1 <= kLineCapacity);
+
+// The most a frame writes: a line for every value of both arrays, and room past the last
+// one for a whole prefix copy.
+constexpr std::size_t kFrameCapacity =
+    (kPanelSize + kSoundSize) * kLineCapacity + FrameLines::kPrefixCapacity;
 
 }  // namespace
 
 TraceWriter::TraceWriter(std::ostream& out) : TraceWriter(out, true) {}
 
-TraceWriter::TraceWriter(std::ostream& out, bool wide) : out_(out), wide_(wide && wideCompares()) {
+TraceWriter::TraceWriter(std::ostream& out, bool wide)
+    : out_(out),
+      wide_(wide && wideCompares()),
+      lines_(new char[kFrameCapacity]) {
   out_ << "frame,time_ms,kind,index,value\n";
 }
 
@@ -145,10 +197,10 @@ void TraceWriter::frame(uint64_t frame, int32_t timeMs,
                         const std::array<int32_t, kPanelSize>& panel,
                         const std::array<int32_t, kSoundSize>& sound) {
   const bool changed = wide_ ? anyChangedWide(panel, lastPanel_, sound, lastSound_)
-                             : anyChanged(panel, lastPanel_, sound, lastSound_);
+                             : anyChangedNarrow(panel, lastPanel_, sound, lastSound_);
   if (!changed) return;
-  (wide_ ? writeFrameWide : writeFrameNarrow)(out_, frame, timeMs, panel, lastPanel_, sound,
-                                              lastSound_);
+  (wide_ ? writeFrameWide : writeFrameNarrow)(out_, lines_.get(), frame, timeMs, panel, lastPanel_,
+                                              sound, lastSound_);
 }
 
 void TraceWriter::note(uint64_t frame, int32_t timeMs, int line, const std::string& text) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -33,6 +34,7 @@ class TraceWriter {
  private:
   std::ostream& out_;
   bool wide_;  // the processor compares 32 bytes at once
+  std::unique_ptr<char[]> lines_;  // the lines of a frame, formatted before they are written
   std::array<int32_t, kPanelSize> lastPanel_{};
   std::array<int32_t, kSoundSize> lastSound_{};
 };
