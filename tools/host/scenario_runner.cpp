@@ -66,10 +66,9 @@ ScreenContext ScenarioRunner::context() const {
 void ScenarioRunner::frame(double speedKmh) {
   timeMs_ = timeSet_ ? timeMs_ : timeMs_ + stepMs_;
   timeSet_ = false;
-  VehicleStateRecord state{};
+  VehicleStateRecord& state = state_;
   state.speed = static_cast<float>(speedKmh);
   state.time = static_cast<int32_t>(timeMs_);
-  state.traction = static_cast<float>(traction_);
   frameTimeMs_ = state.time;
   api_.Elapse(state, panel_.data(), sound_.data());
   ++frames_;
@@ -236,7 +235,7 @@ bool ScenarioRunner::execute(const Command& c, RunFailure& failure) {
       if (c.handle == Handle::kReverser) api_.SetReverser(c.value);
       return true;
     case CommandKind::kTraction:
-      traction_ = c.number;
+      state_.traction = static_cast<float>(c.number);
       return true;
     case CommandKind::kRestart:
       initialize();

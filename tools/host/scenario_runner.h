@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/host_records.h"
 #include "tools/common/module_api.h"
 #include "tools/host/panel_view.h"
 #include "tools/host/scenario.h"
@@ -114,7 +115,7 @@ class ScenarioRunner {
   int32_t frameTimeMs_ = 0;  // host time of the last frame run
   bool timeSet_ = false;     // `time` fixed the next frame's time
   double speedKmh_ = 0.0;
-  double traction_ = 0.0;
+  VehicleStateRecord state_{};  // the next frame's, traction as the script last set it
   double odometerM_ = 0.0;
   uint64_t frames_ = 0;
   std::vector<SoundStart> soundsStarted_;  // since the frame after the last show or snapshot

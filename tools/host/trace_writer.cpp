@@ -72,8 +72,7 @@ bool wideCompares() {
 }
 #endif
 
-// Out of line like the wide one, so that the frame's own call stays a few instructions.
-[[gnu::noinline]] bool anyChangedNarrow(const PanelArray& panel, const PanelArray& lastPanel,
+bool anyChangedNarrow(const PanelArray& panel, const PanelArray& lastPanel,
                                         const SoundArray& sound, const SoundArray& lastSound) {
   return anyChanged(panel, lastPanel, sound, lastSound);
 }
@@ -189,16 +188,13 @@ TraceWriter::TraceWriter(std::ostream& out) : TraceWriter(out, true) {}
 TraceWriter::TraceWriter(std::ostream& out, bool wide)
     : out_(out),
       wide_(wide && wideCompares()),
+      changed_(wide_ ? anyChangedWide : anyChangedNarrow),
       lines_(new char[kFrameCapacity]) {
   out_ << "frame,time_ms,kind,index,value\n";
 }
 
-void TraceWriter::frame(uint64_t frame, int32_t timeMs,
-                        const std::array<int32_t, kPanelSize>& panel,
-                        const std::array<int32_t, kSoundSize>& sound) {
-  const bool changed = wide_ ? anyChangedWide(panel, lastPanel_, sound, lastSound_)
-                             : anyChangedNarrow(panel, lastPanel_, sound, lastSound_);
-  if (!changed) return;
+void TraceWriter::writeChanges(uint64_t frame, int32_t timeMs, const Panel& panel,
+                               const Sound& sound) {
   (wide_ ? writeFrameWide : writeFrameNarrow)(out_, lines_.get(), frame, timeMs, panel, lastPanel_,
                                               sound, lastSound_);
 }

@@ -22,9 +22,12 @@ class TraceWriter {
 
   // Records the arrays after frame `frame` (at host time `timeMs`): every index whose
   // value differs from the previous call, panel indices first, in index order. The
-  // first call compares with all zeros, the arrays a host starts with.
+  // first call compares with all zeros, the arrays a host starts with. Inline, so that a
+  // frame that changes nothing costs its caller the compare alone.
   void frame(uint64_t frame, int32_t timeMs, const std::array<int32_t, kPanelSize>& panel,
-             const std::array<int32_t, kSoundSize>& sound);
+             const std::array<int32_t, kSoundSize>& sound) {
+    if (changed_(panel, lastPanel_, sound, lastSound_)) writeChanges(frame, timeMs, panel, sound);
+  }
 
   // Records a note made after frame `frame` (0 before the first), whose host time was
   // `timeMs`, by script line `line`: "frame,time_ms,note,LINE,"TEXT"", the text (UTF-8,
@@ -32,8 +35,14 @@ class TraceWriter {
   void note(uint64_t frame, int32_t timeMs, int line, const std::string& text);
 
  private:
+  using Panel = std::array<int32_t, kPanelSize>;
+  using Sound = std::array<int32_t, kSoundSize>;
+
+  void writeChanges(uint64_t frame, int32_t timeMs, const Panel& panel, const Sound& sound);
+
   std::ostream& out_;
   bool wide_;  // the processor compares 32 bytes at once
+  bool (*changed_)(const Panel&, const Panel&, const Sound&, const Sound&);  // for wide_
   std::unique_ptr<char[]> lines_;  // the lines of a frame, formatted before they are written
   std::array<int32_t, kPanelSize> lastPanel_{};
   std::array<int32_t, kSoundSize> lastSound_{};
