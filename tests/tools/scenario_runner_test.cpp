@@ -20,6 +20,7 @@ struct Call {
 
 std::vector<Call> calls;
 int32_t panelInputSeen = 0;
+int soundHeldThrough = 0;  // the start at the fifth frame holds through this frame
 
 bool stubLoad() {
   calls.push_back({"Load"});
@@ -44,7 +45,7 @@ HandleCommand stubElapse(VehicleStateRecord state, int32_t* panel, int32_t* soun
   panel[12] = state.time / 1000 % 60;
   int frames = 0;
   for (const Call& call : calls) frames += call.name == "Elapse" ? 1 : 0;
-  sound[14] = frames == 5 ? 1 : frames > 5 ? 2 : -10000;
+  sound[14] = frames >= 5 && frames <= std::max(5, soundHeldThrough) ? 1 : frames > 5 ? 2 : -10000;
   return {};
 }
 void stubPower(int32_t n) {
@@ -252,6 +253,17 @@ TEST(ScenarioRunner, ShowListsTheSoundsStartedSinceTheLastShow) {
   ASSERT_NE(note, std::string::npos);
   EXPECT_NE(p.out.find("Started     none", note), std::string::npos) << p.out;
   EXPECT_NE(p.out.find("Clock       00:00:00"), std::string::npos);
+}
+
+// Frames 6 and 7 change nothing at all, and still start the sound again.
+TEST(ScenarioRunner, ASoundHeldAtOneStartsEveryFrame) {
+  soundHeldThrough = 7;
+  const Played p = play("wait 9 frames\nshow\n");
+  soundHeldThrough = 0;
+  EXPECT_NE(p.out.find("Started     14 arrival cue 1 (frame 5); 14 arrival cue 1 (frame 6); "
+                       "14 arrival cue 1 (frame 7);\n"),
+            std::string::npos)
+      << p.out;
 }
 
 TEST(ScenarioRunner, TraceHoldsOnlyChangesAndTheNotes) {

@@ -76,12 +76,19 @@ void ScenarioRunner::frame(double speedKmh) {
   shown_ = false;
   // The distance the module counts for a frame of the fixed step.
   odometerM_ += state.speed / 3.6 * stepMs_ / 1000.0;
-  // Unrolled, the slots' indices become constants: a compare each.
+  const bool changed =
+      settings_.trace == nullptr || settings_.trace->frame(frames_, state.time, panel_, sound_);
+  // Where no value changed since the last frame, a sound starts again only if one did then.
+  if (changed || soundStartedLastFrame_) {
+    soundStartedLastFrame_ = false;
+    // Unrolled, the slots' indices become constants: a compare each.
 #pragma GCC unroll 16
-  for (const panel::SoundSlot& slot : panel::kSoundSlots) {
-    if (sound_[slot.index] == 1) soundsStarted_.push_back({slot.index, frames_});
+    for (const panel::SoundSlot& slot : panel::kSoundSlots) {
+      if (sound_[slot.index] != 1) continue;
+      soundsStarted_.push_back({slot.index, frames_});
+      soundStartedLastFrame_ = true;
+    }
   }
-  if (settings_.trace != nullptr) settings_.trace->frame(frames_, state.time, panel_, sound_);
   if (settings_.observer != nullptr) settings_.observer->frameDone(*this);
 }
 

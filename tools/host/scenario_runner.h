@@ -120,6 +120,7 @@ class ScenarioRunner {
   uint64_t frames_ = 0;
   std::vector<SoundStart> soundsStarted_;  // since the frame after the last show or snapshot
   bool shown_ = false;                     // a show or snapshot has seen soundsStarted_
+  bool soundStartedLastFrame_ = false;     // some slot held 1 after the last frame
   std::vector<RunFailure> failedExpectations_;
   int expectationsChecked_ = 0;
 };

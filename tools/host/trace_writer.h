@@ -22,11 +22,14 @@ class TraceWriter {
 
   // Records the arrays after frame `frame` (at host time `timeMs`): every index whose
   // value differs from the previous call, panel indices first, in index order. The
-  // first call compares with all zeros, the arrays a host starts with. Inline, so that a
-  // frame that changes nothing costs its caller the compare alone.
-  void frame(uint64_t frame, int32_t timeMs, const std::array<int32_t, kPanelSize>& panel,
+  // first call compares with all zeros, the arrays a host starts with. True when some
+  // value changed. Inline, so that a frame that changes nothing costs its caller the
+  // compare alone.
+  bool frame(uint64_t frame, int32_t timeMs, const std::array<int32_t, kPanelSize>& panel,
              const std::array<int32_t, kSoundSize>& sound) {
-    if (changed_(panel, lastPanel_, sound, lastSound_)) writeChanges(frame, timeMs, panel, sound);
+    if (!changed_(panel, lastPanel_, sound, lastSound_)) return false;
+    writeChanges(frame, timeMs, panel, sound);
+    return true;
   }
 
   // Records a note made after frame `frame` (0 before the first), whose host time was
