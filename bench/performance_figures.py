@@ -230,6 +230,8 @@ def trace_instructions(runner, side):
         if key == "trace" and calls:
             side.figures["elapse_frame"] = "%d" % (elapse // calls)
             side.figures["drive_frames"] = "{:,}".format(calls)
+            frame, _ = inclusive_cost(out, "ScenarioRunner::frame")
+            side.figures["trace_frame"] = "%.2f" % (frame / elapse)
 
 
 def check_instructions(runner, side):
@@ -339,6 +341,7 @@ ROWS = [
 ] + [("load_parse_%d" % size, "card load to its own parse, %d KiB (time ratio)" % (size >> 10),
       "≤ 1.2", 2) for size in CARD_SIZES] + [
     ("trace", "`ruvahost --trace` to the module's `Elapse` (instructions)", "≤ 1.3", 3),
+    ("trace_frame", "the same, a frame alone (instructions)", "≤ 1.3", 3),
     ("no_trace", "`ruvahost` without a trace to `Elapse` (instructions)", "", 3),
     ("html_short", "`ruvahost --html` per frame, 93,228 frames", "≤ 4 µs", 4),
     ("html_long", "`ruvahost --html` per frame, %d card runs" % REPEATS_LONG, "≤ 4 µs, linear", 4),
@@ -385,7 +388,8 @@ def commands(before, now, args):
             build, args.rounds),
         "`valgrind --tool=callgrind %s/ruvahost --quiet [--trace t.csv] --card "
         "examples/vehicle/rapid/*.csv examples/vehicle`: the total instructions divided by the "
-        "inclusive cost of `Elapse` (`callgrind_annotate --inclusive=yes`)%s." % (build, trace),
+        "inclusive cost of `Elapse` (`callgrind_annotate --inclusive=yes`), and for a frame alone "
+        "the inclusive cost of `ScenarioRunner::frame` divided by it%s." % (build, trace),
         "`%s/ruvahost --quiet --html page.html examples/vehicle RUN.scn` (bench/replay_page.py's "
         "runs: the example card run, and it played %d times with a restart between two; %s "
         "frames): processor time, the tool's start included, divided by the frames; the best of %d "
