@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "card/parser.h"
 #include "card/train_number_marks.h"
 #include "display/card_fields_read.h"
+#include "display/ruva.h"
 #include "platform/platform.h"
 #include "route/clock_time.h"
 #include "route/train_number.h"
@@ -653,7 +655,11 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
   context.withNotes = withNotes;
   std::vector<int32_t> ignoredRows;
   ParserRemarks parserRemarks(context, ignoredRows, out);
-  const CardRecord card = parseCardText(bytes, &parserRemarks);
+  // The display that runs the card later holds the parse itself: a card is too large
+  // to copy for that.
+  const auto display = std::make_unique<CRuva>();
+  display->card = parseCardText(bytes, &parserRemarks);
+  const CardRecord& card = display->card;
   lines.eventLines = takenRows(tables.events, ignoredRows, RowType::kEvent);
   lines.rangeLines = takenRows(tables.ranges, ignoredRows, RowType::kRange);
   lintTimes(lines, out);
@@ -669,7 +675,7 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
     out.push_back(
         makeRemark(0, 0, RemarkCode::kNoStopRows, message(Msg::kLeavesCardMode), oneStopRowEach));
   }
-  lintCardRun(card, lines, out);
+  lintCardRun(*display, lines, out);
   lintFirstStop(lines, card, out);
   const CardColumn& train = cardColumn(CardField::kTrainNumber);
   if (lines.trainLine == 0) {
