@@ -11,6 +11,12 @@ bool within(int32_t index, std::size_t size) {
 
 }  // namespace
 
+void CardLines::reserve(std::size_t lineCount, std::size_t fieldCount) {
+  texts.reserve(lineCount);
+  lineFields.reserve(fieldCount);
+  fieldStarts.reserve(lineCount + 1);
+}
+
 void CardLines::addLine(std::string_view text, std::span<const std::string_view> fields) {
   texts.push_back(text);
   lineFields.insert(lineFields.end(), fields.begin(), fields.end());

@@ -35,6 +35,8 @@ struct CardLines {
   std::set<std::pair<int32_t, int32_t>> remarked;  // (line, column) that a remark names
   std::set<int32_t> slipped;                       // lines whose columns stand off
 
+  // Makes room for `lineCount` lines of `fieldCount` fields in all.
+  void reserve(std::size_t lineCount, std::size_t fieldCount);
   // Adds the next line of the file, without its line end, and its fields.
   void addLine(std::string_view text, std::span<const std::string_view> fields);
   // The fields of line `line` as read; none past the last line.

@@ -304,11 +304,6 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     std::snprintf(shown, sizeof shown, "%02d:%02d:%02d", time.hour, time.minute, time.second);
     return std::string(shown);
   };
-  const std::string hour = std::to_string(time.hour);
-  // HHMM has three or four digits, HHMMSS five or six (000130 is 00:01:30).
-  const int32_t digits = writtenDigits(text);
-  const std::optional<std::string> hhmmss =
-      digits == 3 || digits == 4 ? hhmmssOf(text) : std::nullopt;
   if (time.minute >= kNoMinute || time.second >= kNoSecond) {
     add(RemarkCode::kMinutesOver59, {}, message(Msg::kShows, {clock()}), expected());
   } else if (time.hour >= kStopMarkHour && time.hour <= kEndMarkHour) {
@@ -319,11 +314,16 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     char nextDay[48];
     std::snprintf(nextDay, sizeof nextDay, "%02d%02d%02d", time.hour - kNoHour, time.minute,
                   time.second);
-    add(RemarkCode::kHourIsMark, {hour}, message(Msg::kShows, {message(picture)}),
+    add(RemarkCode::kHourIsMark, {std::to_string(time.hour)}, message(Msg::kShows, {message(picture)}),
         message(Msg::kWriteAfterMidnight, {nextDay, timeMarkList()}));
   } else if (time.hour > kEndMarkHour) {
-    add(RemarkCode::kHourNotHourNorMark, {hour}, message(Msg::kShows, {clock()}), expected());
-  } else if ((digits == 3 || digits == 4) && hhmmss) {
+    add(RemarkCode::kHourNotHourNorMark, {std::to_string(time.hour)}, message(Msg::kShows, {clock()}), expected());
+  } else {
+    // HHMM has three or four digits, HHMMSS five or six (000130 is 00:01:30).
+    const int32_t digits = writtenDigits(text);
+    if (digits != 3 && digits != 4) return;
+    const std::optional<std::string> hhmmss = hhmmssOf(text);
+    if (!hhmmss) return;
     const std::string fix = message(Msg::kWriteHhmmss, {*hhmmss});
     if (stopRow) {
       add(RemarkCode::kShortTime, {},
@@ -427,7 +427,11 @@ CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector
   bool utf8Told = false;
   bool crTold = false;
   const auto stopLimit = static_cast<std::size_t>(rowFormat(RowType::kStop).limit);
+  // Every line and field is kept. Room for those of a usual card, whose lines run to a
+  // few dozen bytes and whose fields to a few, spares regrowing the lists line by line.
+  lines.reserve(bytes.size() / 16 + 1, bytes.size() / 2 + 1);
   std::vector<std::string_view> fields;
+  fields.reserve(32);
   std::string_view rest = bytes;
   std::string_view line;
   int32_t number = 0;
@@ -442,7 +446,8 @@ CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector
       out.push_back(std::move(r));
     }
     const bool lineHasCr = line.find('\r') != std::string_view::npos;
-    for (std::size_t k = 0; k < fields.size(); ++k) {
+    const bool untold = (lines.utf8 && !utf8Told) || (lineHasCr && !crTold);
+    for (std::size_t k = 0; untold && k < fields.size(); ++k) {
       std::string_view field = fields[k];
       if (number == 1 && k == kRowTypeColumn && field.substr(0, 3) == kByteOrderMark) {
         field.remove_prefix(3);
@@ -463,8 +468,10 @@ CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector
     int32_t type = -1;
     const RowFormat* format =
         !fields.empty() && convertInt(fields[kRowTypeColumn], type) ? rowFormat(type) : nullptr;
-    // A quoted row type hides a row that is meant; other rows are no rows at all.
-    if (format != nullptr || (!fields.empty() && hasQuoteMark(fields[kRowTypeColumn]))) {
+    // A quoted row type hides a row that is meant; other rows are no rows at all. Most
+    // lines hold no quote mark anywhere.
+    if (line.find('"') != std::string_view::npos &&
+        (format != nullptr || (!fields.empty() && hasQuoteMark(fields[kRowTypeColumn])))) {
       lintQuotes(lines, number, fields, causes);
     }
     if (format == nullptr) continue;
@@ -639,11 +646,13 @@ void placeInLines(const CardLines& lines, std::vector<LintRemark>& remarks) {
 std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileName,
                                  bool withNotes) {
   std::vector<LintRemark> out;
-  const std::string oneStopRowEach =
-      message(Msg::kOneStopRowEach, {std::to_string(rowNumber(RowType::kStop))});
+  // Built only for a remark: almost every card has stop rows.
+  auto oneStopRowEach = [] {
+    return message(Msg::kOneStopRowEach, {std::to_string(rowNumber(RowType::kStop))});
+  };
   if (bytes.empty()) {
     out.push_back(
-        makeRemark(0, 0, RemarkCode::kEmptyFile, message(Msg::kLeavesCardMode), oneStopRowEach));
+        makeRemark(0, 0, RemarkCode::kEmptyFile, message(Msg::kLeavesCardMode), oneStopRowEach()));
     return out;
   }
   TableCandidates tables;
@@ -673,7 +682,7 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
 
   if (card.stopCount == 0) {
     out.push_back(
-        makeRemark(0, 0, RemarkCode::kNoStopRows, message(Msg::kLeavesCardMode), oneStopRowEach));
+        makeRemark(0, 0, RemarkCode::kNoStopRows, message(Msg::kLeavesCardMode), oneStopRowEach()));
   }
   lintCardRun(*display, lines, out);
   lintFirstStop(lines, card, out);
