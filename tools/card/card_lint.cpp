@@ -665,8 +665,9 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
   std::vector<int32_t> ignoredRows;
   ParserRemarks parserRemarks(context, ignoredRows, out);
   // The display that runs the card later holds the parse itself: a card is too large
-  // to copy for that.
-  const auto display = std::make_unique<CRuva>();
+  // to copy for that. Every member of the display has an initialiser of its own, so
+  // zeroing it all before them would be wasted.
+  const auto display = std::make_unique_for_overwrite<CRuva>();
   display->card = parseCardText(bytes, &parserRemarks);
   const CardRecord& card = display->card;
   lines.eventLines = takenRows(tables.events, ignoredRows, RowType::kEvent);
