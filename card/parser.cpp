@@ -491,9 +491,13 @@ CardRecord parseCardText(std::string_view bytes, CardDiagnostics* diagnostics) {
   std::string_view line;
   int32_t lineNumber = 0;
   while (takeLine(rest, line)) {
-    // Only the remarks use the number; past the int32 range it stays at the top.
-    if (lineNumber < INT32_MAX) ++lineNumber;
     splitFields(line, fields);
+    // Only a listener hears of line numbers, so only its parse counts them; past the
+    // int32 range the number stays at the top.
+    if (diagnostics != nullptr) {
+      if (lineNumber < INT32_MAX) ++lineNumber;
+      diagnostics->line(lineNumber, line, fields);
+    }
     fields.push_back(kEndField);
     parseRow(fields, lineNumber, diagnostics, card, counters);
   }
