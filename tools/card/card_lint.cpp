@@ -296,7 +296,9 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
   } else if (time.hour > kEndMarkHour) {
     add(RemarkCode::kHourNotHourNorMark, {std::to_string(time.hour)}, message(Msg::kShows, {clock()}), expected());
   } else {
-    // HHMM has three or four digits, HHMMSS five or six (000130 is 00:01:30).
+    // HHMM has three or four digits, HHMMSS five or six (000130 is 00:01:30); four
+    // digits hold at most 9999.
+    if (value > 9999) return;
     const int32_t digits = writtenDigits(text);
     if (digits != 3 && digits != 4) return;
     const std::optional<std::string> hhmmss = hhmmssOf(text);
