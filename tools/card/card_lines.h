@@ -54,9 +54,7 @@ struct CardLines {
                                      : std::string_view();
   }
   // True when line `line` has a field `column`.
-  bool hasField(int32_t line, int32_t column) const {
-    return hasColumn(fieldsOf(line), column);
-  }
+  bool hasField(int32_t line, int32_t column) const { return hasColumn(fieldsOf(line), column); }
   // True when a value read from that field is not the author's: a remark names the
   // field, or its row stands off.
   bool doubtful(int32_t line, int32_t column) const;

@@ -291,10 +291,12 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     char nextDay[48];
     std::snprintf(nextDay, sizeof nextDay, "%02d%02d%02d", time.hour - kNoHour, time.minute,
                   time.second);
-    add(RemarkCode::kHourIsMark, {std::to_string(time.hour)}, message(Msg::kShows, {message(picture)}),
+    add(RemarkCode::kHourIsMark, {std::to_string(time.hour)},
+        message(Msg::kShows, {message(picture)}),
         message(Msg::kWriteAfterMidnight, {nextDay, timeMarkList()}));
   } else if (time.hour > kEndMarkHour) {
-    add(RemarkCode::kHourNotHourNorMark, {std::to_string(time.hour)}, message(Msg::kShows, {clock()}), expected());
+    add(RemarkCode::kHourNotHourNorMark, {std::to_string(time.hour)},
+        message(Msg::kShows, {clock()}), expected());
   } else {
     // HHMM has three or four digits, HHMMSS five or six (000130 is 00:01:30); four
     // digits hold at most 9999.

@@ -168,8 +168,8 @@ class RunChecks {
 
   void add(int32_t line, CardField field, RemarkCode code, std::string instead,
            std::string expected, std::vector<std::string> args = {}) {
-    LintRemark r = lines_.remarkOn(line, fieldColumn(field), code, std::move(instead),
-                                   std::move(expected));
+    LintRemark r =
+        lines_.remarkOn(line, fieldColumn(field), code, std::move(instead), std::move(expected));
     r.args = std::move(args);
     out_.push_back(std::move(r));
   }
