@@ -8,6 +8,7 @@
 #define RUVA_CARD_CARD_DIAGNOSTICS_H_
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "card/card_format.h"
@@ -62,10 +63,15 @@ struct CardRemark {
   int32_t limit = 0;                   // kTableFull: the rows that the table takes
 };
 
-// Receives the remarks of one parse in reading order.
+// Receives the lines and remarks of one parse in reading order.
 class CardDiagnostics {
  public:
   virtual ~CardDiagnostics() = default;
+  // Line `number` (from 1) as the parse splits it, before the remarks on it: `text`
+  // without its line end, `fields` as its commas divide it, without the "end" that the
+  // parse appends. The views point into the parsed bytes.
+  virtual void line(int32_t /*number*/, std::string_view /*text*/,
+                    std::span<const std::string_view> /*fields*/) {}
   virtual void remark(const CardRemark& remark) = 0;
 };
 

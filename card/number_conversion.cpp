@@ -170,14 +170,20 @@ bool convertReal(std::string_view text, double& value) {
   return readReal(text, value, nullptr);
 }
 
-std::size_t convertedIntLength(std::string_view text) {
-  int32_t value = 0;
-  std::size_t length = 0;
-  return readInt(text, value, &length) == IntResult::kInRange ? length : 0;
+bool convertInt(std::string_view text, int32_t& value, std::size_t& length) {
+  int32_t result = 0;
+  std::size_t taken = 0;
+  if (readInt(text, result, &taken) != IntResult::kInRange) return false;
+  value = result;
+  length = taken;
+  return true;
 }
 
-std::size_t convertedRealLength(std::string_view text) {
-  double value = 0.0;
-  std::size_t length = 0;
-  return readReal(text, value, &length) ? length : 0;
+bool convertReal(std::string_view text, double& value, std::size_t& length) {
+  double result = 0.0;
+  std::size_t taken = 0;
+  if (!readReal(text, result, &taken)) return false;
+  value = result;
+  length = taken;
+  return true;
 }

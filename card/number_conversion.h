@@ -22,11 +22,11 @@ bool convertInt(std::string_view text, int32_t& value);
 // not finite ("inf", "infinity", "nan" in any case).
 bool convertReal(std::string_view text, double& value);
 
-// The bytes that convertInt or convertReal take from the front of `text` (white space,
-// sign and number) when it converts; whatever follows them is not read. 0 when `text`
-// does not convert.
-std::size_t convertedIntLength(std::string_view text);
-std::size_t convertedRealLength(std::string_view text);
+// convertInt and convertReal that also give, in `length`, the bytes they take from the
+// front of `text` (white space, sign and number); whatever follows them is not read.
+// Both untouched when `text` does not convert. One reading for callers that want both.
+bool convertInt(std::string_view text, int32_t& value, std::size_t& length);
+bool convertReal(std::string_view text, double& value, std::size_t& length);
 
 // atoi: like convertInt, but 0 when there is no number, and values beyond 32 bits
 // are held at the nearest end of the range.

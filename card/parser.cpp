@@ -67,13 +67,19 @@ class Row {
 
   // False when the column is missing or does not convert; `value` is then untouched.
   bool integer(int32_t column, int32_t& value) const {
-    if (!has(column) || !convertInt(at(column), value)) return false;
-    if (listening()) noteCut(column, convertedIntLength(at(column)), integerValue(value));
+    if (!has(column)) return false;
+    if (!listening()) return convertInt(at(column), value);
+    std::size_t length = 0;
+    if (!convertInt(at(column), value, length)) return false;
+    noteCut(column, length, integerValue(value));
     return true;
   }
   bool real(int32_t column, double& value) const {
-    if (!has(column) || !convertReal(at(column), value)) return false;
-    if (listening()) noteCut(column, convertedRealLength(at(column)), realValue(value));
+    if (!has(column)) return false;
+    if (!listening()) return convertReal(at(column), value);
+    std::size_t length = 0;
+    if (!convertReal(at(column), value, length)) return false;
+    noteCut(column, length, realValue(value));
     return true;
   }
 
@@ -485,9 +491,13 @@ CardRecord parseCardText(std::string_view bytes, CardDiagnostics* diagnostics) {
   std::string_view line;
   int32_t lineNumber = 0;
   while (takeLine(rest, line)) {
-    // Only the remarks use the number; past the int32 range it stays at the top.
-    if (lineNumber < INT32_MAX) ++lineNumber;
     splitFields(line, fields);
+    // Only a listener hears of line numbers, so only its parse counts them; past the
+    // int32 range the number stays at the top.
+    if (diagnostics != nullptr) {
+      if (lineNumber < INT32_MAX) ++lineNumber;
+      diagnostics->line(lineNumber, line, fields);
+    }
     fields.push_back(kEndField);
     parseRow(fields, lineNumber, diagnostics, card, counters);
   }

@@ -33,6 +33,14 @@ TEST(NumberConversion, IntegersFollowStoi) {
     int32_t value = -99;
     EXPECT_EQ(convertInt(c.text, value), c.ok) << c.text;
     EXPECT_EQ(value, c.ok ? c.value : -99) << c.text;
+    // The reading that also tells how far it read takes what strtol takes.
+    int32_t measured = -99;
+    std::size_t length = 99;
+    EXPECT_EQ(convertInt(c.text, measured, length), c.ok) << c.text;
+    EXPECT_EQ(measured, value) << c.text;
+    char* end = nullptr;
+    std::strtol(c.text, &end, 10);
+    EXPECT_EQ(length, c.ok ? static_cast<std::size_t>(end - c.text) : 99) << c.text;
   }
 }
 
@@ -72,12 +80,18 @@ TEST(NumberConversion, RealsMatchStrtodInTheCLocale) {
               end != text.c_str() && errno != ERANGE && std::isfinite(expected);
           double value = -99.0;
           ASSERT_EQ(convertReal(text, value), expectedOk) << '"' << text << '"';
+          double measured = -99.0;
+          std::size_t length = 99;
+          ASSERT_EQ(convertReal(text, measured, length), expectedOk) << text;
           if (expectedOk) {
             ASSERT_EQ(value, expected) << text;
             ASSERT_EQ(std::signbit(value), std::signbit(expected)) << text;
+            ASSERT_EQ(length, static_cast<std::size_t>(end - text.c_str())) << text;
           } else {
             ASSERT_EQ(value, -99.0) << text;
+            ASSERT_EQ(length, 99U) << text;
           }
+          ASSERT_EQ(measured, value) << text;
           ++compared;
         }
       }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/card/card_dump.h"
@@ -77,8 +79,21 @@ struct Remark {
   bool formatted;  // the remark names the column's format
 };
 
+// A line as a listener hears of it, with the count of remarks heard before it.
+struct HeardLine {
+  int32_t number;
+  std::string text;
+  std::vector<std::string_view> fields;
+  std::size_t remarksBefore;
+  bool operator==(const HeardLine&) const = default;
+};
+
 class RemarkList : public CardDiagnostics {
  public:
+  void line(int32_t number, std::string_view text,
+            std::span<const std::string_view> fields) override {
+    lines.push_back({number, std::string(text), {fields.begin(), fields.end()}, remarks.size()});
+  }
   void remark(const CardRemark& r) override {
     const double stored =
         r.stored.kind == CardValue::Kind::kReal ? r.stored.real : r.stored.integer;
@@ -86,6 +101,7 @@ class RemarkList : public CardDiagnostics {
                        r.limit, r.format != nullptr && r.format->column == r.column});
   }
   std::vector<Remark> remarks;
+  std::vector<HeardLine> lines;
 };
 
 TEST(Parser, FullStopRowFillsEveryColumn) {
@@ -403,6 +419,26 @@ TEST(Parser, RemarksTellWhatWasReplaced) {
     EXPECT_EQ(r.storedKind, e.storedKind) << i;
     EXPECT_EQ(r.stored, e.stored) << i;
     EXPECT_EQ(r.formatted, e.formatted) << i;
+  }
+}
+
+// Each line as split, without its line end and without the appended "end", before the
+// remarks on it.
+TEST(Parser, ListenersHearEachLineBeforeItsRemarks) {
+  const std::string text = "3,1234M,\r\n\nx,a\n7\r";
+  RemarkList list;
+  parseCardText(text, &list);
+  const std::vector<HeardLine> expected = {
+      {1, "3,1234M,", {"3", "1234M"}, 0},
+      {2, "", {}, 0},
+      {3, "x,a", {"x", "a"}, 1},
+      {4, "7\r", {"7\r"}, 2},
+  };
+  EXPECT_EQ(list.lines, expected);
+  for (const HeardLine& line : list.lines) {
+    for (std::string_view field : line.fields) {
+      EXPECT_TRUE(field.data() >= text.data() && field.data() < text.data() + text.size());
+    }
   }
 }
 

@@ -2,36 +2,16 @@
 
 #include "tools/platform/host_text.h"
 
-namespace {
-
-// True when `index` is a place in a list of `size`.
-bool within(int32_t index, std::size_t size) {
-  return index >= 0 && static_cast<std::size_t>(index) < size;
+void CardLines::reserve(std::size_t lineCount, std::size_t fieldCount) {
+  texts.reserve(lineCount);
+  lineFields.reserve(fieldCount);
+  fieldStarts.reserve(lineCount + 1);
 }
-
-}  // namespace
 
 void CardLines::addLine(std::string_view text, std::span<const std::string_view> fields) {
   texts.push_back(text);
   lineFields.insert(lineFields.end(), fields.begin(), fields.end());
   fieldStarts.push_back(static_cast<uint32_t>(lineFields.size()));
-}
-
-std::span<const std::string_view> CardLines::fieldsOf(int32_t line) const {
-  if (line < 1 || static_cast<std::size_t>(line) > texts.size()) return {};
-  const auto n = static_cast<std::size_t>(line);
-  return std::span<const std::string_view>(lineFields)
-      .subspan(fieldStarts[n - 1], fieldStarts[n] - fieldStarts[n - 1]);
-}
-
-std::string_view CardLines::field(int32_t line, int32_t column) const {
-  const std::span<const std::string_view> fields = fieldsOf(line);
-  return within(column, fields.size()) ? fields[static_cast<std::size_t>(column)]
-                                       : std::string_view();
-}
-
-bool CardLines::hasField(int32_t line, int32_t column) const {
-  return within(column, fieldsOf(line).size());
 }
 
 bool CardLines::doubtful(int32_t line, int32_t column) const {

@@ -35,14 +35,26 @@ struct CardLines {
   std::set<std::pair<int32_t, int32_t>> remarked;  // (line, column) that a remark names
   std::set<int32_t> slipped;                       // lines whose columns stand off
 
+  // Makes room for `lineCount` lines of `fieldCount` fields in all.
+  void reserve(std::size_t lineCount, std::size_t fieldCount);
   // Adds the next line of the file, without its line end, and its fields.
   void addLine(std::string_view text, std::span<const std::string_view> fields);
-  // The fields of line `line` as read; none past the last line.
-  std::span<const std::string_view> fieldsOf(int32_t line) const;
+  // The fields of line `line` as read; none past the last line. Here, like the two
+  // below, because the checks ask for fields of every row they judge.
+  std::span<const std::string_view> fieldsOf(int32_t line) const {
+    if (line < 1 || static_cast<std::size_t>(line) > texts.size()) return {};
+    const auto n = static_cast<std::size_t>(line);
+    return std::span<const std::string_view>(lineFields)
+        .subspan(fieldStarts[n - 1], fieldStarts[n] - fieldStarts[n - 1]);
+  }
   // Field `column` of line `line` as read; empty past the line's last field.
-  std::string_view field(int32_t line, int32_t column) const;
+  std::string_view field(int32_t line, int32_t column) const {
+    const std::span<const std::string_view> fields = fieldsOf(line);
+    return hasColumn(fields, column) ? fields[static_cast<std::size_t>(column)]
+                                     : std::string_view();
+  }
   // True when line `line` has a field `column`.
-  bool hasField(int32_t line, int32_t column) const;
+  bool hasField(int32_t line, int32_t column) const { return hasColumn(fieldsOf(line), column); }
   // True when a value read from that field is not the author's: a remark names the
   // field, or its row stands off.
   bool doubtful(int32_t line, int32_t column) const;
@@ -51,6 +63,12 @@ struct CardLines {
   // A remark on field `column` of line `line` that shows its text.
   LintRemark remarkOn(int32_t line, int32_t column, RemarkCode code, std::string instead,
                       std::string expected) const;
+
+ private:
+  // True when `index` is a place in `fields`.
+  static bool hasColumn(std::span<const std::string_view> fields, int32_t index) {
+    return index >= 0 && static_cast<std::size_t>(index) < fields.size();
+  }
 };
 
 #endif  // RUVA_TOOLS_CARD_CARD_LINES_H_

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "card/parser.h"
 #include "card/train_number_marks.h"
 #include "display/card_fields_read.h"
+#include "display/ruva.h"
 #include "platform/platform.h"
 #include "route/clock_time.h"
 #include "route/train_number.h"
@@ -225,29 +227,6 @@ bool loosesRow(const CardRemark& r) {
                                                   r.format->onBad == OnBadValue::kRowIgnored);
 }
 
-// Turns the parser's remarks into the checker's, noting the rows it did not take.
-class ParserRemarks final : public CardDiagnostics {
- public:
-  ParserRemarks(const RemarkContext& context, std::vector<int32_t>& ignoredRows,
-                std::vector<LintRemark>& out)
-      : context_(context), ignoredRows_(ignoredRows), out_(out) {}
-
-  void remark(const CardRemark& r) override {
-    if (loosesRow(r)) ignoredRows_.push_back(r.line);
-    if (std::optional<LintRemark> remark = remarkFor(r, context_)) {
-      if (severityOf(remark->code) == Severity::kError) ++errorsOnLine[r.line];
-      out_.push_back(std::move(*remark));
-    }
-  }
-
-  std::map<int32_t, int32_t> errorsOnLine;  // the errors among them, by line
-
- private:
-  const RemarkContext& context_;
-  std::vector<int32_t>& ignoredRows_;
-  std::vector<LintRemark>& out_;
-};
-
 // Counts the errors among the parser's remarks, as the checker words them.
 class ErrorCount final : public CardDiagnostics {
  public:
@@ -302,11 +281,6 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     std::snprintf(shown, sizeof shown, "%02d:%02d:%02d", time.hour, time.minute, time.second);
     return std::string(shown);
   };
-  const std::string hour = std::to_string(time.hour);
-  // HHMM has three or four digits, HHMMSS five or six (000130 is 00:01:30).
-  const int32_t digits = writtenDigits(text);
-  const std::optional<std::string> hhmmss =
-      digits == 3 || digits == 4 ? hhmmssOf(text) : std::nullopt;
   if (time.minute >= kNoMinute || time.second >= kNoSecond) {
     add(RemarkCode::kMinutesOver59, {}, message(Msg::kShows, {clock()}), expected());
   } else if (time.hour >= kStopMarkHour && time.hour <= kEndMarkHour) {
@@ -317,11 +291,20 @@ void lintTime(const CardLines& lines, int32_t line, const CardColumn& column,
     char nextDay[48];
     std::snprintf(nextDay, sizeof nextDay, "%02d%02d%02d", time.hour - kNoHour, time.minute,
                   time.second);
-    add(RemarkCode::kHourIsMark, {hour}, message(Msg::kShows, {message(picture)}),
+    add(RemarkCode::kHourIsMark, {std::to_string(time.hour)},
+        message(Msg::kShows, {message(picture)}),
         message(Msg::kWriteAfterMidnight, {nextDay, timeMarkList()}));
   } else if (time.hour > kEndMarkHour) {
-    add(RemarkCode::kHourNotHourNorMark, {hour}, message(Msg::kShows, {clock()}), expected());
-  } else if ((digits == 3 || digits == 4) && hhmmss) {
+    add(RemarkCode::kHourNotHourNorMark, {std::to_string(time.hour)},
+        message(Msg::kShows, {clock()}), expected());
+  } else {
+    // HHMM has three or four digits, HHMMSS five or six (000130 is 00:01:30); four
+    // digits hold at most 9999.
+    if (value > 9999) return;
+    const int32_t digits = writtenDigits(text);
+    if (digits != 3 && digits != 4) return;
+    const std::optional<std::string> hhmmss = hhmmssOf(text);
+    if (!hhmmss) return;
     const std::string fix = message(Msg::kWriteHhmmss, {*hhmmss});
     if (stopRow) {
       add(RemarkCode::kShortTime, {},
@@ -417,66 +400,111 @@ struct TableCandidates {
   std::vector<int32_t> ranges;
 };
 
-CardLines walkLines(std::string_view bytes, TableCandidates& tables, std::vector<LintRemark>& out,
-                    std::vector<LintRemark>& causes) {
-  CardLines lines;
-  const std::string_view text = bytes.substr(bytes.substr(0, 3) == kByteOrderMark ? 3 : 0);
-  lines.utf8 = hasHighByte(text) && isUtf8(text);
-  bool utf8Told = false;
-  bool crTold = false;
-  const auto stopLimit = static_cast<std::size_t>(rowFormat(RowType::kStop).limit);
-  std::vector<std::string_view> fields;
-  std::string_view rest = bytes;
-  std::string_view line;
-  int32_t number = 0;
-  while (takeLine(rest, line)) {
-    ++number;
-    splitFields(line, fields);
-    lines.addLine(line, fields);
+// The checker's own walk of the lines, as the parse hands them over: what the parser
+// says nothing of (a byte order mark, UTF-8 text, a lone CR, quoted fields), and where
+// the rows stand that the module may take.
+class LineWalk {
+ public:
+  LineWalk(std::string_view bytes, CardLines& lines, TableCandidates& tables,
+           std::vector<LintRemark>& out, std::vector<LintRemark>& causes)
+      : lines_(lines), tables_(tables), out_(out), causes_(causes) {
+    const std::string_view text = bytes.substr(bytes.substr(0, 3) == kByteOrderMark ? 3 : 0);
+    lines_.utf8 = hasHighByte(text) && isUtf8(text);
+    // Every line and field is kept. Room for those of a usual card, whose lines run to a
+    // few dozen bytes and whose fields to a few, spares regrowing the lists line by line.
+    lines_.reserve(bytes.size() / 16 + 1, bytes.size() / 2 + 1);
+  }
+
+  void add(int32_t number, std::string_view line, std::span<const std::string_view> fields) {
+    lines_.addLine(line, fields);
     if (number == 1 && line.substr(0, 3) == kByteOrderMark) {
       LintRemark r = makeRemark(1, kRowTypeColumn, RemarkCode::kByteOrderMark,
                                 message(Msg::kFirstRowIgnored), message(Msg::kShiftJisNoMark));
-      r.field = lines.shown(fields[kRowTypeColumn].substr(kByteOrderMark.size()));
-      out.push_back(std::move(r));
+      r.field = lines_.shown(fields[kRowTypeColumn].substr(kByteOrderMark.size()));
+      out_.push_back(std::move(r));
     }
     const bool lineHasCr = line.find('\r') != std::string_view::npos;
-    for (std::size_t k = 0; k < fields.size(); ++k) {
+    const bool untold = (lines_.utf8 && !utf8Told_) || (lineHasCr && !crTold_);
+    for (std::size_t k = 0; untold && k < fields.size(); ++k) {
       std::string_view field = fields[k];
       if (number == 1 && k == kRowTypeColumn && field.substr(0, 3) == kByteOrderMark) {
         field.remove_prefix(3);
       }
-      if (lines.utf8 && !utf8Told && hasHighByte(field)) {
-        utf8Told = true;
+      if (lines_.utf8 && !utf8Told_ && hasHighByte(field)) {
+        utf8Told_ = true;
         LintRemark r = makeRemark(number, static_cast<int32_t>(k), RemarkCode::kTextInUtf8,
                                   message(Msg::kReadAsShiftJis), message(Msg::kSavedInShiftJis));
         r.field = std::string(field);
-        out.push_back(std::move(r));
+        out_.push_back(std::move(r));
       }
-      if (lineHasCr && !crTold && field.find('\r') != std::string_view::npos) {
-        crTold = true;
-        out.push_back(makeRemark(number, static_cast<int32_t>(k), RemarkCode::kLoneCr,
-                                 message(Msg::kLinesRunTogether), message(Msg::kLineEnds)));
+      if (lineHasCr && !crTold_ && field.find('\r') != std::string_view::npos) {
+        crTold_ = true;
+        out_.push_back(makeRemark(number, static_cast<int32_t>(k), RemarkCode::kLoneCr,
+                                  message(Msg::kLinesRunTogether), message(Msg::kLineEnds)));
       }
     }
     int32_t type = -1;
     const RowFormat* format =
         !fields.empty() && convertInt(fields[kRowTypeColumn], type) ? rowFormat(type) : nullptr;
-    // A quoted row type hides a row that is meant; other rows are no rows at all.
-    if (format != nullptr || (!fields.empty() && hasQuoteMark(fields[kRowTypeColumn]))) {
-      lintQuotes(lines, number, fields, causes);
+    // A quoted row type hides a row that is meant; other rows are no rows at all. Most
+    // lines hold no quote mark anywhere.
+    if (line.find('"') != std::string_view::npos &&
+        (format != nullptr || (!fields.empty() && hasQuoteMark(fields[kRowTypeColumn])))) {
+      lintQuotes(lines_, number, fields, causes_);
     }
-    if (format == nullptr) continue;
+    if (format == nullptr) return;
     const RowType row = format->type;
-    if (row == RowType::kHeader) lines.headerLine = number;
-    if (row == RowType::kTrainNumber) lines.trainLine = number;
-    if (row == RowType::kSecondTrain) lines.secondLine = number;
-    if (row == RowType::kEvent) tables.events.push_back(number);
-    if (row == RowType::kRange) tables.ranges.push_back(number);
-    if (row == RowType::kStop && lines.stopLines.size() >= stopLimit) continue;
-    if (row == RowType::kStop) lines.stopLines.push_back(number);
+    if (row == RowType::kHeader) lines_.headerLine = number;
+    if (row == RowType::kTrainNumber) lines_.trainLine = number;
+    if (row == RowType::kSecondTrain) lines_.secondLine = number;
+    if (row == RowType::kEvent) tables_.events.push_back(number);
+    if (row == RowType::kRange) tables_.ranges.push_back(number);
+    if (row == RowType::kStop && lines_.stopLines.size() < kStopLimit) {
+      lines_.stopLines.push_back(number);
+    }
   }
-  return lines;
-}
+
+ private:
+  static constexpr auto kStopLimit = static_cast<std::size_t>(rowFormat(RowType::kStop).limit);
+
+  CardLines& lines_;
+  TableCandidates& tables_;
+  std::vector<LintRemark>& out_;
+  std::vector<LintRemark>& causes_;
+  bool utf8Told_ = false;
+  bool crTold_ = false;
+};
+
+// Turns the parser's remarks into the checker's, noting the rows it did not take.
+class ParserRemarks final : public CardDiagnostics {
+ public:
+  ParserRemarks(const RemarkContext& context, LineWalk& walk, std::vector<int32_t>& ignoredRows,
+                std::vector<LintRemark>& out)
+      : context_(context), walk_(walk), ignoredRows_(ignoredRows), out_(out) {}
+
+  // Each line comes before the parser's remarks on it, as the walk's remarks did when it
+  // split the lines itself ahead of the parse.
+  void line(int32_t number, std::string_view text,
+            std::span<const std::string_view> fields) override {
+    walk_.add(number, text, fields);
+  }
+
+  void remark(const CardRemark& r) override {
+    if (loosesRow(r)) ignoredRows_.push_back(r.line);
+    if (std::optional<LintRemark> remark = remarkFor(r, context_)) {
+      if (severityOf(remark->code) == Severity::kError) ++errorsOnLine[r.line];
+      out_.push_back(std::move(*remark));
+    }
+  }
+
+  std::map<int32_t, int32_t> errorsOnLine;  // the errors among them, by line
+
+ private:
+  const RemarkContext& context_;
+  LineWalk& walk_;
+  std::vector<int32_t>& ignoredRows_;
+  std::vector<LintRemark>& out_;
+};
 
 // The rows of `candidates` that their table took: all but those the parser ignored, up
 // to the table's limit.
@@ -637,23 +665,31 @@ void placeInLines(const CardLines& lines, std::vector<LintRemark>& remarks) {
 std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileName,
                                  bool withNotes) {
   std::vector<LintRemark> out;
-  const std::string oneStopRowEach =
-      message(Msg::kOneStopRowEach, {std::to_string(rowNumber(RowType::kStop))});
+  // Built only for a remark: almost every card has stop rows.
+  auto oneStopRowEach = [] {
+    return message(Msg::kOneStopRowEach, {std::to_string(rowNumber(RowType::kStop))});
+  };
   if (bytes.empty()) {
     out.push_back(
-        makeRemark(0, 0, RemarkCode::kEmptyFile, message(Msg::kLeavesCardMode), oneStopRowEach));
+        makeRemark(0, 0, RemarkCode::kEmptyFile, message(Msg::kLeavesCardMode), oneStopRowEach()));
     return out;
   }
   TableCandidates tables;
   std::vector<LintRemark> causes;
-  CardLines lines = walkLines(bytes, tables, out, causes);
+  CardLines lines;
+  LineWalk walk(bytes, lines, tables, out, causes);
   RemarkContext context;
   context.utf8 = lines.utf8;
   context.byteOrderMark = bytes.substr(0, 3) == kByteOrderMark;
   context.withNotes = withNotes;
   std::vector<int32_t> ignoredRows;
-  ParserRemarks parserRemarks(context, ignoredRows, out);
-  const CardRecord card = parseCardText(bytes, &parserRemarks);
+  ParserRemarks parserRemarks(context, walk, ignoredRows, out);
+  // The display that runs the card later holds the parse itself: a card is too large
+  // to copy for that. Every member of the display has an initialiser of its own, so
+  // zeroing it all before them would be wasted.
+  const auto display = std::make_unique_for_overwrite<CRuva>();
+  display->card = parseCardText(bytes, &parserRemarks);
+  const CardRecord& card = display->card;
   lines.eventLines = takenRows(tables.events, ignoredRows, RowType::kEvent);
   lines.rangeLines = takenRows(tables.ranges, ignoredRows, RowType::kRange);
   lintTimes(lines, out);
@@ -667,9 +703,9 @@ std::vector<LintRemark> lintCard(std::string_view bytes, std::string_view fileNa
 
   if (card.stopCount == 0) {
     out.push_back(
-        makeRemark(0, 0, RemarkCode::kNoStopRows, message(Msg::kLeavesCardMode), oneStopRowEach));
+        makeRemark(0, 0, RemarkCode::kNoStopRows, message(Msg::kLeavesCardMode), oneStopRowEach()));
   }
-  lintCardRun(card, lines, out);
+  lintCardRun(*display, lines, out);
   lintFirstStop(lines, card, out);
   const CardColumn& train = cardColumn(CardField::kTrainNumber);
   if (lines.trainLine == 0) {

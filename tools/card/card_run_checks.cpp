@@ -1,10 +1,10 @@
 #include "tools/card/card_run_checks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <memory>
 #include <optional>
 
 #include "card/card_format.h"
@@ -27,6 +27,30 @@ constexpr int32_t kSearchAroundStart = 2000;
 // A standing train and a fast one: between them they open every window of an event.
 constexpr double kSpeedsKmh[] = {0.0, 100.0};
 
+constexpr std::size_t kFieldCount = [] {
+  std::size_t count = 0;
+  for (const RowFormat& format : kRowFormats) {
+    for (const CardColumn& c : format.columns) {
+      count = std::max(count, static_cast<std::size_t>(c.field) + 1);
+    }
+  }
+  return count;
+}();
+
+// The column of every card field, found in the card format once: the checks ask for
+// columns per stop row, and a search of the format each time costs more than they do.
+constexpr std::array<int32_t, kFieldCount> kFieldColumns = [] {
+  std::array<int32_t, kFieldCount> columns{};
+  for (std::size_t f = 0; f < kFieldCount; ++f) {
+    columns[f] = cardColumn(static_cast<CardField>(f)).column;
+  }
+  return columns;
+}();
+
+int32_t fieldColumn(CardField field) {
+  return kFieldColumns[static_cast<std::size_t>(field)];
+}
+
 std::string number(int64_t value) {
   return std::to_string(value);
 }
@@ -41,18 +65,16 @@ struct StopRun {
 // The run from the first stop row as the display's stop selection makes it: each stop
 // change selects the stop ahead of the current one. The row count of the list does not
 // matter to that, so the display's default is taken.
-std::vector<StopRun> runFromFirstStop(const CardRecord& card) {
-  const int32_t count = card.stopCount;
+std::vector<StopRun> runFromFirstStop(CRuva& display) {
+  const int32_t count = display.card.stopCount;
   std::vector<StopRun> runs(static_cast<std::size_t>(count));
-  auto display = std::make_unique<CRuva>();
-  display->card = CardRecord(card);
   int32_t k = 0;
   while (k >= 0 && k < count && !runs[static_cast<std::size_t>(k)].current) {
-    display->selectStop(k);
-    const int32_t ahead = display->stopAhead();
+    display.selectStop(k);
+    const int32_t ahead = display.stopAhead();
     StopRun& run = runs[static_cast<std::size_t>(k)];
     run.current = true;
-    run.metres = ahead < 0 ? kEndless : std::max(0.0, display->stopRemain);
+    run.metres = ahead < 0 ? kEndless : std::max(0.0, display.stopRemain);
     run.ahead = ahead;
     k = ahead;
   }
@@ -114,15 +136,15 @@ bool kmRangeOpens(double start, double end, const std::vector<KmSpan>& spans) {
 
 class RunChecks {
  public:
-  RunChecks(const CardRecord& card, const CardLines& lines, std::vector<LintRemark>& out)
-      : card_(card),
+  RunChecks(CRuva& display, const CardLines& lines, std::vector<LintRemark>& out)
+      : card_(display.card),
         lines_(lines),
         out_(out),
-        count_(std::min<int32_t>(card.stopCount, static_cast<int32_t>(lines.stopLines.size()))),
-        runs_(runFromFirstStop(card)) {
+        count_(std::min<int32_t>(card_.stopCount, static_cast<int32_t>(lines.stopLines.size()))),
+        runs_(runFromFirstStop(display)) {
     for (int32_t k = 0; k < count_; ++k) {
       flagsKnown_ = flagsKnown_ && lines_.slipped.count(stopLine(k)) == 0 &&
-                    !lines_.doubtful(stopLine(k), cardColumn(CardField::kStopFlag9).column);
+                    !lines_.doubtful(stopLine(k), fieldColumn(CardField::kStopFlag9));
     }
   }
 
@@ -140,14 +162,14 @@ class RunChecks {
 
   // True when the stop row holds `field` as the author wrote it.
   bool written(int32_t k, CardField field) const {
-    const int32_t column = cardColumn(field).column;
+    const int32_t column = fieldColumn(field);
     return lines_.hasField(stopLine(k), column) && !lines_.doubtful(stopLine(k), column);
   }
 
   void add(int32_t line, CardField field, RemarkCode code, std::string instead,
            std::string expected, std::vector<std::string> args = {}) {
-    LintRemark r = lines_.remarkOn(line, cardColumn(field).column, code, std::move(instead),
-                                   std::move(expected));
+    LintRemark r =
+        lines_.remarkOn(line, fieldColumn(field), code, std::move(instead), std::move(expected));
     r.args = std::move(args);
     out_.push_back(std::move(r));
   }
@@ -167,7 +189,7 @@ class RunChecks {
   }
 
   void kmPosts() {
-    const int32_t direction = cardColumn(CardField::kStopKmCountDown).column;
+    const int32_t direction = fieldColumn(CardField::kStopKmCountDown);
     for (int32_t k = 0; k + 1 < count_; ++k) {
       const auto i = static_cast<std::size_t>(k);
       const double length = card_.stopDistanceKm[i];
@@ -260,7 +282,7 @@ class RunChecks {
         numberText(line, CardField::kStopText5, card_.stopText5[i]);
       }
     }
-    const int32_t header = cardColumn(CardField::kHeaderText).column;
+    const int32_t header = fieldColumn(CardField::kHeaderText);
     if (lines_.headerLine != 0 && lines_.hasField(lines_.headerLine, header) &&
         !lines_.doubtful(lines_.headerLine, header)) {
       numberText(lines_.headerLine, CardField::kHeaderText, card_.headerText);
@@ -425,6 +447,6 @@ std::string kilometres(double km) {
   return shown == "-0" ? "0" : shown;
 }
 
-void lintCardRun(const CardRecord& card, const CardLines& lines, std::vector<LintRemark>& out) {
-  RunChecks(card, lines, out).all();
+void lintCardRun(CRuva& display, const CardLines& lines, std::vector<LintRemark>& out) {
+  RunChecks(display, lines, out).all();
 }

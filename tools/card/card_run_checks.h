@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "card/card_record.h"
 #include "tools/card/card_lines.h"
 #include "tools/card/lint_remark.h"
+
+class CRuva;
 
 // How far a section length may miss the distance between the km posts of its row and
 // the next before the checker says so: the last digit that the display shows.
@@ -19,7 +20,8 @@ inline constexpr double kKmPostTolerance = 0.1;
 // `km` for people: at most three decimals, without trailing zeros ("2.1", "12").
 std::string kilometres(double km);
 
-// Adds the remarks on `card`, parsed from `lines`, to `out`.
-void lintCardRun(const CardRecord& card, const CardLines& lines, std::vector<LintRemark>& out);
+// Adds the remarks on the card that `display` holds, parsed from `lines`, to `out`. The
+// run moves the display from stop to stop; its card stays as parsed.
+void lintCardRun(CRuva& display, const CardLines& lines, std::vector<LintRemark>& out);
 
 #endif  // RUVA_TOOLS_CARD_CARD_RUN_CHECKS_H_
