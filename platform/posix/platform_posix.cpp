@@ -18,8 +18,9 @@
 namespace platform {
 namespace {
 
-// Opens a regular file for reading without blocking on special files; -1 otherwise.
-int openRegularFile(const std::string& path) {
+// Opens a regular file for reading without blocking on special files, and gives its size
+// as it opened; -1 otherwise.
+int openRegularFile(const std::string& path, std::size_t& size) {
   if (path.empty()) return -1;
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return -1;
@@ -28,16 +29,14 @@ int openRegularFile(const std::string& path) {
     ::close(fd);
     return -1;
   }
+  size = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
   return fd;
 }
 
 // Reads `fd` to its end, or until it has given more than `limit` bytes, straight into
-// `bytes`, sized from the file: a file that keeps its size is read in one call, and one
-// more call finds its end.
-FileRead readAll(int fd, std::size_t limit, std::string& bytes) {
-  struct stat info;
-  const std::size_t known =
-      ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+// `bytes`, sized from the size `known` when it was opened: a file that keeps its size is
+// read in one call, and one more call finds its end.
+FileRead readAll(int fd, std::size_t known, std::size_t limit, std::string& bytes) {
   std::size_t capacity = std::min(limit, std::max<std::size_t>(known, 4096)) + 1;
   bytes.resize(capacity);
   std::size_t have = 0;
@@ -151,15 +150,17 @@ bool readFile(const std::string& path, std::string& bytes) {
 
 FileRead readFileUpTo(const std::string& path, std::size_t limit, std::string& bytes) {
   bytes.clear();
-  const int fd = openRegularFile(path);
+  std::size_t size = 0;
+  const int fd = openRegularFile(path, size);
   if (fd < 0) return FileRead::kNotOpened;
-  const FileRead result = readAll(fd, limit, bytes);
+  const FileRead result = readAll(fd, size, limit, bytes);
   ::close(fd);
   return result;
 }
 
 bool canOpenFile(const std::string& path) {
-  const int fd = openRegularFile(path);
+  std::size_t size = 0;
+  const int fd = openRegularFile(path, size);
   if (fd < 0) return false;
   ::close(fd);
   return true;
