@@ -44,6 +44,20 @@ TEST(CodePage932, ReadsAndWritesAsTheSystem) {
   EXPECT_EQ(written(u"\u30FB"), "\x81\x45");
 }
 
+// ASCII reads and writes as itself, before and after a character past it is written.
+TEST(CodePage932, AsciiStaysAsItIs) {
+  std::string bytes;
+  std::u16string units;
+  for (unsigned c = 0; c < 0x80; ++c) {
+    bytes += static_cast<char>(c);
+    units += static_cast<char16_t>(c);
+  }
+  EXPECT_EQ(read(bytes), units);
+  EXPECT_EQ(written(units), bytes);
+  EXPECT_EQ(written(u"\u8868"), "\x95\x5C");
+  EXPECT_EQ(written(units), bytes);
+}
+
 #if defined(_WIN32)
 TEST(CodePage932, EveryCharacterConvertsAsTheSystemConvertsIt) {
   int differences = 0;

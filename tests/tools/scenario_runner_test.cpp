@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <ostream>
 #include <sstream>
+#include <streambuf>
 
 namespace {
 
@@ -301,6 +303,27 @@ TEST(TraceWriter, FindsEveryChangeAtTheEdgesOfBothArrays) {
               "1,16,sound,0,-1\n1,16,sound,255,5\n"
               "3,48,panel,255,0\n3,48,sound,128,7\n");
   }
+}
+
+// A stream that takes no bytes, like a full disk.
+class FullBuffer : public std::streambuf {
+ protected:
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(TraceWriter, AFrameThatCannotBeWrittenFailsTheStream) {
+  FullBuffer full;
+  std::ostream out(&full);
+  TraceWriter trace(out);
+  out.clear();  // the header line failed already; the frame must fail on its own
+  std::array<int32_t, kPanelSize> panel{};
+  std::array<int32_t, kSoundSize> sound{};
+  trace.frame(1, 16, panel, sound);
+  EXPECT_TRUE(out.good());
+  panel[3] = 1;
+  trace.frame(2, 32, panel, sound);
+  EXPECT_TRUE(out.bad());
 }
 
 // The longest lines there are, in a frame that changes every value of both arrays.
