@@ -28,7 +28,7 @@ constexpr auto kHexDigits = [] {
   return digits;
 }();
 
-// A table lookup a digit: the table holds some eight thousand numbers.
+// One lookup a digit: the table text holds some eight thousand numbers.
 unsigned hexValue(std::string_view digits) {
   unsigned value = 0;
   for (const char c : digits) value = value << 4 | kHexDigits[static_cast<uint8_t>(c)];
