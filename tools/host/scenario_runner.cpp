@@ -66,18 +66,17 @@ ScreenContext ScenarioRunner::context() const {
 void ScenarioRunner::frame(double speedKmh) {
   timeMs_ = timeSet_ ? timeMs_ : timeMs_ + stepMs_;
   timeSet_ = false;
-  VehicleStateRecord& state = state_;
-  state.speed = static_cast<float>(speedKmh);
-  state.time = static_cast<int32_t>(timeMs_);
-  frameTimeMs_ = state.time;
-  api_.Elapse(state, panel_.data(), sound_.data());
+  state_.speed = static_cast<float>(speedKmh);
+  state_.time = static_cast<int32_t>(timeMs_);
+  frameTimeMs_ = state_.time;
+  api_.Elapse(state_, panel_.data(), sound_.data());
   ++frames_;
   if (shown_) soundsStarted_.clear();
   shown_ = false;
   // The distance the module counts for a frame of the fixed step.
-  odometerM_ += state.speed / 3.6 * stepMs_ / 1000.0;
+  odometerM_ += state_.speed / 3.6 * stepMs_ / 1000.0;
   const bool changed =
-      settings_.trace == nullptr || settings_.trace->frame(frames_, state.time, panel_, sound_);
+      settings_.trace == nullptr || settings_.trace->frame(frames_, state_.time, panel_, sound_);
   // Where no value changed since the last frame, a sound starts again only if one did then.
   if (changed || soundStartedLastFrame_) {
     soundStartedLastFrame_ = false;

@@ -46,8 +46,8 @@ inline bool differ(const int32_t* now, const int32_t* last) {
   return any(bits);
 }
 
-using PanelArray = std::array<int32_t, kPanelSize>;
-using SoundArray = std::array<int32_t, kSoundSize>;
+using PanelArray = TraceWriter::Panel;
+using SoundArray = TraceWriter::Sound;
 
 // Whether anything changed in either array since the last frame: the one question almost
 // every frame asks, once for both arrays.
@@ -72,8 +72,8 @@ bool wideCompares() {
 }
 #endif
 
-bool anyChangedNarrow(const PanelArray& panel, const PanelArray& lastPanel,
-                                        const SoundArray& sound, const SoundArray& lastSound) {
+bool anyChangedNarrow(const PanelArray& panel, const PanelArray& lastPanel, const SoundArray& sound,
+                      const SoundArray& lastSound) {
   return anyChanged(panel, lastPanel, sound, lastSound);
 }
 
@@ -91,7 +91,7 @@ struct FrameLines {
   char prefix[kPrefixCapacity] = {};
   std::size_t prefixSize;
   std::size_t kindAt;  // where the kind starts in the prefix
-  char* at;  // where the next line goes
+  char* at;            // where the next line goes
 };
 
 [[gnu::always_inline]] inline void startLines(FrameLines& lines, char* buffer, uint64_t frame,
@@ -190,16 +190,10 @@ TraceWriter::TraceWriter(std::ostream& out) : TraceWriter(out, true) {}
 
 TraceWriter::TraceWriter(std::ostream& out, bool wide)
     : out_(out),
-      wide_(wide && wideCompares()),
-      changed_(wide_ ? anyChangedWide : anyChangedNarrow),
+      changed_(wide && wideCompares() ? anyChangedWide : anyChangedNarrow),
+      writeFrame_(wide && wideCompares() ? writeFrameWide : writeFrameNarrow),
       lines_(new char[kFrameCapacity]) {
   out_ << "frame,time_ms,kind,index,value\n";
-}
-
-void TraceWriter::writeChanges(uint64_t frame, int32_t timeMs, const Panel& panel,
-                               const Sound& sound) {
-  (wide_ ? writeFrameWide : writeFrameNarrow)(out_, lines_.get(), frame, timeMs, panel, lastPanel_,
-                                              sound, lastSound_);
 }
 
 void TraceWriter::note(uint64_t frame, int32_t timeMs, int line, const std::string& text) {

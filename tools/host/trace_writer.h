@@ -14,6 +14,9 @@
 
 class TraceWriter {
  public:
+  using Panel = std::array<int32_t, kPanelSize>;
+  using Sound = std::array<int32_t, kSoundSize>;
+
   // Writes the header line "frame,time_ms,kind,index,value".
   explicit TraceWriter(std::ostream& out);
   // The same; `wide` false keeps to 16 bytes a compare even where the processor has
@@ -25,10 +28,9 @@ class TraceWriter {
   // first call compares with all zeros, the arrays a host starts with. True when some
   // value changed. Inline, so that a frame that changes nothing costs its caller the
   // compare alone.
-  bool frame(uint64_t frame, int32_t timeMs, const std::array<int32_t, kPanelSize>& panel,
-             const std::array<int32_t, kSoundSize>& sound) {
+  bool frame(uint64_t frame, int32_t timeMs, const Panel& panel, const Sound& sound) {
     if (!changed_(panel, lastPanel_, sound, lastSound_)) return false;
-    writeChanges(frame, timeMs, panel, sound);
+    writeFrame_(out_, lines_.get(), frame, timeMs, panel, lastPanel_, sound, lastSound_);
     return true;
   }
 
@@ -38,17 +40,14 @@ class TraceWriter {
   void note(uint64_t frame, int32_t timeMs, int line, const std::string& text);
 
  private:
-  using Panel = std::array<int32_t, kPanelSize>;
-  using Sound = std::array<int32_t, kSoundSize>;
-
-  void writeChanges(uint64_t frame, int32_t timeMs, const Panel& panel, const Sound& sound);
-
   std::ostream& out_;
-  bool wide_;  // the processor compares 32 bytes at once
-  bool (*changed_)(const Panel&, const Panel&, const Sound&, const Sound&);  // for wide_
+  // Both 32 bytes a compare where the processor has them, else 16.
+  bool (*changed_)(const Panel&, const Panel&, const Sound&, const Sound&);
+  void (*writeFrame_)(std::ostream&, char*, uint64_t, int32_t, const Panel&, Panel&, const Sound&,
+                      Sound&);
   std::unique_ptr<char[]> lines_;  // the lines of a frame, formatted before they are written
-  std::array<int32_t, kPanelSize> lastPanel_{};
-  std::array<int32_t, kSoundSize> lastSound_{};
+  Panel lastPanel_{};
+  Sound lastSound_{};
 };
 
 #endif  // RUVA_TOOLS_HOST_TRACE_WRITER_H_
