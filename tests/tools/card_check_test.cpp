@@ -38,8 +38,7 @@ TEST(CardCheck, ReportsEveryRemarkOfTheBrokenExampleCard) {
 TEST(CardCheck, TheDisplayIgnoresExactlyTheColumnsItIsSaidTo) {
   std::string sources;
   for (const std::string folder : {"display", "plugin", "route"}) {
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(RUVA_SOURCE_DIR) + "/" + folder)) {
+    for (const auto& entry : std::filesystem::directory_iterator(sourcePath(folder))) {
       if (entry.path().extension() != ".cpp") continue;
       sources += readSource(folder + "/" + entry.path().filename().string());
     }
